@@ -1,0 +1,14 @@
+// Numbers of the interface texts that the portable core uses by name.
+#pragma once
+
+namespace lumvik {
+
+constexpr int kTextCannotCreateFile = 10;
+constexpr int kTextForeignFile = 11;
+constexpr int kTextCannotOpenFile = 13;
+constexpr int kTextReplaceExistingFile = 14;
+constexpr int kTextStatusFirst = 16;      // statut v is text 15 + v
+constexpr int kTextImportanceFirst = 21;  // importance v is text 20 + v
+constexpr int kTextProgramName = 54;
+
+}  // namespace lumvik

@@ -1,0 +1,65 @@
+// The ".lvk" document file: a header line, then one tag-like line per row.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "config/text_table.h"
+#include "document/document.h"
+#include "platform/prompt.h"
+
+namespace lumvik {
+
+constexpr std::string_view kFormatVersion = "2.1";
+
+enum class HeaderCheck { Pass, Foreign, CannotOpen };
+
+// The value of "logiciel=" on the first line of the file's bytes, or nothing
+// when the first line has no such attribute.
+std::optional<std::string> HeaderProgramName(std::string_view file_bytes);
+
+// Pass when the header names no program or names `program_name` up to letter case.
+HeaderCheck CheckHeader(const std::string& path, std::string_view program_name);
+
+// The rows and records of a file's bytes (the header is not checked here),
+// with the index of each row counted in file order. Progress is as stored.
+Document ParseDocument(std::string_view file_bytes);
+
+// Categories whose progress follows their children take it as a read does:
+// rows in order, each parent recomputed from its direct children's values.
+void RecomputeLoadedProgress(Document& document);
+
+enum class ReadStatus { Read, Foreign, CannotOpen };
+
+struct ReadResult {
+  ReadStatus status = ReadStatus::CannotOpen;
+  Document document;  // filled only when status is Read
+};
+
+// Header check, parse and progress recomputation; the document is saved and
+// carries the path. A refusal leaves the caller's document untouched, since
+// the caller replaces it only on success.
+ReadResult ReadDocument(const std::string& path, std::string_view program_name);
+
+// The path with ".lvk" appended unless its extension is exactly "lvk".
+std::string WithDocumentExtension(const std::string& path);
+
+// The whole file as the writer stores it.
+std::string SerializeDocument(const Document& document, std::string_view program_name);
+
+// Writes the file in one step, replacing any file of that name; false when it
+// could not be written, and then the previous file is intact.
+bool WriteDocumentFile(const std::string& path, const Document& document,
+                       std::string_view program_name);
+
+enum class SaveStatus { Saved, SaveAsInstead, Failed };
+
+// The writer of Save: extension rule, the question before replacing an
+// existing file (No hands over to Save As), the message when it cannot be
+// written. On success the document's path becomes the written path; the saved
+// flag is its callers' business.
+SaveStatus SaveDocument(Document& document, const std::string& path, const TextTable& texts,
+                        Prompt& prompt);
+
+}  // namespace lumvik

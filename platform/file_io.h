@@ -1,0 +1,30 @@
+// File primitives of the portable core. Paths are bytes in the ANSI code
+// page, exactly as the user and the settings give them.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace lumvik {
+
+// The whole file in binary mode, or nothing when it cannot be opened or read.
+std::optional<std::string> ReadWholeFile(const std::string& path);
+
+// True when anything (a file or a folder) exists under the path.
+bool PathExists(const std::string& path);
+
+bool IsDirectory(const std::string& path);
+
+// Writes the bytes to a temporary file in the target's folder, flushes it and
+// then puts it in place in one step. On any failure the previous file stays
+// as it was, the temporary file is gone, and the result is false.
+bool WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+bool RemoveFile(const std::string& path);
+
+// The folder part of a path including its last separator ("C:\a\" of
+// "C:\a\b.lvk"); empty when the path names no folder.
+std::string FolderOf(const std::string& path);
+
+}  // namespace lumvik

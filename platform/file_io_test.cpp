@@ -1,0 +1,52 @@
+#include "platform/file_io.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/testing/temp_dir.h"
+
+namespace lumvik {
+namespace {
+
+using testing::TempDir;
+using testing::WriteTestFile;
+
+TEST(FileIo, AtomicWriteCreatesAndReplaces) {
+  TempDir dir;
+  const std::string path = dir.File("a b \xE9.lvk");  // a blank and an accented letter
+  EXPECT_FALSE(PathExists(path));
+  ASSERT_TRUE(WriteFileAtomically(path, std::string("one\r\n\0two", 10)));
+  EXPECT_EQ(ReadWholeFile(path), std::string("one\r\n\0two", 10));
+  ASSERT_TRUE(WriteFileAtomically(path, "x"));
+  EXPECT_EQ(ReadWholeFile(path), "x");
+  ASSERT_TRUE(WriteFileAtomically(path, ""));
+  EXPECT_EQ(ReadWholeFile(path), "");
+}
+
+TEST(FileIo, FailedWriteKeepsTheOldFileAndLeavesNoTemporary) {
+  TempDir dir;
+  ASSERT_FALSE(WriteFileAtomically(dir.File("missing folder/x.lvk"), "x"));
+  const std::string folder = dir.path();
+  // A folder under the target name cannot be replaced by a file.
+  ASSERT_FALSE(WriteFileAtomically(folder.substr(0, folder.size() - 1), "x"));
+  EXPECT_TRUE(IsDirectory(folder));
+}
+
+TEST(FileIo, ReadingSomethingThatIsNoFile) {
+  TempDir dir;
+  EXPECT_FALSE(ReadWholeFile(dir.File("none")).has_value());
+  EXPECT_TRUE(PathExists(dir.path()));
+  EXPECT_TRUE(IsDirectory(dir.path()));
+  WriteTestFile(dir.File("f"), "abc");
+  EXPECT_FALSE(IsDirectory(dir.File("f")));
+  EXPECT_TRUE(RemoveFile(dir.File("f")));
+  EXPECT_FALSE(PathExists(dir.File("f")));
+}
+
+TEST(FileIo, FolderOf) {
+  EXPECT_EQ(FolderOf("C:\\a.b\\c"), "C:\\a.b\\");
+  EXPECT_EQ(FolderOf("/x/y"), "/x/");
+  EXPECT_EQ(FolderOf("plain.lvk"), "");
+}
+
+}  // namespace
+}  // namespace lumvik

@@ -1,0 +1,72 @@
+#include <windows.h>
+
+#include "platform/file_io.h"
+#include "platform/unique_handle.h"
+
+namespace lumvik {
+
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+  UniqueFile file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return std::nullopt;
+  LARGE_INTEGER size{};
+  if (!::GetFileSizeEx(file.get(), &size)) return std::nullopt;
+  std::string bytes;
+  bytes.reserve(static_cast<std::size_t>(size.QuadPart));
+  char buffer[1 << 16];
+  for (;;) {
+    DWORD got = 0;
+    if (!::ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr)) return std::nullopt;
+    if (got == 0) return bytes;
+    bytes.append(buffer, got);
+  }
+}
+
+bool PathExists(const std::string& path) {
+  return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool IsDirectory(const std::string& path) {
+  const DWORD attributes = ::GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+namespace {
+
+bool WriteAll(HANDLE file, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const DWORD chunk = bytes.size() > (1u << 30) ? (1u << 30) : static_cast<DWORD>(bytes.size());
+    DWORD put = 0;
+    if (!::WriteFile(file, bytes.data(), chunk, &put, nullptr) || put == 0) return false;
+    bytes.remove_prefix(put);
+  }
+  return true;
+}
+
+}  // namespace
+
+bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
+  if (IsDirectory(path)) return false;
+  std::string folder = FolderOf(path);
+  if (folder.empty()) folder = ".";
+  char temporary[MAX_PATH];
+  if (::GetTempFileNameA(folder.c_str(), "lvk", 0, temporary) == 0) return false;
+  bool written = false;
+  {
+    UniqueFile file(::CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    written = file && WriteAll(file.get(), bytes) && ::FlushFileBuffers(file.get());
+  }
+  // MoveFileEx with replacement is one rename on every system we run on; the
+  // old file stays whole until the new one is complete.
+  if (!written ||
+      !::MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    ::DeleteFileA(temporary);
+    return false;
+  }
+  return true;
+}
+
+bool RemoveFile(const std::string& path) { return ::DeleteFileA(path.c_str()) != 0; }
+
+}  // namespace lumvik

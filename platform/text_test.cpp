@@ -1,0 +1,59 @@
+#include "platform/text.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace lumvik {
+namespace {
+
+TEST(ParseDecimal, ReadsSignAndDigitsAfterBlanks) {
+  EXPECT_EQ(ParseDecimal(" \t-42x"), -42);
+  EXPECT_EQ(ParseDecimal("+7"), 7);
+  EXPECT_EQ(ParseDecimal("12 34"), 12);
+  EXPECT_EQ(ParseDecimal(""), 0);
+  EXPECT_EQ(ParseDecimal("abc"), 0);
+  EXPECT_EQ(ParseDecimal("-"), 0);
+  EXPECT_EQ(ParseDecimal("- 5"), 0);
+}
+
+TEST(ParseDecimal, KeepsTheLowBitsOfLongNumbers) {
+  EXPECT_EQ(ParseDecimal16("70000"), 4464);
+  EXPECT_EQ(ParseDecimal16("65537"), 1);
+  EXPECT_EQ(ParseDecimal16("-1"), -1);
+  EXPECT_EQ(ParseDecimal16("32768"), -32768);
+  EXPECT_EQ(ParseDecimal32("4294967297"), 1);
+  // 2^64 + 5 wraps to 5 instead of overflowing.
+  EXPECT_EQ(ParseDecimal("18446744073709551621"), 5);
+  EXPECT_NO_FATAL_FAILURE(ParseDecimal(std::string(400, '9')));
+}
+
+TEST(LatinCase, FoldsAsciiAndLatin1Capitals) {
+  EXPECT_EQ(LowerLatin1("LUMVIK \xC9t\xDE"), "lumvik \xE9t\xFE");
+  EXPECT_EQ(UpperLatin1('\xE9'), '\xC9');
+  EXPECT_EQ(UpperLatin1('\xF7'), '\xF7');  // the division sign has no capital
+  EXPECT_TRUE(EqualsIgnoringCase("Application", "aPPLICATION"));
+  EXPECT_FALSE(EqualsIgnoringCase("Application", "Applicatio"));
+}
+
+TEST(Trim, BlanksAreSpacesAndTabsSpacesOnlySpaces) {
+  EXPECT_EQ(TrimBlanks(" \t a b \t"), "a b");
+  EXPECT_EQ(TrimSpaces(" \ta b\t "), "\ta b\t");
+  EXPECT_EQ(TrimBlanks("   "), "");
+}
+
+std::vector<std::string> Lines(std::string_view text) {
+  std::vector<std::string> lines;
+  ForEachLine(text, [&](std::string_view line) { lines.emplace_back(line); });
+  return lines;
+}
+
+TEST(ForEachLine, SplitsAtEveryLineEnd) {
+  EXPECT_EQ(Lines("a\r\nb\rc\nd"), (std::vector<std::string>{"a", "b", "c", "d"}));
+  EXPECT_EQ(Lines("a\r\n\r\nb\r\n"), (std::vector<std::string>{"a", "", "b"}));
+  EXPECT_EQ(Lines("\n\r"), (std::vector<std::string>{"", ""}));
+  EXPECT_TRUE(Lines("").empty());
+}
+
+}  // namespace
+}  // namespace lumvik
