@@ -13,12 +13,12 @@ if(CMAKE_CROSSCOMPILING AND WIN32)
   # build folder that a fixture starts before the first test and stops after.
   set(LUMVIK_WINE_DIR "${CMAKE_BINARY_DIR}/wine")
   set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_SOURCE_DIR}/scripts/wine-run.sh")
-  add_test(NAME wine_session_start
+  add_test(NAME ${LUMVIK_TEST_PREFIX}wine_session_start
            COMMAND "${CMAKE_SOURCE_DIR}/scripts/wine-session.sh" start "${LUMVIK_WINE_DIR}")
-  add_test(NAME wine_session_stop
+  add_test(NAME ${LUMVIK_TEST_PREFIX}wine_session_stop
            COMMAND "${CMAKE_SOURCE_DIR}/scripts/wine-session.sh" stop "${LUMVIK_WINE_DIR}")
-  set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP wine)
-  set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine)
+  set_tests_properties(${LUMVIK_TEST_PREFIX}wine_session_start PROPERTIES FIXTURES_SETUP wine)
+  set_tests_properties(${LUMVIK_TEST_PREFIX}wine_session_stop PROPERTIES FIXTURES_CLEANUP wine)
 endif()
 
 # lumvik_add_test(NAME SOURCES... [LIBS ...]): one GoogleTest executable, one CTest entry.
@@ -26,9 +26,9 @@ function(lumvik_add_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} lumvik_testing GTest::gtest_main)
-  add_test(NAME ${name} COMMAND ${name})
+  add_test(NAME ${LUMVIK_TEST_PREFIX}${name} COMMAND ${name})
   if(CMAKE_CROSSCOMPILING AND WIN32)
-    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine
+    set_tests_properties(${LUMVIK_TEST_PREFIX}${name} PROPERTIES FIXTURES_REQUIRED wine
                          ENVIRONMENT "LUMVIK_WINE_DIR=${LUMVIK_WINE_DIR}")
   endif()
 endfunction()

@@ -23,6 +23,9 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 bool RemoveFile(const std::string& path);
 
+// The folder of the running executable, with its last separator.
+std::string ExecutableFolder();
+
 // The folder part of a path including its last separator ("C:\a\" of
 // "C:\a\b.lvk"); empty when the path names no folder.
 std::string FolderOf(const std::string& path);

@@ -67,4 +67,11 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
 
 bool RemoveFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
 
+std::string ExecutableFolder() {
+  std::string path(4096, '\0');
+  const ssize_t length = ::readlink("/proc/self/exe", path.data(), path.size());
+  path.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
+  return FolderOf(path);
+}
+
 }  // namespace lumvik

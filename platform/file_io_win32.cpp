@@ -47,10 +47,11 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
   if (IsDirectory(path)) return false;
-  std::string folder = FolderOf(path);
-  if (folder.empty()) folder = ".";
+  const std::string folder = FolderOf(path);
   char temporary[MAX_PATH];
-  if (::GetTempFileNameA(folder.c_str(), "lvk", 0, temporary) == 0) return false;
+  if (::GetTempFileNameA(folder.empty() ? "." : folder.c_str(), "lvk", 0, temporary) == 0) {
+    return false;
+  }
   bool written = false;
   {
     UniqueFile file(::CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
@@ -68,5 +69,17 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
 }
 
 bool RemoveFile(const std::string& path) { return ::DeleteFileA(path.c_str()) != 0; }
+
+std::string ExecutableFolder() {
+  std::string path(MAX_PATH, '\0');
+  for (;;) {
+    const DWORD length = ::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) {
+      path.resize(length);
+      return FolderOf(path);
+    }
+    path.resize(path.size() * 2);
+  }
+}
 
 }  // namespace lumvik

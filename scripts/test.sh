@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds every target and runs every test: the
+# native tests, the same tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer, the fuzz targets, and the Windows build under
+# Wine. Ends with CTest's summary over all of them.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/setup.sh"
+
+targets=(native sanitize fuzz x86_64 i686)
+for target in "${targets[@]}"; do
+  echo "== building $target"
+  "$root/scripts/build.sh" "$target"
+done
+
+# One CTest run over every build folder that has tests.
+all="$root/build/all"
+mkdir -p "$all"
+{
+  for target in native sanitize fuzz x86_64; do
+    echo "subdirs(\"$root/build/$target\")"
+  done
+} > "$all/CTestTestfile.cmake"
+cd "$all"
+ctest --output-on-failure --parallel 2 "$@"
