@@ -9,6 +9,8 @@ constexpr int kTextCannotOpenFile = 13;
 constexpr int kTextReplaceExistingFile = 14;
 constexpr int kTextStatusFirst = 16;      // statut v is text 15 + v
 constexpr int kTextImportanceFirst = 21;  // importance v is text 20 + v
+constexpr int kTextNewTask = 35;
+constexpr int kTextNewCategory = 37;
 constexpr int kTextProgramName = 54;
 
 }  // namespace lumvik

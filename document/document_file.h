@@ -15,8 +15,8 @@ constexpr std::string_view kFormatVersion = "2.1";
 
 enum class HeaderCheck { Pass, Foreign, CannotOpen };
 
-// The value of "logiciel=" on the first line of the file's bytes, or nothing
-// when the first line has no such attribute.
+// The value of "logiciel=" on the first line of the file's bytes, exactly as
+// it stands there, or nothing when the first line has no such attribute.
 std::optional<std::string> HeaderProgramName(std::string_view file_bytes);
 
 // Pass when the header names no program or names `program_name` up to letter case.
@@ -24,10 +24,14 @@ HeaderCheck CheckHeader(const std::string& path, std::string_view program_name);
 
 // The rows and records of a file's bytes (the header is not checked here),
 // with the index of each row counted in file order. Progress is as stored.
+// Every row of the result names a record, and every record one row.
 Document ParseDocument(std::string_view file_bytes);
 
 // Categories whose progress follows their children take it as a read does:
-// rows in order, each parent recomputed from its direct children's values.
+// rows in order, each row's parent category recomputed from the children at
+// that row's level; a category whose child category changes later in the
+// pass keeps the value computed before. Tasks keep their progress. Every row
+// must name a record.
 void RecomputeLoadedProgress(Document& document);
 
 enum class ReadStatus { Read, Foreign, CannotOpen };
@@ -39,13 +43,17 @@ struct ReadResult {
 
 // Header check, parse and progress recomputation; the document is saved and
 // carries the path. A refusal leaves the caller's document untouched, since
-// the caller replaces it only on success.
+// the caller replaces it only on success. Asks nothing: the caller reports a
+// refusal.
 ReadResult ReadDocument(const std::string& path, std::string_view program_name);
 
 // The path with ".lvk" appended unless its extension is exactly "lvk".
 std::string WithDocumentExtension(const std::string& path);
 
-// The whole file as the writer stores it.
+// The whole file as the writer stores it. Every row must name a record. A
+// double quote in any text value is written as 0x1A and a line break as 0x1B,
+// so that every value ends at its own closing quote and every row keeps its
+// line; the reader turns 0x1A in a name back into a double quote.
 std::string SerializeDocument(const Document& document, std::string_view program_name);
 
 // Writes the file in one step, replacing any file of that name; false when it
@@ -57,8 +65,9 @@ enum class SaveStatus { Saved, SaveAsInstead, Failed };
 
 // The writer of Save: extension rule, the question before replacing an
 // existing file (No hands over to Save As), the message when it cannot be
-// written. On success the document's path becomes the written path; the saved
-// flag is its callers' business.
+// written (a folder under the name cannot be replaced either). On success the
+// document's path becomes the written path; the saved flag is its callers'
+// business.
 SaveStatus SaveDocument(Document& document, const std::string& path, const TextTable& texts,
                         Prompt& prompt);
 

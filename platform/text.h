@@ -35,17 +35,21 @@ std::string_view TrimBlanks(std::string_view text);
 // Without leading and trailing spaces (character 32 only).
 std::string_view TrimSpaces(std::string_view text);
 
+// Position of the first CR or LF at or after `start`, or the text's size.
+// A plain loop: the library's find_first_of costs a call per byte.
+inline std::size_t LineEndAt(std::string_view text, std::size_t start) {
+  while (start < text.size() && text[start] != '\r' && text[start] != '\n') ++start;
+  return start;
+}
+
 // Splits at CR LF, CR or LF; a final line end does not start an empty line.
 template <typename Visit>
 void ForEachLine(std::string_view text, Visit visit) {
   std::size_t start = 0;
   while (start < text.size()) {
-    std::size_t end = text.find_first_of("\r\n", start);
-    if (end == std::string_view::npos) {
-      visit(text.substr(start));
-      return;
-    }
+    const std::size_t end = LineEndAt(text, start);
     visit(text.substr(start, end - start));
+    if (end == text.size()) return;
     start = end + ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1);
   }
 }

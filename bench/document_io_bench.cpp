@@ -1,0 +1,112 @@
+// Writes and reads a document of 100 000 rows and prints rows per second,
+// beside the time that `wc -l` takes to count the lines of the same file.
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "document/document_file.h"
+#include "document/stored_form.h"
+
+namespace lumvik {
+namespace {
+
+constexpr int kRows = 100000;
+constexpr int kRuns = 5;
+
+std::string Date(int n) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%02d/%02d/%04d", 1 + n % 28, 1 + n % 12, 2020 + n % 8);
+  return text;
+}
+
+void AddCategory(Document& document, std::int32_t level, int n) {
+  document.rows.push_back(
+      {kCategoryRow, static_cast<std::int32_t>(document.categories.size()), level});
+  document.categories.push_back(
+      {(level == 0 ? "Project " : "Phase ") + std::to_string(n),
+       DesignationToStoredForm("Everything that belongs to part " + std::to_string(n) +
+                               "\r\nsee the \"plan\" folder"),
+       static_cast<std::int16_t>(n % 11)});
+}
+
+void AddTask(Document& document, std::int32_t level, int n) {
+  document.rows.push_back({kTaskRow, static_cast<std::int32_t>(document.tasks.size()), level});
+  document.tasks.push_back(
+      {"Call the supplier about order " + std::to_string(100000 + n),
+       n % 3 ? "" : DesignationToStoredForm("Ask for the delivery date.\r\nThen confirm it."),
+       Date(n), Date(n + 9), static_cast<std::int16_t>(n % 11),
+       static_cast<std::int16_t>(1 + n % 5), static_cast<std::int16_t>(1 + n % 5)});
+}
+
+// Projects of four phases of twenty tasks each, some tasks directly under a project.
+Document LargeDocument() {
+  Document document;
+  for (int n = 0; static_cast<int>(document.rows.size()) < kRows; ++n) {
+    AddCategory(document, 0, n);
+    for (int phase = 0; phase < 4; ++phase) {
+      AddCategory(document, 1, phase);
+      for (int task = 0; task < 20; ++task) AddTask(document, 2, n * 100 + phase * 20 + task);
+    }
+    for (int task = 0; task < 3; ++task) AddTask(document, 1, n * 100 + 90 + task);
+  }
+  while (static_cast<int>(document.rows.size()) > kRows) {
+    const TreeEntry last = document.rows.back();
+    document.rows.pop_back();
+    if (last.kind == kCategoryRow) {
+      document.categories.pop_back();
+    } else {
+      document.tasks.pop_back();
+    }
+  }
+  return document;
+}
+
+double BestSeconds(const std::function<void()>& run) {
+  double best = 1e30;
+  for (int i = 0; i < kRuns; ++i) {
+    const auto start = std::chrono::steady_clock::now();
+    run();
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    if (took.count() < best) best = took.count();
+  }
+  return best;
+}
+
+void PrintRate(const char* what, double seconds) {
+  std::printf("%-36s %8.1f ms  %6.2f M rows/s\n", what, seconds * 1e3, kRows / seconds / 1e6);
+}
+
+}  // namespace
+}  // namespace lumvik
+
+int main() {
+  using namespace lumvik;
+  const Document document = LargeDocument();
+  const std::string path =
+      (std::filesystem::temp_directory_path() / "lumvik document_io_bench.lvk").string();
+
+  bool written = true;
+  const double write =
+      BestSeconds([&] { written = WriteDocumentFile(path, document, "Lumvik") && written; });
+  if (!written) {
+    std::fprintf(stderr, "cannot write %s\n", path.c_str());
+    return 1;
+  }
+  std::size_t rows_read = 0;
+  const double read =
+      BestSeconds([&] { rows_read = ReadDocument(path, "Lumvik").document.rows.size(); });
+  const std::string count_lines = "wc -l < \"" + path + "\" > /dev/null";
+  int wc_status = 0;
+  const double wc = BestSeconds([&] { wc_status = std::system(count_lines.c_str()); });
+
+  std::printf("%d rows (%zu read back), %.1f MB, best of %d runs\n", kRows, rows_read,
+              static_cast<double>(std::filesystem::file_size(path)) / 1e6, kRuns);
+  PrintRate("write (serialise, atomic write):", write);
+  PrintRate("read (header, parse, progress):", read);
+  PrintRate(wc_status == 0 ? "wc -l on the same file:" : "wc -l (failed):", wc);
+  std::filesystem::remove(path);
+  return 0;
+}

@@ -1,0 +1,43 @@
+// The tree as the code that changes rows sees it: items by row position
+// (0-based, the same number as in the row list), each with a text, a depth
+// and its decorations. The window shows it through one adapter; tests use a
+// vector of plain items.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace lumvik {
+
+// Colours are red + 256 * green + 65536 * blue.
+struct RowColours {
+  std::int32_t text = 0;
+  std::int32_t background = 0;
+  bool operator==(const RowColours&) const = default;
+};
+
+class RowView {
+ public:
+  virtual ~RowView() = default;
+
+  virtual int Count() const = 0;
+  // The new item takes `position`; the item there and those after it move down.
+  virtual void Insert(int position, const std::string& text, std::int32_t depth) = 0;
+  // Removes the item with all its descendants.
+  virtual void Remove(int position) = 0;
+  virtual void Clear() = 0;
+
+  virtual void SetText(int position, const std::string& text) = 0;
+  // The same picture of the icon list whether the item is selected or not.
+  virtual void SetIcon(int position, int picture) = 0;
+  // Picture `index` of the progress pictures; 0 shows none.
+  virtual void SetStateImage(int position, int index) = 0;
+  virtual void SetColours(int position, RowColours colours) = 0;
+
+  virtual void Select(int position) = 0;
+  virtual void Expand(int position) = 0;
+  // The selected position, or -1 when nothing is selected.
+  virtual int Selection() const = 0;
+};
+
+}  // namespace lumvik
