@@ -21,5 +21,5 @@ case "$target" in
   *) echo "usage: $0 native|sanitize|fuzz|x86_64|i686" >&2; exit 2 ;;
 esac
 
-[ -f "$build/CMakeCache.txt" ] || cmake -S "$root" -B "$build" "${options[@]}" >/dev/null
+[ -f "$build/build.ninja" ] || cmake -S "$root" -B "$build" "${options[@]}" >/dev/null
 cmake --build "$build" -- --quiet
