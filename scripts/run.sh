@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the Windows programs and runs them under
-# Wine with the bundled program folder. Until the main window lands, this
+# Wine with the program folder it assembles. Until the main window lands, this
 # shows the sample document as the `lvk` companion reads it.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -10,6 +10,6 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 export LUMVIK_WINE_DIR="$root/build/x86_64/wine"
 "$root/scripts/wine-session.sh" start "$LUMVIK_WINE_DIR"
 trap '"$root/scripts/wine-session.sh" stop "$LUMVIK_WINE_DIR"' EXIT
-"$root/scripts/wine-run.sh" "$root/build/x86_64/tools/lvk/lvk.exe" dump "$root/dist/Sample.lvk"
-"$root/scripts/wine-run.sh" "$root/build/x86_64/tools/lvk/lvk.exe" export --format markdown \
-  "$root/dist/Sample.lvk"
+"$root/scripts/wine-run.sh" "$root/build/x86_64/program/lvk.exe" dump "$root/build/x86_64/program/Sample.lvk"
+"$root/scripts/wine-run.sh" "$root/build/x86_64/program/lvk.exe" export --format markdown \
+  "$root/build/x86_64/program/Sample.lvk"
