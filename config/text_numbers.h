@@ -1,16 +1,23 @@
-// Numbers of the interface texts that the portable core uses by name.
+// Numbers of the interface texts that the code uses by name.
 #pragma once
 
 namespace lumvik {
 
+constexpr int kTextSave = 3;
+constexpr int kTextDescriptionCaption = 9;
 constexpr int kTextCannotCreateFile = 10;
 constexpr int kTextForeignFile = 11;
 constexpr int kTextCannotOpenFile = 13;
 constexpr int kTextReplaceExistingFile = 14;
+constexpr int kTextSaveAsTitle = 15;
 constexpr int kTextStatusFirst = 16;      // statut v is text 15 + v
 constexpr int kTextImportanceFirst = 21;  // importance v is text 20 + v
+constexpr int kTextOpenTitle = 30;
+constexpr int kTextUnsavedChanges = 34;
 constexpr int kTextNewTask = 35;
 constexpr int kTextNewCategory = 37;
 constexpr int kTextProgramName = 54;
+constexpr int kTextDocumentFileKind = 67;
+constexpr int kTextUntitledDocument = 111;
 
 }  // namespace lumvik

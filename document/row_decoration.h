@@ -7,13 +7,12 @@
 
 #include "document/document.h"
 #include "document/row_view.h"
+#include "theme/progress_pictures.h"
 
 namespace lumvik {
 
 // The theme's colours for task importance 1 to 5, at index importance - 1.
 using UrgencyColours = std::array<RowColours, 5>;
-
-constexpr int kProgressPictureCount = 13;
 
 // Icon 6 for a complete category (progress 10), else icon 1.
 int CategoryIcon(const CategoryRecord& category);

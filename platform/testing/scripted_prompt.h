@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,10 +20,23 @@ struct AskedMessage {
   bool operator==(const AskedMessage&) const = default;
 };
 
+enum class FileDialog { Open, Save };
+
+struct AskedFile {
+  FileDialog dialog;
+  FileQuestion question;
+  bool operator==(const AskedFile&) const = default;
+};
+
 class ScriptedPrompt : public Prompt {
  public:
   ScriptedPrompt& Then(Answer answer) {
     answers_.push_back(answer);
+    return *this;
+  }
+  // The path the next file dialog returns; nothing plays Cancel.
+  ScriptedPrompt& ThenFile(std::optional<std::string> path) {
+    files_.push_back(std::move(path));
     return *this;
   }
 
@@ -37,12 +51,33 @@ class ScriptedPrompt : public Prompt {
     return answer;
   }
 
+  std::optional<std::string> OpenFileName(const FileQuestion& question) override {
+    return NextFile(FileDialog::Open, question);
+  }
+  std::optional<std::string> SaveFileName(const FileQuestion& question) override {
+    return NextFile(FileDialog::Save, question);
+  }
+
   const std::vector<AskedMessage>& asked() const { return asked_; }
-  bool AllAnswersUsed() const { return answers_.empty(); }
+  const std::vector<AskedFile>& asked_files() const { return asked_files_; }
+  bool AllAnswersUsed() const { return answers_.empty() && files_.empty(); }
 
  private:
+  std::optional<std::string> NextFile(FileDialog dialog, const FileQuestion& question) {
+    asked_files_.push_back({dialog, question});
+    if (files_.empty()) {
+      ADD_FAILURE() << "unscripted file dialog \"" << question.title << "\"";
+      return std::nullopt;
+    }
+    std::optional<std::string> path = std::move(files_.front());
+    files_.pop_front();
+    return path;
+  }
+
   std::deque<Answer> answers_;
+  std::deque<std::optional<std::string>> files_;
   std::vector<AskedMessage> asked_;
+  std::vector<AskedFile> asked_files_;
 };
 
 }  // namespace lumvik::testing

@@ -1,0 +1,119 @@
+#include "app/file_commands.h"
+
+#include "config/text_numbers.h"
+#include "document/document_file.h"
+#include "document/new_document.h"
+#include "document/tree_rebuild.h"
+
+namespace lumvik {
+
+namespace {
+
+// The save dialog's filter is the same in every language.
+constexpr const char* kSaveFilter = "ToDo List (*.lvk)|*.lvk";
+
+// Everything up to and including the last "\" or "/".
+std::string FolderPart(const std::string& path) {
+  const std::size_t end = path.find_last_of("\\/");
+  return end == std::string::npos ? std::string() : path.substr(0, end + 1);
+}
+
+void ShowWholeDocument(const FileCommands& commands) {
+  commands.screen.HoldRedraw();
+  RebuildTree(commands.screen.Rows(), commands.document, commands.screen.Colours());
+  commands.screen.ReleaseRedraw();
+}
+
+// The writer for a path the user chose, handing over to the dialog again
+// when the user keeps an existing file.
+bool WriteToChosenPath(const FileCommands& commands, const std::string& path) {
+  switch (SaveDocument(commands.document, path, commands.texts, commands.prompt)) {
+    case SaveStatus::Saved:
+      commands.document.saved = 1;
+      return true;
+    case SaveStatus::SaveAsInstead:
+      return SaveAsCommand(commands);
+    case SaveStatus::Failed:
+      return false;
+  }
+  return false;
+}
+
+}  // namespace
+
+std::string DocumentWindowTitle(const TextTable& texts, const std::string& path) {
+  return texts[kTextProgramName] + " - " + (path.empty() ? texts[kTextUntitledDocument] : path);
+}
+
+bool SettleUnsavedChanges(const FileCommands& commands) {
+  if (commands.document.saved == 1) return true;
+  switch (commands.prompt.Message(commands.texts[kTextSave], commands.texts[kTextUnsavedChanges],
+                                  Buttons::YesNoCancel)) {
+    case Answer::Yes:
+      // A save that was cancelled or failed keeps the changes, and with
+      // them the document that holds them.
+      return SaveCommand(commands);
+    case Answer::No:
+      commands.document.saved = 1;
+      return true;
+    default:
+      return false;
+  }
+}
+
+void NewDocumentCommand(const FileCommands& commands) {
+  commands.document = NewDocument(commands.texts, 1);
+  ShowWholeDocument(commands);
+  commands.screen.PrepareCategoryPanel(commands.document.categories.front(), true);
+  commands.screen.Rows().Select(0);
+  commands.screen.SetTitle(DocumentWindowTitle(commands.texts, ""));
+}
+
+bool OpenDocumentPath(const FileCommands& commands, const std::string& path) {
+  ReadResult read = ReadDocument(path, commands.texts[kTextProgramName]);
+  if (read.status != ReadStatus::Read) {
+    const int message =
+        read.status == ReadStatus::Foreign ? kTextForeignFile : kTextCannotOpenFile;
+    commands.prompt.Message(commands.texts[kTextProgramName], commands.texts[message],
+                            Buttons::Ok);
+    return false;
+  }
+  commands.document = std::move(read.document);
+  ShowWholeDocument(commands);
+  commands.screen.SetTitle(DocumentWindowTitle(commands.texts, commands.document.file_path));
+  return true;
+}
+
+void OpenCommand(const FileCommands& commands) {
+  if (!SettleUnsavedChanges(commands)) return;
+  const std::optional<std::string> path = commands.prompt.OpenFileName(
+      {commands.texts[kTextOpenTitle], "", commands.texts[kTextDocumentFileKind] + " (*.lvk)|*.lvk"});
+  if (path) OpenDocumentPath(commands, *path);
+}
+
+bool SaveCommand(const FileCommands& commands) {
+  Document& document = commands.document;
+  if (document.file_path.empty()) return SaveAsCommand(commands);
+  const std::string target = WithDocumentExtension(document.file_path);
+  if (target != document.file_path) {
+    // A file read under another extension is saved beside it, as .lvk: the
+    // file it came from is left as it was.
+    return WriteToChosenPath(commands, document.file_path);
+  }
+  // The document's own file is replaced without a question, in one step.
+  const std::string& program_name = commands.texts[kTextProgramName];
+  if (!WriteDocumentFile(target, document, program_name)) {
+    commands.prompt.Message(program_name, commands.texts[kTextCannotCreateFile], Buttons::Ok);
+    return false;
+  }
+  document.saved = 1;
+  return true;
+}
+
+bool SaveAsCommand(const FileCommands& commands) {
+  const std::optional<std::string> path = commands.prompt.SaveFileName(
+      {commands.texts[kTextSaveAsTitle], FolderPart(commands.document.file_path), kSaveFilter});
+  return path && WriteToChosenPath(commands, *path);
+}
+
+}  // namespace lumvik

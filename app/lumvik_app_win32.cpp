@@ -1,0 +1,326 @@
+#include "app/lumvik_app_win32.h"
+
+#include <richedit.h>
+
+#include <vector>
+
+#include "app/urgency_colours.h"
+#include "config/text_numbers.h"
+#include "document/stored_form.h"
+#include "document/tree_queries.h"
+
+namespace lumvik {
+
+namespace {
+
+constexpr int kRelayoutMinimumWidth = 800;
+constexpr int kRelayoutMinimumHeight = 600;
+constexpr LONG kMinimumTrackWidth = 850;
+constexpr LONG kMinimumTrackHeight = 650;
+constexpr int kNarrowWindowWidth = 400;
+constexpr int kNarrowTreeWidth = 380;
+
+void ShowPopupAtCursor(HWND window, HMENU menu, POINT where) {
+  ::SetForegroundWindow(window);  // so that a click elsewhere closes the menu
+  ::TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, where.x, where.y, 0,
+                   window, nullptr);
+}
+
+std::string WindowText(HWND window) {
+  std::vector<char> text(static_cast<std::size_t>(::GetWindowTextLengthA(window)) + 1, '\0');
+  const int length = ::GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
+  return std::string(text.data(), static_cast<std::size_t>(length > 0 ? length : 0));
+}
+
+void Enable(HWND control) { ::EnableWindow(control, TRUE); }
+
+}  // namespace
+
+LumvikApp::LumvikApp(HINSTANCE program, Prompt& prompt)
+    : program_(program), prompt_(prompt), show_popup_(ShowPopupAtCursor) {
+  // Until the first document is chosen there is none, and nothing is saved.
+  document_.saved = 0;
+}
+
+LumvikApp::~LumvikApp() = default;
+
+bool LumvikApp::Start(const std::string& program_folder, const std::string& parameter) {
+  program_folder_ = program_folder;
+  LoadSkinAndTheme(program_folder, program_, settings_, texts_, skin_);
+  window_ = std::make_unique<MainWindow>(program_, texts_, skin_, events_);
+  if (window_->window() == nullptr) return false;
+  window_->SetHook([this](HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    return MainWindowCallback(window, message, wparam, lparam);
+  });
+  ApplyStartupLayout();
+  ::ShowWindow(window_->window(), SW_SHOW);
+  ShowFirstDocument(ChooseFirstDocument(parameter, settings_));
+  return true;
+}
+
+void LumvikApp::ApplyStartupLayout() {
+  if (settings_.droite == 1) {
+    const SIZE inside = window_->ClientSize();
+    window_->SetClientSize(kNarrowWindowWidth, inside.cy);
+    ::ShowWindow(window_->Gadget(kGadgetCategoryPanel), SW_HIDE);
+    ::ShowWindow(window_->Gadget(kGadgetTaskPanel), SW_HIDE);
+    HWND tree = window_->Gadget(kGadgetTree);
+    RECT place{};
+    ::GetWindowRect(tree, &place);
+    ::MapWindowPoints(nullptr, window_->window(), reinterpret_cast<POINT*>(&place), 2);
+    ::MoveWindow(tree, place.left, place.top, kNarrowTreeWidth, place.bottom - place.top, TRUE);
+  }
+  window_->BuildTreeImages(skin_);
+}
+
+void LumvikApp::ShowFirstDocument(const FirstDocument& first) {
+  const FileCommands commands = Commands();
+  if (first.path.empty()) {
+    NewDocumentCommand(commands);
+  } else {
+    OpenDocumentPath(commands, first.path);
+  }
+  if (first.from_command_line) document_.saved = 1;
+
+  TreeRowView& rows = window_->rows();
+  rows.Select(0);
+  if (!document_.categories.empty()) {
+    const bool has_children = !document_.rows.empty() && DescendantCount(document_.rows, 0) > 0;
+    PrepareCategoryPanel(document_.categories.front(), !has_children);
+    rows.Select(0);
+  }
+}
+
+void LumvikApp::Run() {
+  while (quit_ == 0) Dispatch(events_.WaitEvent());
+  ShutDown();
+}
+
+void LumvikApp::HandlePendingEvents() {
+  for (;;) {
+    events_.PumpUntilIdle();
+    const std::optional<Event> event = events_.Take();
+    if (!event) return;
+    Dispatch(*event);
+  }
+}
+
+void LumvikApp::ShutDown() { WriteLastFile(program_folder_, document_.file_path); }
+
+void LumvikApp::Dispatch(const Event& event) {
+  switch (event.kind) {
+    case EventKind::Menu:
+      DispatchMenu(event.command);
+      break;
+    case EventKind::Gadget:
+      if (event.gadget == kGadgetTree) {
+        DispatchTree(event);
+      } else if (event.gadget >= kGadgetStatusList && event.gadget <= kGadgetCategoryProgress) {
+        NotYetAvailable();
+      }
+      break;
+    case EventKind::CloseWindow:
+      // Closing the window is quitting: unsaved changes are asked about.
+      Quit();
+      break;
+    case EventKind::SizeWindow:
+    case EventKind::ActivateWindow:
+      Relayout();
+      break;
+  }
+}
+
+void LumvikApp::DispatchMenu(int command) {
+  const FileCommands commands = Commands();
+  switch (command) {
+    case kCmdNew:
+    case kCmdToolNew:
+      if (SettleUnsavedChanges(commands)) NewDocumentCommand(commands);
+      break;
+    case kCmdOpen:
+    case kCmdToolOpen:
+      OpenCommand(commands);
+      break;
+    case kCmdSave:
+    case kCmdToolSave:
+      SaveCommand(commands);
+      break;
+    case kCmdSaveAs:
+    case kCmdToolSaveAs:
+      SaveAsCommand(commands);
+      break;
+    case kCmdQuit:
+      Quit();
+      break;
+    case kCmdRenameCategory:
+    case kCmdRenameTask:
+      if (const int row = SelectedRow(); row >= 0) window_->rows().EditLabel(row);
+      break;
+    case kCmdOptions:
+    case kCmdHelp:
+    case kCmdWebSite:
+    case kCmdFeedback:
+    case kCmdSupportPage:
+    case kCmdAbout:
+      NotYetAvailable();
+      break;
+    case kCmdAddCategory:
+    case kCmdAddSubCategory:
+    case kCmdAddTask:
+    case kCmdDeleteCategory:
+    case kCmdDeleteTask:
+    case kCmdMoveUp:
+    case kCmdMoveDown:
+    case kCmdDeleteAsking:
+      if (SelectedRow() >= 0) NotYetAvailable();
+      break;
+    default:
+      break;
+  }
+}
+
+void LumvikApp::DispatchTree(const Event& event) {
+  TreeRowView& rows = window_->rows();
+  POINT point = event.cursor;
+  ::ScreenToClient(rows.tree(), &point);
+  const int under_cursor = rows.PositionAt(point);
+  if (under_cursor < 0) return;
+  switch (event.action) {
+    case GadgetAction::LeftClick:
+      if (SelectedRow() >= 0) NotYetAvailable();
+      break;
+    case GadgetAction::RightClick:
+      rows.Select(under_cursor);
+      if (const int row = SelectedRow(); row >= 0) {
+        const int menu =
+            document_.rows[row].kind == kCategoryRow ? kMenuCategoryPopup : kMenuTaskPopup;
+        if (HMENU popup = window_->Popup(menu)) show_popup_(window_->window(), popup, event.cursor);
+      }
+      break;
+    case GadgetAction::DoubleClick:
+      if (const int row = SelectedRow(); row >= 0) rows.EditLabel(row);
+      break;
+    case GadgetAction::Other:
+      break;
+  }
+}
+
+void LumvikApp::Quit() {
+  if (SettleUnsavedChanges(Commands())) quit_ = 1;
+}
+
+void LumvikApp::NotYetAvailable() {
+  prompt_.Message(texts_[kTextProgramName], "This command is not yet available.", Buttons::Ok);
+}
+
+void LumvikApp::Relayout() {
+  const SIZE inside = window_->ClientSize();
+  const int width = inside.cx;
+  const int height = inside.cy;
+  if (width < kRelayoutMinimumWidth || height < kRelayoutMinimumHeight) return;
+  const int tree_width = width - 470;
+  ::MoveWindow(window_->Gadget(kGadgetTree), 10, 60, tree_width, height - 90, TRUE);
+  for (int panel : {kGadgetCategoryPanel, kGadgetTaskPanel}) {
+    window_->PlacePanel(panel, 10 + tree_width + 10, 60, width - tree_width - 30, height - 90);
+  }
+}
+
+int LumvikApp::SelectedRow() const {
+  const int row = window_->rows().Selection();
+  return row >= 0 && row < static_cast<int>(document_.rows.size()) ? row : -1;
+}
+
+FileCommands LumvikApp::Commands() { return {document_, texts_, prompt_, *this}; }
+
+RowView& LumvikApp::Rows() { return window_->rows(); }
+
+UrgencyColours LumvikApp::Colours() const { return UrgencyColoursOf(skin_.theme); }
+
+void LumvikApp::SetTitle(const std::string& title) {
+  ::SetWindowTextA(window_->window(), title.c_str());
+}
+
+void LumvikApp::PrepareCategoryPanel(const CategoryRecord& category, bool show_progress) {
+  Enable(window_->Gadget(kGadgetCategoryDescription));
+  HWND name = window_->Gadget(kGadgetCategoryName);
+  Enable(name);
+  ::SetWindowTextA(name, category.nom.c_str());
+  HWND caption = window_->Gadget(kGadgetCategoryDescriptionCaption);
+  Enable(caption);
+  ::SetWindowTextA(caption, texts_[kTextDescriptionCaption].c_str());
+  for (int gadget :
+       {kGadgetCategoryProgressCaption, kGadgetCategoryProgressValue, kGadgetCategoryProgress}) {
+    Enable(window_->Gadget(gadget));
+    ::ShowWindow(window_->Gadget(gadget), show_progress ? SW_SHOW : SW_HIDE);
+  }
+}
+
+void LumvikApp::HoldRedraw() { redraw_hold_ = std::make_unique<RedrawHold>(window_->rows().tree()); }
+
+void LumvikApp::ReleaseRedraw() { redraw_hold_.reset(); }
+
+std::optional<LRESULT> LumvikApp::MainWindowCallback(HWND, UINT message, WPARAM wparam,
+                                                     LPARAM lparam) {
+  switch (message) {
+    case WM_NOTIFY: {
+      const auto& header = *reinterpret_cast<const NMHDR*>(lparam);
+      if (header.hwndFrom == window_->Gadget(kGadgetTree) && header.code == TVN_ENDLABELEDITA) {
+        return EndLabelEdit(*reinterpret_cast<const NMTVDISPINFOA*>(lparam));
+      }
+      return std::nullopt;
+    }
+    case WM_COMMAND: {
+      HWND control = reinterpret_cast<HWND>(lparam);
+      if (HIWORD(wparam) != EN_CHANGE || control == nullptr) return std::nullopt;
+      for (int gadget : {kGadgetCategoryDescription, kGadgetTaskDescription}) {
+        if (control == window_->Gadget(gadget)) {
+          DescriptionChanged(gadget);
+          return 0;
+        }
+      }
+      return std::nullopt;
+    }
+    case WM_GETMINMAXINFO: {
+      auto& limits = *reinterpret_cast<MINMAXINFO*>(lparam);
+      limits.ptMinTrackSize = {kMinimumTrackWidth, kMinimumTrackHeight};
+      return 0;
+    }
+    default:
+      return std::nullopt;
+  }
+}
+
+std::optional<LRESULT> LumvikApp::EndLabelEdit(const NMTVDISPINFOA& edit) {
+  if (edit.item.pszText == nullptr) return std::nullopt;  // cancelled
+  const std::string name = edit.item.pszText;
+  if (name.empty()) return FALSE;  // the old name stays
+  const int row = SelectedRow();
+  if (row >= 0) {
+    const TreeEntry& entry = document_.rows[row];
+    if (entry.kind == kCategoryRow) {
+      document_.categories[entry.index].nom = name;
+      ::SetWindowTextA(window_->Gadget(kGadgetCategoryName), name.c_str());
+    } else {
+      document_.tasks[entry.index].nom = name;
+      ::SetWindowTextA(window_->Gadget(kGadgetTaskName), name.c_str());
+    }
+  }
+  document_.saved = 0;
+  return TRUE;
+}
+
+void LumvikApp::DescriptionChanged(int gadget) {
+  const std::string stored = DesignationToStoredForm(WindowText(window_->Gadget(gadget)));
+  const int row = SelectedRow();
+  if (row >= 0) {
+    const TreeEntry& entry = document_.rows[row];
+    if (gadget == kGadgetCategoryDescription && entry.kind == kCategoryRow) {
+      document_.categories[entry.index].designation = stored;
+    } else if (gadget == kGadgetTaskDescription && entry.kind == kTaskRow) {
+      document_.tasks[entry.index].designation = stored;
+    }
+  }
+  document_.saved = 0;
+}
+
+}  // namespace lumvik

@@ -1,0 +1,98 @@
+// Lumvik's program-wide state and its spine: start-up, the event loop with
+// its dispatch tables, and the shut-down.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "app/file_commands.h"
+#include "app/first_document.h"
+#include "app/main_window_win32.h"
+#include "app/skin_win32.h"
+#include "config/settings.h"
+#include "config/text_table.h"
+#include "document/document.h"
+#include "platform/event_queue_win32.h"
+#include "platform/prompt.h"
+
+namespace lumvik {
+
+// Shows a pop-up menu at a point of the screen; the chosen item arrives as
+// a menu command of the window.
+using PopupMenuShower = std::function<void(HWND window, HMENU menu, POINT where)>;
+
+class LumvikApp : public DocumentScreen {
+ public:
+  LumvikApp(HINSTANCE program, Prompt& prompt);
+  ~LumvikApp() override;
+  LumvikApp(const LumvikApp&) = delete;
+  LumvikApp& operator=(const LumvikApp&) = delete;
+
+  // Start-up up to the first document: settings, texts, skin and theme from
+  // `program_folder`, the main window, its layout, then the document named by
+  // the command line `parameter` or remembered in the settings. False when the
+  // main window cannot be built, and the program then ends.
+  bool Start(const std::string& program_folder, const std::string& parameter);
+
+  // The event loop until the program quits, then the shut-down.
+  void Run();
+
+  // Handles one event as the event loop does.
+  void Dispatch(const Event& event);
+  // Delivers the waiting messages and handles every event they raise.
+  void HandlePendingEvents();
+  // Writes "lastfile" to the settings file.
+  void ShutDown();
+
+  bool quitting() const { return quit_ != 0; }
+  Document& document() { return document_; }
+  const Settings& settings() const { return settings_; }
+  const TextTable& texts() const { return texts_; }
+  const Skin& skin() const { return skin_; }
+  MainWindow& window() { return *window_; }
+  EventQueue& events() { return events_; }
+  void SetPopupMenuShower(PopupMenuShower shower) { show_popup_ = std::move(shower); }
+
+  // The parts of the window that the file commands change.
+  RowView& Rows() override;
+  UrgencyColours Colours() const override;
+  void SetTitle(const std::string& title) override;
+  void PrepareCategoryPanel(const CategoryRecord& category, bool show_progress) override;
+  void HoldRedraw() override;
+  void ReleaseRedraw() override;
+
+ private:
+  FileCommands Commands();
+  void ApplyStartupLayout();
+  void ShowFirstDocument(const FirstDocument& first);
+  void DispatchMenu(int command);
+  void DispatchTree(const Event& event);
+  void Relayout();
+  void Quit();
+  void NotYetAvailable();
+  // The selected row when it is a row of the document, else -1.
+  int SelectedRow() const;
+  std::optional<LRESULT> MainWindowCallback(HWND window, UINT message, WPARAM wparam,
+                                            LPARAM lparam);
+  std::optional<LRESULT> EndLabelEdit(const NMTVDISPINFOA& edit);
+  void DescriptionChanged(int gadget);
+
+  HINSTANCE program_;
+  Prompt& prompt_;
+  std::string program_folder_;
+  Document document_;
+  Settings settings_;
+  TextTable texts_{kLumvikTextCount};
+  Skin skin_;
+  EventQueue events_;
+  std::unique_ptr<MainWindow> window_;
+  std::unique_ptr<RedrawHold> redraw_hold_;
+  PopupMenuShower show_popup_;
+  int quit_ = 0;
+};
+
+}  // namespace lumvik

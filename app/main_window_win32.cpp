@@ -1,0 +1,542 @@
+#include "app/main_window_win32.h"
+
+#include <richedit.h>
+
+#include <cstring>
+#include <vector>
+
+#include "theme/progress_images_win32.h"
+#include "theme/row_icons_win32.h"
+
+namespace lumvik {
+
+namespace {
+
+constexpr int kTaskPanelIndex = 0;
+constexpr int kCategoryPanelIndex = 1;
+constexpr char kMainWindowClass[] = "LumvikMainWindow";
+constexpr char kPageClass[] = "LumvikPanelPage";
+constexpr char kRichEditClass[] = "RichEdit20A";
+constexpr int kToolbarPicture = 48;
+constexpr SIZE kMinimumWindowSize{850, 650};
+
+RECT Place(int x, int y, int width, int height) { return {x, y, width, height}; }
+
+// A panel page passes what its controls tell it on to the main window, so
+// that one window procedure sees every control of the window.
+LRESULT CALLBACK PageProcedure(HWND page, UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      return ::SendMessageA(::GetAncestor(page, GA_ROOT), message, wparam, lparam);
+    default:
+      return ::DefWindowProcA(page, message, wparam, lparam);
+  }
+}
+
+void RegisterClasses(HINSTANCE program, WNDPROC main_procedure) {
+  WNDCLASSEXA main{};
+  main.cbSize = sizeof main;
+  main.lpfnWndProc = main_procedure;
+  main.hInstance = program;
+  main.hIcon = ::LoadIconA(program, MAKEINTRESOURCEA(1));
+  main.hCursor = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // the arrow
+  main.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  main.lpszClassName = kMainWindowClass;
+  ::RegisterClassExA(&main);  // fails harmlessly when a second window is made
+
+  WNDCLASSEXA page{};
+  page.cbSize = sizeof page;
+  page.lpfnWndProc = PageProcedure;
+  page.hInstance = program;
+  page.hCursor = main.hCursor;
+  page.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  page.lpszClassName = kPageClass;
+  ::RegisterClassExA(&page);
+}
+
+void SetFont(HWND control, HFONT font) {
+  ::SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+}
+
+void SetStyleBits(HWND control, LONG_PTR bits) {
+  ::SetWindowLongPtrA(control, GWL_STYLE, ::GetWindowLongPtrA(control, GWL_STYLE) | bits);
+}
+
+void AppendItem(HMENU menu, int command, const std::string& text) {
+  ::AppendMenuA(menu, MF_STRING, static_cast<UINT_PTR>(command), text.c_str());
+}
+
+void AppendSeparator(HMENU menu) { ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr); }
+
+}  // namespace
+
+MainWindow::MainWindow(HINSTANCE program, const TextTable& texts, const Skin& skin,
+                       EventQueue& events)
+    : rich_edit_(::LoadLibraryA("riched20.dll")), events_(events) {
+  RegisterClasses(program, Procedure);
+  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX;
+  RECT outer{0, 0, 800, 600};
+  ::AdjustWindowRectEx(&outer, style, TRUE, 0);
+  window_.reset(::CreateWindowExA(0, kMainWindowClass, "Lumvik :-)", style, 30, 30,
+                                  outer.right - outer.left, outer.bottom - outer.top, nullptr,
+                                  nullptr, program, this));
+  if (!window_) return;
+  gadgets_[kWindowMain] = window_.get();
+
+  HWND tree = AddControl(kGadgetTree, window_.get(), WC_TREEVIEWA, "",
+                         WS_VISIBLE | WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT,
+                         Place(10, 60, 330, 510), WS_EX_CLIENTEDGE);
+  SetStyleBits(tree, TVS_EDITLABELS);
+  rows_ = std::make_unique<TreeRowView>(tree);
+
+  BuildTaskPanel(skin);
+  BuildCategoryPanel(skin);
+  ApplyTexts(texts);
+  BuildTreeImages(skin);
+  BuildPopupMenus(texts);
+  if (!BuildToolbar(texts, skin)) {
+    window_.reset();
+    return;
+  }
+  BuildMenuBar(texts);
+  SetClientSize(800, 600);  // the menu bar takes its room from the frame
+  BuildAccelerators();
+}
+
+MainWindow::~MainWindow() {
+  if (window_) ::SetWindowLongPtrA(window_.get(), GWLP_USERDATA, 0);
+}
+
+HWND MainWindow::Gadget(int number) const {
+  return number >= 0 && number < static_cast<int>(gadgets_.size()) ? gadgets_[number] : nullptr;
+}
+
+std::vector<HWND>& MainWindow::PagesOf(int panel) {
+  return pages_[panel == kGadgetTaskPanel ? kTaskPanelIndex : kCategoryPanelIndex];
+}
+
+HMENU MainWindow::Popup(int number) const {
+  if (number == kMenuCategoryPopup) return category_popup_.get();
+  if (number == kMenuTaskPopup) return task_popup_.get();
+  return nullptr;
+}
+
+HWND MainWindow::AddControl(int number, HWND parent, const char* window_class,
+                            const std::string& text, DWORD style, RECT place, DWORD ex_style) {
+  HWND control = ::CreateWindowExA(
+      ex_style, window_class, text.c_str(), WS_CHILD | style, place.left, place.top, place.right,
+      place.bottom, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(number)),
+      reinterpret_cast<HINSTANCE>(::GetWindowLongPtrA(parent, GWLP_HINSTANCE)), nullptr);
+  SetFont(control, static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT)));
+  if (number > 0 && number < static_cast<int>(gadgets_.size())) gadgets_[number] = control;
+  return control;
+}
+
+HWND MainWindow::AddPage(int panel) {
+  HWND tab = gadgets_[panel];
+  std::vector<HWND>& pages = PagesOf(panel);
+  TCITEMA item{};
+  item.mask = TCIF_TEXT;
+  char empty[] = "";
+  item.pszText = empty;
+  ::SendMessageA(tab, TCM_INSERTITEMA, pages.size(), reinterpret_cast<LPARAM>(&item));
+  HWND page = ::CreateWindowExA(WS_EX_CONTROLPARENT, kPageClass, "",
+                                WS_CHILD | WS_CLIPSIBLINGS | (pages.empty() ? WS_VISIBLE : 0), 0, 0,
+                                0, 0, tab, nullptr, nullptr, nullptr);
+  pages.push_back(page);
+  return page;
+}
+
+void MainWindow::SelectPage(int panel) {
+  const std::vector<HWND>& pages = PagesOf(panel);
+  const LRESULT selected = ::SendMessageA(gadgets_[panel], TCM_GETCURSEL, 0, 0);
+  for (std::size_t i = 0; i < pages.size(); ++i) {
+    ::ShowWindow(pages[i], static_cast<LRESULT>(i) == selected ? SW_SHOW : SW_HIDE);
+  }
+}
+
+void MainWindow::ShowPanelPageOf(int gadget) {
+  HWND control = Gadget(gadget);
+  if (control == nullptr) return;
+  HWND page = ::GetParent(control);
+  for (int panel : {kGadgetTaskPanel, kGadgetCategoryPanel}) {
+    const std::vector<HWND>& pages = PagesOf(panel);
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+      if (pages[i] != page) continue;
+      ::SendMessageA(gadgets_[panel], TCM_SETCURSEL, i, 0);
+      SelectPage(panel);
+    }
+  }
+}
+
+void MainWindow::PlacePanel(int panel, int x, int y, int width, int height) {
+  HWND tab = Gadget(panel);
+  ::MoveWindow(tab, x, y, width, height, TRUE);
+  RECT inside{0, 0, width, height};
+  ::SendMessageA(tab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&inside));
+  for (HWND page : PagesOf(panel)) {
+    ::MoveWindow(page, inside.left, inside.top, inside.right - inside.left,
+                 inside.bottom - inside.top, TRUE);
+  }
+}
+
+// Texts of the panels' captions, shown again after a change of language.
+struct GadgetText {
+  int gadget;
+  int text;
+};
+constexpr GadgetText kGadgetTexts[] = {
+    {kGadgetTaskDescriptionCaption, 9},     {kGadgetTaskProgressCaption, 66},
+    {kGadgetStatusCaption, 26},             {kGadgetImportanceCaption, 27},
+    {kGadgetStartDateCaption, 28},          {kGadgetDueDateCaption, 29},
+    {kGadgetCategoryDescriptionCaption, 9}, {kGadgetCategoryProgressCaption, 66},
+};
+constexpr int kTaskPageTexts[] = {99, 100};
+constexpr int kCategoryPageTexts[] = {101};
+constexpr int kFirstStatusText = 16;
+constexpr int kFirstImportanceText = 21;
+
+void MainWindow::AddDescriptionBox(int number, HWND page, DWORD state, const Skin& skin) {
+  HWND box = AddControl(number, page, kRichEditClass, "",
+                        state | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
+                            ES_WANTRETURN,
+                        Place(5, 45, 425, 380), WS_EX_CLIENTEDGE);
+  SetFont(box, skin.fonts[kFontDescription].get());
+  const LRESULT mask = ::SendMessageA(box, EM_GETEVENTMASK, 0, 0);
+  ::SendMessageA(box, EM_SETEVENTMASK, 0, mask | ENM_CHANGE);
+}
+
+void MainWindow::AddProgressControls(int caption, int slider, int value, HWND page,
+                                     DWORD state) {
+  AddControl(caption, page, WC_STATICA, "", state, Place(20, 440, 80, 30));
+  HWND bar = AddControl(slider, page, TRACKBAR_CLASSA, "", state | WS_TABSTOP | TBS_HORZ |
+                                                               TBS_AUTOTICKS,
+                        Place(100, 435, 250, 30));
+  ::SendMessageA(bar, TBM_SETRANGE, TRUE, MAKELPARAM(0, 10));
+  AddControl(value, page, WC_STATICA, "0 %", state | SS_CENTER, Place(360, 435, 40, 20),
+             WS_EX_STATICEDGE);
+}
+
+void MainWindow::BuildTaskPanel(const Skin& skin) {
+  AddControl(kGadgetTaskPanel, window_.get(), WC_TABCONTROLA, "", WS_CLIPCHILDREN,
+             Place(350, 60, 440, 500));
+  // Every control of the task panel starts hidden, and so does the panel.
+  HWND first = AddPage(kGadgetTaskPanel);
+  HWND name = AddControl(kGadgetTaskName, first, WC_STATICA, "", 0, Place(5, 5, 440, 20));
+  SetFont(name, skin.fonts[kFontName].get());
+  AddControl(kGadgetTaskDescriptionCaption, first, WC_STATICA, "", 0, Place(5, 25, 440, 20));
+  AddDescriptionBox(kGadgetTaskDescription, first, 0, skin);
+  AddProgressControls(kGadgetTaskProgressCaption, kGadgetTaskProgress, kGadgetTaskProgressValue,
+                      first, 0);
+
+  HWND second = AddPage(kGadgetTaskPanel);
+  AddControl(kGadgetStatusCaption, second, WC_STATICA, "", 0, Place(25, 15, 140, 20));
+  AddControl(kGadgetImportanceCaption, second, WC_STATICA, "", 0, Place(25, 40, 140, 20));
+  AddControl(kGadgetStatusList, second, WC_COMBOBOXA, "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
+             Place(180, 10, 220, 100));
+  AddControl(kGadgetImportanceList, second, WC_COMBOBOXA, "",
+             WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, Place(180, 35, 220, 100));
+  AddControl(kGadgetStartDateCaption, second, WC_STATICA, "", 0, Place(25, 65, 140, 20));
+  AddControl(kGadgetDueDateCaption, second, WC_STATICA, "", 0, Place(25, 255, 140, 20));
+  AddControl(kGadgetStartDate, second, MONTHCAL_CLASSA, "", WS_TABSTOP | WS_BORDER,
+             Place(180, 65, 200, 170));
+  AddControl(kGadgetDueDate, second, MONTHCAL_CLASSA, "", WS_TABSTOP | WS_BORDER,
+             Place(180, 255, 200, 170));
+  PlacePanel(kGadgetTaskPanel, 350, 60, 440, 500);
+}
+
+void MainWindow::BuildCategoryPanel(const Skin& skin) {
+  AddControl(kGadgetCategoryPanel, window_.get(), WC_TABCONTROLA, "", WS_VISIBLE | WS_CLIPCHILDREN,
+             Place(350, 60, 440, 500));
+  // Greyed but visible until a category is shown.
+  const DWORD greyed = WS_VISIBLE | WS_DISABLED;
+  HWND page = AddPage(kGadgetCategoryPanel);
+  HWND name = AddControl(kGadgetCategoryName, page, WC_STATICA, "", greyed, Place(5, 5, 440, 20));
+  SetFont(name, skin.fonts[kFontName].get());
+  AddControl(kGadgetCategoryDescriptionCaption, page, WC_STATICA, "", greyed,
+             Place(5, 25, 440, 20));
+  AddDescriptionBox(kGadgetCategoryDescription, page, greyed, skin);
+  AddProgressControls(kGadgetCategoryProgressCaption, kGadgetCategoryProgress,
+                      kGadgetCategoryProgressValue, page, greyed);
+  PlacePanel(kGadgetCategoryPanel, 350, 60, 440, 500);
+}
+
+void MainWindow::ApplyTexts(const TextTable& texts) {
+  for (const GadgetText& caption : kGadgetTexts) {
+    ::SetWindowTextA(gadgets_[caption.gadget], texts[caption.text].c_str());
+  }
+  SetPageCaptions(kGadgetTaskPanel, kTaskPageTexts, texts);
+  SetPageCaptions(kGadgetCategoryPanel, kCategoryPageTexts, texts);
+  FillList(kGadgetStatusList, kFirstStatusText, texts);
+  FillList(kGadgetImportanceList, kFirstImportanceText, texts);
+}
+
+void MainWindow::SetPageCaptions(int panel, std::span<const int> page_texts,
+                                 const TextTable& texts) {
+  for (std::size_t i = 0; i < page_texts.size(); ++i) {
+    std::string caption = texts[page_texts[i]];
+    TCITEMA item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = caption.data();
+    ::SendMessageA(gadgets_[panel], TCM_SETITEMA, i, reinterpret_cast<LPARAM>(&item));
+  }
+}
+
+// The five choices of a list, texts first_text to first_text + 4, keeping
+// the chosen one.
+void MainWindow::FillList(int list, int first_text, const TextTable& texts) {
+  HWND control = gadgets_[list];
+  const LRESULT chosen = ::SendMessageA(control, CB_GETCURSEL, 0, 0);
+  ::SendMessageA(control, CB_RESETCONTENT, 0, 0);
+  for (int text = first_text; text < first_text + 5; ++text) {
+    ::SendMessageA(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(texts[text].c_str()));
+  }
+  ::SendMessageA(control, CB_SETCURSEL, chosen, 0);
+}
+
+void MainWindow::BuildTreeImages(const Skin& skin) {
+  HWND tree = gadgets_[kGadgetTree];
+  std::array<HICON, kTreeIconCount> icons{};
+  for (int slot = 0; slot < kTreeIconCount; ++slot) icons[slot] = skin.icons[slot].get();
+  progress_images_ =
+      BuildProgressImages(tree, skin.theme, skin.fonts[kFontProgressLabel].get());
+  row_icons_ = BuildRowIcons(tree, icons);
+}
+
+bool MainWindow::BuildToolbar(const TextTable& texts, const Skin& skin) {
+  if (toolbar_ != nullptr) ::DestroyWindow(toolbar_);
+  toolbar_ = AddControl(kToolbar, window_.get(), TOOLBARCLASSNAMEA, "",
+                        WS_VISIBLE | TBSTYLE_TOOLTIPS | TBSTYLE_FLAT | CCS_TOP, Place(0, 0, 0, 0));
+  if (toolbar_ == nullptr) return false;
+  ::SendMessageA(toolbar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+  toolbar_images_.reset(
+      ::ImageList_Create(kToolbarPicture, kToolbarPicture, ILC_COLOR32 | ILC_MASK, 7, 0));
+  ::SendMessageA(toolbar_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(toolbar_images_.get()));
+  ::SendMessageA(toolbar_, TB_SETBUTTONSIZE, 0, MAKELPARAM(kToolbarPicture, kToolbarPicture));
+
+  struct Button {
+    int command;  // 0 for a separator
+    int text;
+  };
+  constexpr Button kButtons[] = {{kCmdToolNew, 1},   {kCmdToolOpen, 2},    {kCmdToolSave, 3},
+                                 {kCmdToolSaveAs, 4}, {0, 0},               {kCmdMoveUp, 85},
+                                 {kCmdMoveDown, 86},  {kCmdDeleteAsking, 87}, {0, 0}};
+  if (toolbar_images_) {
+    int slot = kFirstToolbarSlot;
+    for (const Button& button : kButtons) {
+      TBBUTTON item{};
+      if (button.command == 0) {
+        item.fsStyle = BTNS_SEP;
+      } else {
+        HICON icon = skin.icons[slot++].get();
+        // A button whose picture is missing keeps its place, empty.
+        item.iBitmap = icon != nullptr ? ::ImageList_AddIcon(toolbar_images_.get(), icon)
+                                       : I_IMAGENONE;
+        item.idCommand = button.command;
+        item.fsState = TBSTATE_ENABLED;
+        item.fsStyle = BTNS_BUTTON;
+        tips_[button.command] = texts[button.text];
+      }
+      ::SendMessageA(toolbar_, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&item));
+    }
+  }
+  ::SendMessageA(toolbar_, TB_AUTOSIZE, 0, 0);
+  return true;
+}
+
+void MainWindow::BuildPopupMenus(const TextTable& texts) {
+  category_popup_.reset(::CreatePopupMenu());
+  if (category_popup_) {
+    HMENU menu = category_popup_.get();
+    AppendItem(menu, kCmdRenameCategory, texts[63]);
+    AppendSeparator(menu);
+    AppendItem(menu, kCmdDeleteCategory, texts[87]);
+    AppendSeparator(menu);
+    AppendItem(menu, kCmdAddCategory, texts[6]);
+    AppendItem(menu, kCmdAddSubCategory, texts[7]);
+    AppendItem(menu, kCmdAddTask, texts[8]);
+  }
+  task_popup_.reset(::CreatePopupMenu());
+  if (task_popup_) {
+    HMENU menu = task_popup_.get();
+    AppendItem(menu, kCmdRenameTask, texts[63]);
+    AppendSeparator(menu);
+    AppendItem(menu, kCmdDeleteTask, texts[87]);
+  }
+}
+
+void MainWindow::BuildMenuBar(const TextTable& texts) {
+  HMENU bar = ::CreateMenu();
+  if (bar == nullptr) return;
+  HMENU file = ::CreatePopupMenu();
+  AppendItem(file, kCmdNew, texts[1] + "\tCtrl+N");
+  AppendItem(file, kCmdOpen, texts[2] + "\tCtrl+O");
+  AppendItem(file, kCmdSave, texts[3] + "\tCtrl+S");
+  AppendItem(file, kCmdSaveAs, texts[4]);
+  AppendSeparator(file);
+  AppendItem(file, kCmdOptions, texts[68] + "\tCtrl+P");
+  AppendSeparator(file);
+  AppendItem(file, kCmdQuit, texts[5] + "\tCtrl+Q");
+  HMENU help = ::CreatePopupMenu();
+  AppendItem(help, kCmdHelp, texts[40] + "\tF1");
+  AppendSeparator(help);
+  AppendItem(help, kCmdWebSite, texts[41] + "\tF5");
+  AppendItem(help, kCmdFeedback, texts[42] + "\tF6");
+  AppendItem(help, kCmdSupportPage, texts[43] + "\tF7");
+  AppendItem(help, kCmdAbout, texts[62] + "\tF12");
+  ::AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), texts[0].c_str());
+  ::AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), texts[39].c_str());
+  ::SetMenu(window_.get(), bar);  // the window owns its menu bar from here on
+}
+
+void MainWindow::BuildAccelerators() {
+  ACCEL keys[] = {
+      {FVIRTKEY | FCONTROL, 'N', kCmdNew},  {FVIRTKEY | FCONTROL, 'O', kCmdOpen},
+      {FVIRTKEY | FCONTROL, 'S', kCmdSave}, {FVIRTKEY | FCONTROL, 'P', kCmdOptions},
+      {FVIRTKEY | FCONTROL, 'Q', kCmdQuit}, {FVIRTKEY, VK_F1, kCmdHelp},
+      {FVIRTKEY, VK_F5, kCmdWebSite},       {FVIRTKEY, VK_F6, kCmdFeedback},
+      {FVIRTKEY, VK_F7, kCmdSupportPage},   {FVIRTKEY, VK_F12, kCmdAbout},
+      {FVIRTKEY, VK_DELETE, kCmdDeleteAsking},
+  };
+  accelerators_.reset(::CreateAcceleratorTableA(keys, static_cast<int>(std::size(keys))));
+  events_.SetAccelerators(window_.get(), accelerators_.get());
+}
+
+SIZE MainWindow::ClientSize() const {
+  RECT inside{};
+  ::GetClientRect(window_.get(), &inside);
+  return {inside.right - inside.left, inside.bottom - inside.top};
+}
+
+void MainWindow::SetClientSize(int width, int height) {
+  HWND window = window_.get();
+  RECT outer{}, inside{};
+  ::GetWindowRect(window, &outer);
+  ::GetClientRect(window, &inside);
+  // The frame, the title and the menu bar (however many lines it takes)
+  // stay as they are around the new inner size.
+  const int frame_width = (outer.right - outer.left) - inside.right;
+  const int frame_height = (outer.bottom - outer.top) - inside.bottom;
+  ::SetWindowPos(window, nullptr, 0, 0, width + frame_width, height + frame_height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int MainWindow::GadgetNumber(HWND control) const {
+  for (std::size_t number = kGadgetTree; number < gadgets_.size(); ++number) {
+    if (gadgets_[number] == control && control != nullptr) return static_cast<int>(number);
+  }
+  return 0;
+}
+
+void MainWindow::Post(EventKind kind, int gadget, int command, GadgetAction action) {
+  Event event;
+  event.kind = kind;
+  event.window = kWindowMain;
+  event.gadget = gadget;
+  event.command = command;
+  event.action = action;
+  ::GetCursorPos(&event.cursor);
+  events_.Post(event);
+}
+
+LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    const auto* creation = reinterpret_cast<const CREATESTRUCTA*>(lparam);
+    ::SetWindowLongPtrA(window, GWLP_USERDATA,
+                        reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
+  }
+  auto* self = reinterpret_cast<MainWindow*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (message == WM_NCDESTROY) ::SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+  if (self == nullptr || self->window_.get() != window) {
+    return ::DefWindowProcA(window, message, wparam, lparam);
+  }
+  try {
+    if (self->hook_) {
+      if (const std::optional<LRESULT> result = self->hook_(window, message, wparam, lparam)) {
+        return *result;
+      }
+    }
+    return self->Handle(message, wparam, lparam);
+  } catch (...) {
+    // Nothing may unwind through the system's message dispatching.
+    return ::DefWindowProcA(window, message, wparam, lparam);
+  }
+}
+
+LRESULT MainWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
+  HWND window = window_.get();
+  switch (message) {
+    case WM_COMMAND: {
+      const int code = HIWORD(wparam);
+      HWND control = reinterpret_cast<HWND>(lparam);
+      if (control == nullptr || control == toolbar_) {
+        // Menu items and shortcuts, and the toolbar's buttons.
+        Post(EventKind::Menu, 0, LOWORD(wparam));
+      } else if (code == CBN_SELCHANGE) {
+        Post(EventKind::Gadget, GadgetNumber(control), 0);
+      }
+      return 0;
+    }
+    case WM_HSCROLL:
+      if (const int gadget = GadgetNumber(reinterpret_cast<HWND>(lparam)); gadget != 0) {
+        Post(EventKind::Gadget, gadget, 0);
+      }
+      return 0;
+    case WM_NOTIFY:
+      return HandleNotify(*reinterpret_cast<NMHDR*>(lparam), lparam);
+    case WM_CLOSE:
+      Post(EventKind::CloseWindow, 0, 0);
+      return 0;
+    case WM_SIZE:
+      if (wparam != SIZE_MINIMIZED) Post(EventKind::SizeWindow, 0, 0);
+      return 0;
+    case WM_ACTIVATE:
+      if (LOWORD(wparam) != WA_INACTIVE) Post(EventKind::ActivateWindow, 0, 0);
+      break;
+    default:
+      break;
+  }
+  return ::DefWindowProcA(window, message, wparam, lparam);
+}
+
+LRESULT MainWindow::HandleNotify(NMHDR& header, LPARAM lparam) {
+  const int gadget = GadgetNumber(header.hwndFrom);
+  if (gadget == kGadgetTree) {
+    switch (header.code) {
+      case NM_CUSTOMDRAW:
+        return rows_->OnCustomDraw(*reinterpret_cast<NMTVCUSTOMDRAW*>(lparam));
+      case NM_CLICK:
+        Post(EventKind::Gadget, gadget, 0, GadgetAction::LeftClick);
+        return 0;
+      case NM_RCLICK:
+        Post(EventKind::Gadget, gadget, 0, GadgetAction::RightClick);
+        return 1;  // the pop-up menu is the program's own
+      case NM_DBLCLK:
+        Post(EventKind::Gadget, gadget, 0, GadgetAction::DoubleClick);
+        return 0;
+      default:
+        return 0;
+    }
+  }
+  if (gadget == kGadgetTaskPanel || gadget == kGadgetCategoryPanel) {
+    if (header.code == TCN_SELCHANGE) SelectPage(gadget);
+    return 0;
+  }
+  if (header.code == MCN_SELCHANGE && (gadget == kGadgetStartDate || gadget == kGadgetDueDate)) {
+    Post(EventKind::Gadget, gadget, 0);
+    return 0;
+  }
+  if (header.code == TTN_GETDISPINFOA) {
+    // The toolbar's tips, by button.
+    auto& tip = *reinterpret_cast<NMTTDISPINFOA*>(lparam);
+    const UINT_PTR command = header.idFrom;
+    if (command < tips_.size()) tip.lpszText = tips_[command].data();
+    return 0;
+  }
+  return ::DefWindowProcA(window_.get(), WM_NOTIFY, header.idFrom, lparam);
+}
+
+}  // namespace lumvik

@@ -1,0 +1,130 @@
+// Lumvik's main window: the tree view, the two property panels, the menu
+// bar, the two pop-up menus of the tree, the toolbar and the shortcuts. Its
+// window procedure turns messages into events of the queue, after the hook
+// of the program has seen them.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "app/object_numbers.h"
+#include "app/skin_win32.h"
+#include "app/tree_view_win32.h"
+#include "config/text_table.h"
+#include "platform/event_queue_win32.h"
+#include "theme/gdi_owners_win32.h"
+
+namespace lumvik {
+
+// Sees every message of the main window first; a result means the message
+// was handled, nothing sends it on to the ordinary handling.
+using MainWindowHook = std::function<std::optional<LRESULT>(HWND, UINT, WPARAM, LPARAM)>;
+
+struct MenuTraits {
+  static HMENU Empty() { return nullptr; }
+  static void Close(HMENU menu) { ::DestroyMenu(menu); }
+};
+using UniqueMenu = Unique<HMENU, MenuTraits>;
+
+struct AcceleratorTraits {
+  static HACCEL Empty() { return nullptr; }
+  static void Close(HACCEL table) { ::DestroyAcceleratorTable(table); }
+};
+using UniqueAccelerators = Unique<HACCEL, AcceleratorTraits>;
+
+struct WindowTraits {
+  static HWND Empty() { return nullptr; }
+  static void Close(HWND window) { ::DestroyWindow(window); }
+};
+using UniqueWindow = Unique<HWND, WindowTraits>;
+
+struct LibraryTraits {
+  static HMODULE Empty() { return nullptr; }
+  static void Close(HMODULE library) { ::FreeLibrary(library); }
+};
+using UniqueLibrary = Unique<HMODULE, LibraryTraits>;
+
+class MainWindow {
+ public:
+  // Builds the window with everything in it, hidden until Show. Null
+  // `window()` when the window or its toolbar cannot be made.
+  MainWindow(HINSTANCE program, const TextTable& texts, const Skin& skin, EventQueue& events);
+  ~MainWindow();
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
+
+  HWND window() const { return window_.get(); }
+  HWND Gadget(int number) const;
+  HWND toolbar() const { return toolbar_; }
+  HMENU Popup(int number) const;
+  TreeRowView& rows() { return *rows_; }
+  const TreeRowView& rows() const { return *rows_; }
+
+  void SetHook(MainWindowHook hook) { hook_ = std::move(hook); }
+
+  // The two image lists of the tree, built anew from the skin.
+  void BuildTreeImages(const Skin& skin);
+  // The toolbar built anew with the skin's pictures and the tips' texts;
+  // false when it cannot be made.
+  bool BuildToolbar(const TextTable& texts, const Skin& skin);
+
+  // Moves a property panel with its pages.
+  void PlacePanel(int panel, int x, int y, int width, int height);
+  // Shows the panel page that holds `gadget` (the tab of the panel follows).
+  void ShowPanelPageOf(int gadget);
+
+  // The texts of the panels' captions, tabs and lists in the language of `texts`.
+  void ApplyTexts(const TextTable& texts);
+
+  // The inner size of the window.
+  SIZE ClientSize() const;
+  void SetClientSize(int width, int height);
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT HandleNotify(NMHDR& header, LPARAM lparam);
+  void Post(EventKind kind, int gadget, int command, GadgetAction action = GadgetAction::Other);
+  int GadgetNumber(HWND control) const;
+
+  void BuildTaskPanel(const Skin& skin);
+  void BuildCategoryPanel(const Skin& skin);
+  void AddDescriptionBox(int number, HWND page, DWORD state, const Skin& skin);
+  void AddProgressControls(int caption, int slider, int value, HWND page, DWORD state);
+  void SetPageCaptions(int panel, std::span<const int> page_texts, const TextTable& texts);
+  void FillList(int list, int first_text, const TextTable& texts);
+  std::vector<HWND>& PagesOf(int panel);
+  void BuildPopupMenus(const TextTable& texts);
+  void BuildMenuBar(const TextTable& texts);
+  void BuildAccelerators();
+  HWND AddPage(int panel);
+  HWND AddControl(int number, HWND parent, const char* window_class, const std::string& text,
+                  DWORD style, RECT place, DWORD ex_style = 0);
+  void SelectPage(int panel);
+
+  UniqueLibrary rich_edit_;
+  UniqueWindow window_;
+  EventQueue& events_;
+  MainWindowHook hook_;
+  std::array<HWND, kGadgetTaskPanel + 1> gadgets_{};
+  std::array<std::vector<HWND>, 2> pages_;  // task panel, category panel
+  std::unique_ptr<TreeRowView> rows_;
+  HWND toolbar_ = nullptr;
+  UniqueImageList toolbar_images_;
+  std::array<std::string, kCmdDeleteAsking + 1> tips_;
+  UniqueMenu category_popup_;
+  UniqueMenu task_popup_;
+  UniqueAccelerators accelerators_;
+  UniqueImageList row_icons_;
+  UniqueImageList progress_images_;
+};
+
+}  // namespace lumvik

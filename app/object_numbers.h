@@ -1,0 +1,77 @@
+// The numbers of the main window's objects and commands. They are part of
+// the program's behaviour (menus, toolbar, shortcuts and the event loop all
+// meet through them), so they live here and nowhere else.
+#pragma once
+
+namespace lumvik {
+
+// Windows and gadgets.
+constexpr int kWindowMain = 16;
+constexpr int kGadgetTree = 17;
+constexpr int kGadgetCategoryDescription = 18;
+constexpr int kGadgetTaskDescription = 19;
+constexpr int kGadgetCategoryName = 20;
+constexpr int kGadgetCategoryDescriptionCaption = 21;
+constexpr int kGadgetTaskName = 22;
+constexpr int kGadgetTaskDescriptionCaption = 23;
+constexpr int kGadgetStatusCaption = 24;
+constexpr int kGadgetImportanceCaption = 25;
+constexpr int kGadgetStartDateCaption = 26;
+constexpr int kGadgetDueDateCaption = 27;
+constexpr int kGadgetTaskProgressCaption = 28;
+constexpr int kGadgetTaskProgressValue = 29;
+constexpr int kGadgetCategoryProgressCaption = 30;
+constexpr int kGadgetCategoryProgressValue = 31;
+constexpr int kGadgetStatusList = 32;
+constexpr int kGadgetImportanceList = 33;
+constexpr int kGadgetStartDate = 35;
+constexpr int kGadgetDueDate = 36;
+constexpr int kGadgetTaskProgress = 37;
+constexpr int kGadgetCategoryProgress = 38;
+constexpr int kGadgetCategoryPanel = 39;
+constexpr int kGadgetTaskPanel = 40;
+
+// Menus and the toolbar.
+constexpr int kMenuBar = 97;
+constexpr int kMenuCategoryPopup = 109;
+constexpr int kMenuTaskPopup = 115;
+constexpr int kToolbar = 118;
+
+// Commands of menu items, toolbar buttons and shortcuts.
+constexpr int kCmdNew = 98;
+constexpr int kCmdOpen = 99;
+constexpr int kCmdSave = 100;
+constexpr int kCmdSaveAs = 101;
+constexpr int kCmdOptions = 102;
+constexpr int kCmdQuit = 103;
+constexpr int kCmdHelp = 104;
+constexpr int kCmdWebSite = 105;
+constexpr int kCmdFeedback = 106;
+constexpr int kCmdSupportPage = 107;
+constexpr int kCmdAbout = 108;
+constexpr int kCmdAddCategory = 110;
+constexpr int kCmdAddSubCategory = 111;
+constexpr int kCmdAddTask = 112;
+constexpr int kCmdRenameCategory = 113;
+constexpr int kCmdDeleteCategory = 114;
+constexpr int kCmdRenameTask = 116;
+constexpr int kCmdDeleteTask = 117;
+constexpr int kCmdToolNew = 119;
+constexpr int kCmdToolOpen = 120;
+constexpr int kCmdToolSave = 121;
+constexpr int kCmdToolSaveAs = 122;
+constexpr int kCmdMoveUp = 123;
+constexpr int kCmdMoveDown = 124;
+constexpr int kCmdDeleteAsking = 125;
+
+// Fonts and icon slots that the window draws with.
+constexpr int kFontProgressLabel = 0;
+constexpr int kFontName = 1;
+constexpr int kFontDescription = 2;
+constexpr int kFontCount = 3;
+
+constexpr int kTreeIconCount = 7;     // slots 0 to 6: the tree's icon list
+constexpr int kFirstToolbarSlot = 7;  // slots 7 to 13: toolbar buttons 119 to 125
+constexpr int kIconSlotCount = 14;
+
+}  // namespace lumvik

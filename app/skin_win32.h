@@ -1,0 +1,53 @@
+// What Lumvik draws with, loaded from the program folder: the fourteen icon
+// slots of the icon skin, the current theme with its three fonts, and the
+// about picture carried inside the program.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <string>
+
+#include "app/object_numbers.h"
+#include "config/settings.h"
+#include "config/text_table.h"
+#include "theme/gdi_owners_win32.h"
+#include "theme/theme_file.h"
+
+namespace lumvik {
+
+struct Skin {
+  std::array<UniqueIcon, kIconSlotCount> icons;  // an empty slot had no loadable file
+  ThemeRecord theme;
+  std::array<UniqueFont, kFontCount> fonts;
+  UniqueBitmap about_picture;  // empty when the picture cannot be decoded
+  SIZE about_size{};
+};
+
+// The file of icon slot `slot` in the icon skin `skin`, relative to the
+// program folder: "skins\" + skin + "\icone2.ico" for slot 1, and so on.
+std::string IconSlotPath(const std::string& skin, int slot);
+
+// Replaces every slot with the icon of its file (16 by 16 for the tree
+// icons, 48 by 48 for the toolbar pictures); a file that cannot be loaded
+// leaves its slot empty.
+void LoadIconSlots(const std::string& skin_name, Skin& skin);
+
+// Reads the theme `name` (every key with its default when the file or the key
+// is missing) and loads its three fonts: the progress label font `police` at
+// `police_size` points, `police_nom` and `police_design` at 8 points.
+void LoadTheme(const std::string& name, Skin& skin);
+
+// The about picture decoded from the program's JPEG resource.
+void LoadAboutPicture(HINSTANCE program, Skin& skin);
+
+// The folder of the running program file, up to and including its last "\".
+std::string ProgramFolder();
+
+// The first start-up phase: makes `program_folder` the current directory,
+// reads the settings and the texts, then loads the icons, the theme, the
+// fonts and the about picture.
+void LoadSkinAndTheme(const std::string& program_folder, HINSTANCE program, Settings& settings,
+                      TextTable& texts, Skin& skin);
+
+}  // namespace lumvik

@@ -1,0 +1,60 @@
+// The program's events, in one queue: window procedures turn messages into
+// events, and each event loop of the program is a plain loop over WaitEvent.
+#pragma once
+
+#include <windows.h>
+
+#include <deque>
+#include <optional>
+
+namespace lumvik {
+
+enum class EventKind {
+  Menu,            // a menu item, a toolbar button or a keyboard shortcut
+  Gadget,          // something happened to a control
+  CloseWindow,     // the user asked to close a window
+  SizeWindow,      // a window took a new size (not when minimised)
+  ActivateWindow,  // a window became the active one
+};
+
+// What happened to a gadget, where it matters to its handler.
+enum class GadgetAction { Other, LeftClick, RightClick, DoubleClick };
+
+struct Event {
+  EventKind kind = EventKind::Menu;
+  int window = 0;   // the number of the window it came from
+  int gadget = 0;   // for gadget events
+  int command = 0;  // for menu events
+  GadgetAction action = GadgetAction::Other;
+  POINT cursor{};  // the mouse cursor on the screen when it happened
+};
+
+class EventQueue {
+ public:
+  void Post(const Event& event) { events_.push_back(event); }
+
+  // The oldest event, without waiting for messages.
+  std::optional<Event> Take();
+
+  // Pumps messages until an event is queued and returns it. When the thread's
+  // message queue ends (WM_QUIT), that counts as closing the window.
+  Event WaitEvent();
+
+  // Dispatches every message already waiting, without waiting for more.
+  void PumpUntilIdle();
+
+  // The keyboard shortcuts of `window`, turned into its menu commands
+  // before the messages are dispatched, for keys typed in that window. A
+  // plain Delete typed in a text box stays there.
+  void SetAccelerators(HWND window, HACCEL accelerators);
+
+ private:
+  bool IsShortcut(const MSG& message) const;
+  void Deliver(MSG& message);
+
+  std::deque<Event> events_;
+  HWND accelerator_window_ = nullptr;
+  HACCEL accelerators_ = nullptr;
+};
+
+}  // namespace lumvik
