@@ -2,6 +2,7 @@
 
 #include <richedit.h>
 
+#include <utility>
 #include <vector>
 
 #include "app/urgency_colours.h"
@@ -264,7 +265,15 @@ std::optional<LRESULT> LumvikApp::MainWindowCallback(HWND, UINT message, WPARAM 
   switch (message) {
     case WM_NOTIFY: {
       const auto& header = *reinterpret_cast<const NMHDR*>(lparam);
-      if (header.hwndFrom == window_->Gadget(kGadgetTree) && header.code == TVN_ENDLABELEDITA) {
+      if (header.hwndFrom != window_->Gadget(kGadgetTree)) return std::nullopt;
+      if (header.code == TVN_BEGINLABELEDITA) {
+        label_editing_ = true;  // every label may be edited
+        return std::nullopt;
+      }
+      if (header.code == TVN_ENDLABELEDITA) {
+        // Some tree views report the end of one edit twice, the second time
+        // with the text of a cancelled edit: only the first report counts.
+        if (!std::exchange(label_editing_, false)) return FALSE;
         return EndLabelEdit(*reinterpret_cast<const NMTVDISPINFOA*>(lparam));
       }
       return std::nullopt;
@@ -280,7 +289,15 @@ std::optional<LRESULT> LumvikApp::MainWindowCallback(HWND, UINT message, WPARAM 
       }
       return std::nullopt;
     }
+    case WM_ENTERSIZEMOVE:
+    case WM_EXITSIZEMOVE:
+      user_sizing_ = message == WM_ENTERSIZEMOVE;
+      return std::nullopt;
     case WM_GETMINMAXINFO: {
+      // The limit holds for the user dragging the border. The sizes the
+      // program gives the window itself (800 by 600 inside, or 400 wide
+      // without the property panel) stand as they are.
+      if (!user_sizing_) return std::nullopt;
       auto& limits = *reinterpret_cast<MINMAXINFO*>(lparam);
       limits.ptMinTrackSize = {kMinimumTrackWidth, kMinimumTrackHeight};
       return 0;

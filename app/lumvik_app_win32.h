@@ -93,6 +93,8 @@ class LumvikApp : public DocumentScreen {
   std::unique_ptr<RedrawHold> redraw_hold_;
   PopupMenuShower show_popup_;
   int quit_ = 0;
+  bool user_sizing_ = false;
+  bool label_editing_ = false;
 };
 
 }  // namespace lumvik

@@ -107,7 +107,10 @@ MainWindow::MainWindow(HINSTANCE program, const TextTable& texts, const Skin& sk
 }
 
 MainWindow::~MainWindow() {
+  // The window goes first, while the rows and pictures it shows still exist,
+  // and tells nobody about its end.
   if (window_) ::SetWindowLongPtrA(window_.get(), GWLP_USERDATA, 0);
+  window_.reset();
 }
 
 HWND MainWindow::Gadget(int number) const {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+// commctrl.h needs the types of windows.h
 #include <commctrl.h>
 
 #include <cstdint>
@@ -36,6 +37,8 @@ class TreeRowView : public RowView {
   int Selection() const override;
 
   HWND tree() const { return tree_; }
+  // Null for a row appended under a RedrawHold of this view, whose item is
+  // made when the hold ends.
   HTREEITEM Item(int position) const;
   // The position of an item of this view, or -1.
   int PositionOf(HTREEITEM item) const;
@@ -50,25 +53,43 @@ class TreeRowView : public RowView {
   LRESULT OnCustomDraw(NMTVCUSTOMDRAW& draw) const;
 
  private:
+  friend class RedrawHold;
   struct Row;
+  // Where a new item goes: under `parent` (null at the top), after `after`.
+  struct Placement {
+    Row* parent;
+    HTREEITEM after;
+  };
   bool Valid(int position) const;
   void Renumber(int from);
+  Placement PlaceAt(int position, std::int32_t depth) const;
+  HTREEITEM CreateItem(Row& row, Placement place, TVITEMA item);
+  void AdoptFollowingRows(int position);
+  void CreateHeldItems();
 
   HWND tree_;
   std::vector<std::unique_ptr<Row>> rows_;
+  int holds_ = 0;
+  // Rows from here on were appended under a hold and have no item yet.
+  std::size_t first_held_ = 0;
 };
 
-// Holds off the tree's redrawing while many rows change, and redraws it once
-// at the end.
+// Holds off the redrawing of a window while many rows change, and redraws it
+// once at the end. Held on a view, it also holds back the items of the rows
+// appended meanwhile and makes each with its icon and progress picture in
+// one step at the end, which spares the tree a search through all its items
+// for every later change of an item.
 class RedrawHold {
  public:
   explicit RedrawHold(HWND window);
+  explicit RedrawHold(TreeRowView& view);
   ~RedrawHold();
   RedrawHold(const RedrawHold&) = delete;
   RedrawHold& operator=(const RedrawHold&) = delete;
 
  private:
   HWND window_;
+  TreeRowView* view_ = nullptr;
 };
 
 }  // namespace lumvik

@@ -1,0 +1,104 @@
+#include "app/skin_win32.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "app/resource_ids.h"
+#include "help/jpeg_picture.h"
+#include "platform/file_io.h"
+#include "theme/progress_font_win32.h"
+
+namespace lumvik {
+
+namespace {
+
+// Slot order is the tree's icon numbering: slot 1 is the category that is
+// not complete and slot 6 the complete one, so their files are swapped.
+constexpr std::string_view kSlotFiles[kIconSlotCount] = {
+    "\\icone0.ico", "\\icone2.ico", "\\icone3.ico", "\\icone4.ico", "\\icone5.ico",
+    "\\icone6.ico", "\\icone1.ico", "\\tool1.ico",  "\\tool2.ico",  "\\tool3.ico",
+    "\\tool4.ico",  "\\tool5.ico",  "\\tool6.ico",  "\\tool7.ico"};
+
+constexpr std::string_view kSkinsFolder = "skins\\";
+constexpr int kTreeIconSize = 16;
+constexpr int kToolbarPictureSize = 48;
+constexpr std::int32_t kPanelFontPoints = 8;
+
+// The picture's pixels in the DIB's layout: top row first, blue first in
+// every pixel, rows padded to four bytes.
+UniqueBitmap BitmapOfPicture(const RgbPicture& picture) {
+  const std::size_t width = static_cast<std::size_t>(picture.width);
+  const std::size_t height = static_cast<std::size_t>(picture.height);
+  if (picture.pixels.size() < width * height * 3) return {};
+  void* bits = nullptr;
+  UniqueBitmap bitmap = CreateDib24(picture.width, picture.height, &bits);
+  if (!bitmap || bits == nullptr) return {};
+  const std::size_t stride = (width * 3 + 3) & ~std::size_t{3};
+  auto* rows = static_cast<std::uint8_t*>(bits);
+  for (std::size_t y = 0; y < height; ++y) {
+    const std::uint8_t* from = picture.pixels.data() + y * width * 3;
+    std::uint8_t* to = rows + y * stride;
+    for (std::size_t x = 0; x < width; ++x, from += 3, to += 3) {
+      to[0] = from[2];
+      to[1] = from[1];
+      to[2] = from[0];
+    }
+  }
+  return bitmap;
+}
+
+std::string_view ResourceBytes(HINSTANCE program, int id) {
+  HRSRC found = ::FindResourceA(program, MAKEINTRESOURCEA(id), RT_RCDATA);
+  if (found == nullptr) return {};
+  HGLOBAL loaded = ::LoadResource(program, found);
+  const void* bytes = loaded != nullptr ? ::LockResource(loaded) : nullptr;
+  if (bytes == nullptr) return {};
+  return {static_cast<const char*>(bytes), ::SizeofResource(program, found)};
+}
+
+}  // namespace
+
+std::string IconSlotPath(const std::string& skin, int slot) {
+  if (slot < 0 || slot >= kIconSlotCount) return {};
+  return std::string(kSkinsFolder) + skin + std::string(kSlotFiles[slot]);
+}
+
+void LoadIconSlots(const std::string& skin_name, Skin& skin) {
+  for (int slot = 0; slot < kIconSlotCount; ++slot) {
+    const int size = slot < kFirstToolbarSlot ? kTreeIconSize : kToolbarPictureSize;
+    skin.icons[slot].reset(static_cast<HICON>(::LoadImageA(
+        nullptr, IconSlotPath(skin_name, slot).c_str(), IMAGE_ICON, size, size, LR_LOADFROMFILE)));
+  }
+}
+
+void LoadTheme(const std::string& name, Skin& skin) {
+  ReadThemeFile("", name, skin.theme, IniReader::Lumvik);
+  skin.theme.name = name;
+  skin.fonts[kFontProgressLabel] = CreateProgressFont(skin.theme);
+  skin.fonts[kFontName] = CreateThemeFont(skin.theme.police_nom, kPanelFontPoints);
+  skin.fonts[kFontDescription] = CreateThemeFont(skin.theme.police_design, kPanelFontPoints);
+}
+
+void LoadAboutPicture(HINSTANCE program, Skin& skin) {
+  skin.about_picture.reset();
+  skin.about_size = {};
+  const std::optional<RgbPicture> picture =
+      DecodeJpeg(ResourceBytes(program, LUMVIK_RES_ABOUT_PICTURE));
+  if (!picture) return;
+  skin.about_picture = BitmapOfPicture(*picture);
+  if (skin.about_picture) skin.about_size = {picture->width, picture->height};
+}
+
+std::string ProgramFolder() { return ExecutableFolder(); }
+
+void LoadSkinAndTheme(const std::string& program_folder, HINSTANCE program, Settings& settings,
+                      TextTable& texts, Skin& skin) {
+  ::SetCurrentDirectoryA(program_folder.c_str());
+  ReadSettings("", settings, texts);
+  LoadIconSlots(settings.icone_skin, skin);
+  LoadTheme(settings.image_skin, skin);
+  LoadAboutPicture(program, skin);
+}
+
+}  // namespace lumvik

@@ -1,0 +1,325 @@
+#include "app/tree_view_win32.h"
+
+#include <string>
+#include <vector>
+
+#include "theme/progress_images_win32.h"
+
+namespace lumvik {
+
+// What the view knows of one row; the item's lParam points here, so that a
+// notification about an item finds its row at once.
+struct TreeRowView::Row {
+  HTREEITEM item = nullptr;
+  Row* parent = nullptr;  // the row whose item holds this one, null at the top
+  std::int32_t depth = 0;
+  int position = 0;
+  RowColours colours;
+  bool coloured = false;
+  // What a held row shows once its item is made.
+  std::string held_text;
+  int held_icon = -1;  // -1: none given
+  int held_state_index = 0;
+};
+
+namespace {
+
+COLORREF AsColorRef(std::int32_t colour) { return static_cast<COLORREF>(colour) & 0xFFFFFFu; }
+
+}  // namespace
+
+TreeRowView::TreeRowView(HWND tree) : tree_(tree) {}
+
+TreeRowView::~TreeRowView() = default;
+
+int TreeRowView::Count() const { return static_cast<int>(rows_.size()); }
+
+bool TreeRowView::Valid(int position) const { return position >= 0 && position < Count(); }
+
+HTREEITEM TreeRowView::Item(int position) const {
+  return Valid(position) ? rows_[position]->item : nullptr;
+}
+
+int TreeRowView::PositionOf(HTREEITEM item) const {
+  if (item == nullptr) return -1;
+  TVITEMA read{};
+  read.mask = TVIF_PARAM;
+  read.hItem = item;
+  if (!::SendMessageA(tree_, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&read))) return -1;
+  const auto* row = reinterpret_cast<const Row*>(read.lParam);
+  if (row == nullptr || !Valid(row->position) || rows_[row->position].get() != row) return -1;
+  return row->position;
+}
+
+void TreeRowView::Renumber(int from) {
+  for (int position = from; position < Count(); ++position) rows_[position]->position = position;
+}
+
+TreeRowView::Placement TreeRowView::PlaceAt(int position, std::int32_t depth) const {
+  // The nearest earlier row with a smaller depth is the previous row or one
+  // of its ancestors; the last row passed on the way up is the new row's
+  // previous sibling.
+  Row* sibling = nullptr;
+  Row* parent = position > 0 ? rows_[position - 1].get() : nullptr;
+  while (parent != nullptr && parent->depth >= depth) {
+    sibling = parent;
+    parent = parent->parent;
+  }
+  // A row appended at the end is its parent's last child; saying so spares
+  // the tree a check of the sibling's handle.
+  if (position == Count()) return {parent, TVI_LAST};
+  return {parent, sibling != nullptr ? sibling->item : TVI_FIRST};
+}
+
+HTREEITEM TreeRowView::CreateItem(Row& row, Placement place, TVITEMA item) {
+  TVINSERTSTRUCTA insert{};
+  insert.hParent = place.parent != nullptr ? place.parent->item : TVI_ROOT;
+  insert.hInsertAfter = place.after;
+  item.mask |= TVIF_PARAM;
+  item.lParam = reinterpret_cast<LPARAM>(&row);
+  insert.item = item;
+  row.parent = place.parent;
+  row.item = reinterpret_cast<HTREEITEM>(
+      ::SendMessageA(tree_, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+  return row.item;
+}
+
+void TreeRowView::Insert(int position, const std::string& text, std::int32_t depth) {
+  if (position < 0 || position > Count()) return;
+  const bool held = holds_ > 0 && position == Count();
+  if (!held) CreateHeldItems();
+  auto row = std::make_unique<Row>();
+  row->depth = depth;
+  row->position = position;
+  Row& added = *row;
+  const Placement place = PlaceAt(position, depth);
+  rows_.insert(rows_.begin() + position, std::move(row));
+  if (held) {
+    added.parent = place.parent;
+    added.held_text = text;
+    return;
+  }
+  first_held_ = rows_.size();
+  if (position + 1 < Count()) Renumber(position + 1);
+  TVITEMA item{};
+  item.mask = TVIF_TEXT;
+  item.pszText = const_cast<char*>(text.c_str());
+  CreateItem(added, place, item);
+  AdoptFollowingRows(position);
+}
+
+// Appended rows come in row order, so each one's parent has its item by the
+// time the row gets its own, and every item goes last under its parent.
+void TreeRowView::CreateHeldItems() {
+  for (; first_held_ < rows_.size(); ++first_held_) {
+    Row& row = *rows_[first_held_];
+    TVITEMA item{};
+    item.mask = TVIF_TEXT | TVIF_STATE;
+    item.pszText = row.held_text.data();
+    item.stateMask = TVIS_STATEIMAGEMASK;
+    item.state = RowStateImageBits(row.held_state_index);
+    if (row.held_icon >= 0) {
+      item.mask |= TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+      item.iImage = row.held_icon;
+      item.iSelectedImage = row.held_icon;
+    }
+    CreateItem(row, {row.parent, TVI_LAST}, item);
+    std::string().swap(row.held_text);
+  }
+}
+
+namespace {
+
+// What an item shows, read back so that it can be made again elsewhere.
+struct ItemContents {
+  std::string text;
+  TVITEMA item{};
+};
+
+ItemContents ReadItem(HWND tree, HTREEITEM handle) {
+  ItemContents contents;
+  // The tree gives no text length; a text that fills the buffer may be longer.
+  for (std::size_t size = 256;; size *= 2) {
+    contents.text.assign(size, '\0');
+    contents.item = {};
+    contents.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_STATE;
+    contents.item.hItem = handle;
+    contents.item.stateMask = ~0u;
+    contents.item.pszText = contents.text.data();
+    contents.item.cchTextMax = static_cast<int>(size);
+    ::SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&contents.item));
+    const std::size_t length = contents.text.find('\0');
+    if (length + 1 < size) {
+      contents.text.resize(length);
+      break;
+    }
+  }
+  contents.item.hItem = nullptr;
+  contents.item.stateMask = ~static_cast<UINT>(TVIS_SELECTED);
+  return contents;
+}
+
+}  // namespace
+
+// The rows after a row inserted in the middle that are deeper than it now
+// belong under it. A tree item cannot change its parent, so their items are
+// made again in their new places, showing what they showed before.
+void TreeRowView::AdoptFollowingRows(int position) {
+  const Row& added = *rows_[position];
+  int end = position + 1;
+  while (end < Count() && rows_[end]->depth > added.depth) ++end;
+  if (end == position + 1) return;
+  const int selected = Selection();
+  std::vector<ItemContents> contents;
+  contents.reserve(static_cast<std::size_t>(end - position - 1));
+  for (int moved = position + 1; moved < end; ++moved) {
+    contents.push_back(ReadItem(tree_, rows_[moved]->item));
+  }
+  for (int moved = position + 1; moved < end; ++moved) {
+    const Row& row = *rows_[moved];
+    // Deleting the outermost items of the run takes the others with them.
+    if (row.parent == nullptr || row.parent->position < position) {
+      ::SendMessageA(tree_, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(row.item));
+    }
+  }
+  for (int moved = position + 1; moved < end; ++moved) {
+    ItemContents& shown = contents[moved - position - 1];
+    shown.item.pszText = shown.text.data();
+    CreateItem(*rows_[moved], PlaceAt(moved, rows_[moved]->depth), shown.item);
+  }
+  if (selected > position && selected < end) Select(selected);
+}
+
+void TreeRowView::Remove(int position) {
+  if (!Valid(position)) return;
+  CreateHeldItems();
+  const std::int32_t depth = rows_[position]->depth;
+  int end = position + 1;
+  while (end < Count() && rows_[end]->depth > depth) ++end;
+  ::SendMessageA(tree_, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(rows_[position]->item));
+  rows_.erase(rows_.begin() + position, rows_.begin() + end);
+  first_held_ = rows_.size();
+  Renumber(position);
+}
+
+void TreeRowView::Clear() {
+  ::SendMessageA(tree_, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+  rows_.clear();
+  first_held_ = 0;
+}
+
+void TreeRowView::SetText(int position, const std::string& text) {
+  if (!Valid(position)) return;
+  Row& shown = *rows_[position];
+  if (shown.item == nullptr) {
+    shown.held_text = text;
+    return;
+  }
+  TVITEMA row{};
+  row.mask = TVIF_TEXT;
+  row.hItem = shown.item;
+  row.pszText = const_cast<char*>(text.c_str());
+  ::SendMessageA(tree_, TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&row));
+}
+
+void TreeRowView::SetIcon(int position, int picture) {
+  if (!Valid(position)) return;
+  Row& row = *rows_[position];
+  if (row.item == nullptr) {
+    row.held_icon = picture;
+  } else {
+    SetRowIcon(tree_, row.item, picture);
+  }
+}
+
+void TreeRowView::SetStateImage(int position, int index) {
+  if (!Valid(position)) return;
+  Row& row = *rows_[position];
+  if (row.item == nullptr) {
+    row.held_state_index = index;
+  } else {
+    SetRowStateImage(tree_, row.item, index);
+  }
+}
+
+void TreeRowView::SetColours(int position, RowColours colours) {
+  if (!Valid(position)) return;
+  Row& row = *rows_[position];
+  if (row.coloured && row.colours == colours) return;
+  row.colours = colours;
+  row.coloured = true;
+  // The tree draws the new colours at its next paint; a hold repaints it all
+  // at its end anyway. Asking the tree for the item's rectangle instead would
+  // cost a search through all its items.
+  if (holds_ == 0) ::InvalidateRect(tree_, nullptr, FALSE);
+}
+
+void TreeRowView::Select(int position) {
+  if (!Valid(position)) return;
+  CreateHeldItems();
+  ::SendMessageA(tree_, TVM_SELECTITEM, TVGN_CARET,
+                 reinterpret_cast<LPARAM>(rows_[position]->item));
+}
+
+void TreeRowView::Expand(int position) {
+  if (!Valid(position)) return;
+  CreateHeldItems();
+  ::SendMessageA(tree_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(rows_[position]->item));
+}
+
+int TreeRowView::Selection() const {
+  return PositionOf(
+      reinterpret_cast<HTREEITEM>(::SendMessageA(tree_, TVM_GETNEXTITEM, TVGN_CARET, 0)));
+}
+
+int TreeRowView::PositionAt(POINT client_point) const {
+  TVHITTESTINFO hit{};
+  hit.pt = client_point;
+  ::SendMessageA(tree_, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+  if ((hit.flags & (TVHT_ONITEMICON | TVHT_ONITEMLABEL | TVHT_ONITEMSTATEICON)) == 0) return -1;
+  return PositionOf(hit.hItem);
+}
+
+void TreeRowView::EditLabel(int position) {
+  if (!Valid(position)) return;
+  CreateHeldItems();
+  ::SendMessageA(tree_, TVM_EDITLABELA, 0, reinterpret_cast<LPARAM>(rows_[position]->item));
+}
+
+LRESULT TreeRowView::OnCustomDraw(NMTVCUSTOMDRAW& draw) const {
+  switch (draw.nmcd.dwDrawStage) {
+    case CDDS_PREPAINT:
+      return CDRF_NOTIFYITEMDRAW;
+    case CDDS_ITEMPREPAINT: {
+      const auto* row = reinterpret_cast<const Row*>(draw.nmcd.lItemlParam);
+      // The selected row keeps the selection's colours, so that it stays visible.
+      if (row != nullptr && row->coloured && (draw.nmcd.uItemState & CDIS_SELECTED) == 0) {
+        draw.clrText = AsColorRef(row->colours.text);
+        draw.clrTextBk = AsColorRef(row->colours.background);
+      }
+      return CDRF_DODEFAULT;
+    }
+    default:
+      return CDRF_DODEFAULT;
+  }
+}
+
+RedrawHold::RedrawHold(HWND window) : window_(window) {
+  ::SendMessageA(window_, WM_SETREDRAW, FALSE, 0);
+}
+
+RedrawHold::RedrawHold(TreeRowView& view) : RedrawHold(view.tree()) {
+  view_ = &view;
+  ++view_->holds_;
+}
+
+RedrawHold::~RedrawHold() {
+  if (view_ != nullptr) {
+    if (--view_->holds_ > 0) return;  // the outermost hold redraws
+    view_->CreateHeldItems();
+  }
+  ::SendMessageA(window_, WM_SETREDRAW, TRUE, 0);
+  ::InvalidateRect(window_, nullptr, TRUE);
+}
+
+}  // namespace lumvik

@@ -1,0 +1,55 @@
+#include "theme/row_icons_win32.h"
+
+#include <array>
+
+namespace lumvik {
+
+namespace {
+
+bool IsRowIconSized(HBITMAP bitmap) {
+  BITMAP shape{};
+  return ::GetObjectA(bitmap, sizeof shape, &shape) == sizeof shape &&
+         shape.bmWidth == kRowIconSize && shape.bmHeight == kRowIconSize;
+}
+
+// A picture whose mask hides every pixel.
+bool AppendEmptyPicture(HIMAGELIST list) {
+  void* bits = nullptr;
+  UniqueBitmap colour = CreateDib24(kRowIconSize, kRowIconSize, &bits);
+  std::array<WORD, kRowIconSize> mask_rows;  // one word per row: 16 pixels
+  mask_rows.fill(0xFFFF);
+  UniqueBitmap mask(::CreateBitmap(kRowIconSize, kRowIconSize, 1, 1, mask_rows.data()));
+  return colour && mask && ::ImageList_Add(list, colour.get(), mask.get()) >= 0;
+}
+
+// The bitmaps go in as they are when they have the list's size. Anything else
+// (a monochrome icon, another size) is drawn into the cell instead, since the
+// list would cut a wider bitmap into several pictures.
+bool AppendIcon(HIMAGELIST list, HICON icon) {
+  if (icon == nullptr) return AppendEmptyPicture(list);
+  IconBitmaps bitmaps = BitmapsOf(icon);
+  if (bitmaps.colour && IsRowIconSized(bitmaps.colour.get()) && bitmaps.mask &&
+      IsRowIconSized(bitmaps.mask.get())) {
+    return ::ImageList_Add(list, bitmaps.colour.get(), bitmaps.mask.get()) >= 0;
+  }
+  return ::ImageList_ReplaceIcon(list, -1, icon) >= 0 || AppendEmptyPicture(list);
+}
+
+bool AppendIcons(HIMAGELIST list, std::span<const HICON> icons) {
+  for (HICON icon : icons) {
+    if (!AppendIcon(list, icon)) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+UniqueImageList BuildRowIcons(HWND tree, std::span<const HICON> icons) {
+  UniqueImageList list(::ImageList_Create(kRowIconSize, kRowIconSize, ILC_COLOR32 | ILC_MASK,
+                                          static_cast<int>(icons.size()), 0));
+  if (list && !AppendIcons(list.get(), icons)) list.reset();
+  ::SendMessageA(tree, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(list.get()));
+  return list;
+}
+
+}  // namespace lumvik
