@@ -50,6 +50,7 @@ bool LumvikApp::Start(const std::string& program_folder, const std::string& para
   LoadSkinAndTheme(program_folder, program_, settings_, texts_, skin_);
   window_ = std::make_unique<MainWindow>(program_, texts_, skin_, events_);
   if (window_->window() == nullptr) return false;
+  panel_ = std::make_unique<PropertyPanel>(*window_, document_, settings_, skin_, today_);
   window_->SetHook([this](HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     return MainWindowCallback(window, message, wparam, lparam);
   });
@@ -117,7 +118,7 @@ void LumvikApp::Dispatch(const Event& event) {
       if (event.gadget == kGadgetTree) {
         DispatchTree(event);
       } else if (event.gadget >= kGadgetStatusList && event.gadget <= kGadgetCategoryProgress) {
-        NotYetAvailable();
+        panel_->HandleGadget(event.gadget, event.action);
       }
       break;
     case EventKind::CloseWindow:
@@ -173,7 +174,7 @@ void LumvikApp::DispatchMenu(int command) {
     case kCmdMoveUp:
     case kCmdMoveDown:
     case kCmdDeleteAsking:
-      if (SelectedRow() >= 0) NotYetAvailable();
+      EditCommand(command);
       break;
     default:
       break;
@@ -188,7 +189,7 @@ void LumvikApp::DispatchTree(const Event& event) {
   if (under_cursor < 0) return;
   switch (event.action) {
     case GadgetAction::LeftClick:
-      if (SelectedRow() >= 0) NotYetAvailable();
+      if (const int row = SelectedRow(); row >= 0) panel_->ShowRow(row);
       break;
     case GadgetAction::RightClick:
       rows.Select(under_cursor);
@@ -202,6 +203,7 @@ void LumvikApp::DispatchTree(const Event& event) {
       if (const int row = SelectedRow(); row >= 0) rows.EditLabel(row);
       break;
     case GadgetAction::Other:
+    case GadgetAction::Picked:
       break;
   }
 }
@@ -256,7 +258,9 @@ void LumvikApp::PrepareCategoryPanel(const CategoryRecord& category, bool show_p
   }
 }
 
-void LumvikApp::HoldRedraw() { redraw_hold_ = std::make_unique<RedrawHold>(window_->rows().tree()); }
+void LumvikApp::HoldRedraw() {
+  redraw_hold_ = std::make_unique<RedrawHold>(window_->rows().tree());
+}
 
 void LumvikApp::ReleaseRedraw() { redraw_hold_.reset(); }
 
@@ -327,6 +331,7 @@ std::optional<LRESULT> LumvikApp::EndLabelEdit(const NMTVDISPINFOA& edit) {
 }
 
 void LumvikApp::DescriptionChanged(int gadget) {
+  if (panel_->filling()) return;  // the program showing a row is no change
   const std::string stored = DesignationToStoredForm(WindowText(window_->Gadget(gadget)));
   const int row = SelectedRow();
   if (row >= 0) {

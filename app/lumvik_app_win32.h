@@ -12,10 +12,12 @@
 #include "app/file_commands.h"
 #include "app/first_document.h"
 #include "app/main_window_win32.h"
+#include "app/property_panel_win32.h"
 #include "app/skin_win32.h"
 #include "config/settings.h"
 #include "config/text_table.h"
 #include "document/document.h"
+#include "document/edit_target.h"
 #include "platform/event_queue_win32.h"
 #include "platform/prompt.h"
 
@@ -56,6 +58,8 @@ class LumvikApp : public DocumentScreen {
   MainWindow& window() { return *window_; }
   EventQueue& events() { return events_; }
   void SetPopupMenuShower(PopupMenuShower shower) { show_popup_ = std::move(shower); }
+  void SetClock(Clock today) { today_ = std::move(today); }
+  PropertyPanel& panel() { return *panel_; }
 
   // The parts of the window that the file commands change.
   RowView& Rows() override;
@@ -71,6 +75,8 @@ class LumvikApp : public DocumentScreen {
   void ShowFirstDocument(const FirstDocument& first);
   void DispatchMenu(int command);
   void DispatchTree(const Event& event);
+  void EditCommand(int command);
+  void DeleteAsking(const EditTarget& target, int row);
   void Relayout();
   void Quit();
   void NotYetAvailable();
@@ -90,6 +96,8 @@ class LumvikApp : public DocumentScreen {
   Skin skin_;
   EventQueue events_;
   std::unique_ptr<MainWindow> window_;
+  Clock today_ = LocalToday;
+  std::unique_ptr<PropertyPanel> panel_;
   std::unique_ptr<RedrawHold> redraw_hold_;
   PopupMenuShower show_popup_;
   int quit_ = 0;

@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/testing/program_folder_win32.h"
+#include "app/testing/lumvik_app_fixture_win32.h"
 #include "config/ini_file.h"
 #include "document/document_file.h"
 #include "platform/file_io.h"
@@ -16,72 +16,11 @@ namespace lumvik {
 namespace {
 
 using testing::AskedMessage;
+using testing::LumvikAppTest;
+using testing::SampleDocument;
 using testing::ScriptedPrompt;
-using testing::TestProgramFolder;
 
 const AskedMessage kNotYet{"Lumvik", "This command is not yet available.", Buttons::Ok};
-
-Document SampleDocument() {
-  Document document;
-  document.rows = {{kCategoryRow, 0, 0}, {kTaskRow, 0, 1}, {kCategoryRow, 1, 1}, {kTaskRow, 1, 2}};
-  document.categories = {{"Home", "", 0}, {"Garden", "", 0}};
-  TaskRecord paint;
-  paint.nom = "Paint the door";
-  paint.statut = 2;
-  paint.importance = 5;
-  paint.avancement = 4;
-  TaskRecord dig = paint;
-  dig.nom = "Dig";
-  dig.statut = 4;
-  dig.importance = 2;
-  dig.avancement = 10;
-  document.tasks = {paint, dig};
-  return document;
-}
-
-class LumvikAppTest : public ::testing::Test {
- protected:
-  void SetUp() override { folder.CopyEverythingDelivered(); }
-
-  void Start(const std::string& parameter = "") {
-    app = std::make_unique<LumvikApp>(::GetModuleHandleA(nullptr), prompt);
-    app->SetPopupMenuShower([this](HWND, HMENU menu, POINT) { popups.push_back(menu); });
-    ASSERT_TRUE(app->Start(folder.path(), parameter));
-    app->HandlePendingEvents();
-  }
-  HWND Window() { return app->window().window(); }
-  HWND Gadget(int number) { return app->window().Gadget(number); }
-  void Command(int command) {
-    ::SendMessageA(Window(), WM_COMMAND, MAKEWPARAM(command, 0), 0);
-    app->HandlePendingEvents();
-  }
-  std::string SampleFile(const std::string& name) {
-    const std::string path = folder.File(name);
-    EXPECT_TRUE(WriteDocumentFile(path, SampleDocument(), "Lumvik"));
-    return path;
-  }
-  std::string Title() {
-    char title[512] = {};
-    ::GetWindowTextA(Window(), title, sizeof title);
-    return title;
-  }
-  void SetSetting(const std::string& key, const std::string& value) {
-    IniFile settings = IniFile::Open(folder.File("Lumvik.ini"), IniReader::Lumvik);
-    settings.Write("Application", key, value);
-    ASSERT_TRUE(settings.Save());
-  }
-  RECT PlaceOf(int gadget) {
-    RECT place{};
-    ::GetWindowRect(Gadget(gadget), &place);
-    ::MapWindowPoints(nullptr, Window(), reinterpret_cast<POINT*>(&place), 2);
-    return place;
-  }
-
-  TestProgramFolder folder;
-  ScriptedPrompt prompt;
-  std::unique_ptr<LumvikApp> app;
-  std::vector<HMENU> popups;
-};
 
 TEST_F(LumvikAppTest, CommandLineFileIsShownSavedAndTitled) {
   // An accented name in the ANSI code page, with blanks.
@@ -208,9 +147,8 @@ TEST_F(LumvikAppTest, FileCommandsFromMenuToolbarAndShortcutsReachTheirHandlers)
 
 TEST_F(LumvikAppTest, CommandsStillToComeSayThatTheyAreNotAvailable) {
   Start(SampleFile("list.lvk"));
-  for (int command : {kCmdOptions, kCmdHelp, kCmdWebSite, kCmdFeedback, kCmdSupportPage, kCmdAbout,
-                      kCmdAddCategory, kCmdAddSubCategory, kCmdAddTask, kCmdDeleteCategory,
-                      kCmdDeleteTask, kCmdMoveUp, kCmdMoveDown, kCmdDeleteAsking}) {
+  for (int command :
+       {kCmdOptions, kCmdHelp, kCmdWebSite, kCmdFeedback, kCmdSupportPage, kCmdAbout}) {
     prompt.Then(Answer::Ok);
     Command(command);
     EXPECT_EQ(prompt.asked().size(), 1u) << command;
@@ -221,11 +159,14 @@ TEST_F(LumvikAppTest, CommandsStillToComeSayThatTheyAreNotAvailable) {
 TEST_F(LumvikAppTest, RowCommandsNeedASelectedRow) {
   Start(SampleFile("list.lvk"));
   TreeView_SelectItem(Gadget(kGadgetTree), nullptr);
-  for (int command : {kCmdAddCategory, kCmdDeleteTask, kCmdMoveUp, kCmdDeleteAsking,
-                      kCmdRenameCategory}) {
+  for (int command :
+       {kCmdAddCategory, kCmdAddSubCategory, kCmdAddTask, kCmdDeleteCategory, kCmdDeleteTask,
+        kCmdMoveUp, kCmdMoveDown, kCmdDeleteAsking, kCmdRenameCategory}) {
     Command(command);
   }
   EXPECT_TRUE(prompt.asked().empty());
+  EXPECT_EQ(app->document().rows, SampleDocument().rows);
+  EXPECT_EQ(app->document().saved, 1);
 }
 
 TEST_F(LumvikAppTest, ShortcutsAreTheWindowsAccelerators) {
@@ -286,9 +227,13 @@ TEST_F(LumvikAppTest, TypingADescriptionStoresItsStoredForm) {
   Start(SampleFile("list.lvk"));
   app->window().rows().Select(0);
   HWND box = Gadget(kGadgetCategoryDescription);
-  ::SendMessageA(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("Spring \"clean\"\r\nall rooms"));
+  ::SendMessageA(box, EM_REPLACESEL, TRUE,
+                 reinterpret_cast<LPARAM>("Spring \"clean\"\r\nall rooms"));
   app->HandlePendingEvents();
-  EXPECT_EQ(app->document().categories[0].designation, "Spring \x1A" "clean\x1A\x1B" "all rooms");
+  EXPECT_EQ(app->document().categories[0].designation,
+            "Spring \x1A"
+            "clean\x1A\x1B"
+            "all rooms");
   EXPECT_EQ(app->document().saved, 0);
 
   // The task box while a category is selected stores nothing, yet the
@@ -303,18 +248,10 @@ TEST_F(LumvikAppTest, TypingADescriptionStoresItsStoredForm) {
 
 TEST_F(LumvikAppTest, RightClickSelectsTheRowAndShowsItsMenu) {
   Start(SampleFile("list.lvk"));
-  HWND tree = Gadget(kGadgetTree);
   TreeRowView& rows = app->window().rows();
   rows.Expand(0);
   for (int row : {1, 2}) {
-    RECT label{};
-    TreeView_GetItemRect(tree, rows.Item(row), &label, TRUE);
-    POINT centre{(label.left + label.right) / 2, (label.top + label.bottom) / 2};
-    ::ClientToScreen(tree, &centre);
-    ::SetCursorPos(centre.x, centre.y);
-    NMHDR click{tree, static_cast<UINT_PTR>(kGadgetTree), static_cast<UINT>(NM_RCLICK)};
-    ::SendMessageA(Window(), WM_NOTIFY, kGadgetTree, reinterpret_cast<LPARAM>(&click));
-    app->HandlePendingEvents();
+    ClickRow(row, NM_RCLICK);
     EXPECT_EQ(rows.Selection(), row);
   }
   EXPECT_EQ(popups, (std::vector<HMENU>{app->window().Popup(kMenuTaskPopup),

@@ -3,6 +3,7 @@
 #include <richedit.h>
 
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "theme/progress_images_win32.h"
@@ -192,10 +193,14 @@ struct GadgetText {
   int text;
 };
 constexpr GadgetText kGadgetTexts[] = {
-    {kGadgetTaskDescriptionCaption, 9},     {kGadgetTaskProgressCaption, 66},
-    {kGadgetStatusCaption, 26},             {kGadgetImportanceCaption, 27},
-    {kGadgetStartDateCaption, 28},          {kGadgetDueDateCaption, 29},
-    {kGadgetCategoryDescriptionCaption, 9}, {kGadgetCategoryProgressCaption, 66},
+    {kGadgetTaskDescriptionCaption, 9},
+    {kGadgetTaskProgressCaption, 66},
+    {kGadgetStatusCaption, 26},
+    {kGadgetImportanceCaption, 27},
+    {kGadgetStartDateCaption, 28},
+    {kGadgetDueDateCaption, 29},
+    {kGadgetCategoryDescriptionCaption, 9},
+    {kGadgetCategoryProgressCaption, 66},
 };
 constexpr int kTaskPageTexts[] = {99, 100};
 constexpr int kCategoryPageTexts[] = {101};
@@ -203,21 +208,19 @@ constexpr int kFirstStatusText = 16;
 constexpr int kFirstImportanceText = 21;
 
 void MainWindow::AddDescriptionBox(int number, HWND page, DWORD state, const Skin& skin) {
-  HWND box = AddControl(number, page, kRichEditClass, "",
-                        state | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
-                            ES_WANTRETURN,
-                        Place(5, 45, 425, 380), WS_EX_CLIENTEDGE);
+  HWND box =
+      AddControl(number, page, kRichEditClass, "",
+                 state | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN,
+                 Place(5, 45, 425, 380), WS_EX_CLIENTEDGE);
   SetFont(box, skin.fonts[kFontDescription].get());
   const LRESULT mask = ::SendMessageA(box, EM_GETEVENTMASK, 0, 0);
   ::SendMessageA(box, EM_SETEVENTMASK, 0, mask | ENM_CHANGE);
 }
 
-void MainWindow::AddProgressControls(int caption, int slider, int value, HWND page,
-                                     DWORD state) {
+void MainWindow::AddProgressControls(int caption, int slider, int value, HWND page, DWORD state) {
   AddControl(caption, page, WC_STATICA, "", state, Place(20, 440, 80, 30));
-  HWND bar = AddControl(slider, page, TRACKBAR_CLASSA, "", state | WS_TABSTOP | TBS_HORZ |
-                                                               TBS_AUTOTICKS,
-                        Place(100, 435, 250, 30));
+  HWND bar = AddControl(slider, page, TRACKBAR_CLASSA, "",
+                        state | WS_TABSTOP | TBS_HORZ | TBS_AUTOTICKS, Place(100, 435, 250, 30));
   ::SendMessageA(bar, TBM_SETRANGE, TRUE, MAKELPARAM(0, 10));
   AddControl(value, page, WC_STATICA, "0 %", state | SS_CENTER, Place(360, 435, 40, 20),
              WS_EX_STATICEDGE);
@@ -238,16 +241,25 @@ void MainWindow::BuildTaskPanel(const Skin& skin) {
   HWND second = AddPage(kGadgetTaskPanel);
   AddControl(kGadgetStatusCaption, second, WC_STATICA, "", 0, Place(25, 15, 140, 20));
   AddControl(kGadgetImportanceCaption, second, WC_STATICA, "", 0, Place(25, 40, 140, 20));
-  AddControl(kGadgetStatusList, second, WC_COMBOBOXA, "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
-             Place(180, 10, 220, 100));
+  AddControl(kGadgetStatusList, second, WC_COMBOBOXA, "",
+             WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, Place(180, 10, 220, 100));
   AddControl(kGadgetImportanceList, second, WC_COMBOBOXA, "",
              WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, Place(180, 35, 220, 100));
   AddControl(kGadgetStartDateCaption, second, WC_STATICA, "", 0, Place(25, 65, 140, 20));
   AddControl(kGadgetDueDateCaption, second, WC_STATICA, "", 0, Place(25, 255, 140, 20));
-  AddControl(kGadgetStartDate, second, MONTHCAL_CLASSA, "", WS_TABSTOP | WS_BORDER,
-             Place(180, 65, 200, 170));
-  AddControl(kGadgetDueDate, second, MONTHCAL_CLASSA, "", WS_TABSTOP | WS_BORDER,
-             Place(180, 255, 200, 170));
+  for (const auto& [calendar, top] :
+       {std::pair{kGadgetStartDate, 65}, std::pair{kGadgetDueDate, 255}}) {
+    HWND month = AddControl(calendar, second, MONTHCAL_CLASSA, "", WS_TABSTOP | WS_BORDER,
+                            Place(180, top, 200, 170));
+    // Wider when the font needs it, so that the whole week and both month
+    // arrows show.
+    RECT needed{};
+    if (::SendMessageA(month, MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&needed)) &&
+        needed.right - needed.left > 200) {
+      ::SetWindowPos(month, nullptr, 0, 0, needed.right - needed.left, 170,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+  }
   PlacePanel(kGadgetTaskPanel, 350, 60, 440, 500);
 }
 
@@ -304,8 +316,7 @@ void MainWindow::BuildTreeImages(const Skin& skin) {
   HWND tree = gadgets_[kGadgetTree];
   std::array<HICON, kTreeIconCount> icons{};
   for (int slot = 0; slot < kTreeIconCount; ++slot) icons[slot] = skin.icons[slot].get();
-  progress_images_ =
-      BuildProgressImages(tree, skin.theme, skin.fonts[kFontProgressLabel].get());
+  progress_images_ = BuildProgressImages(tree, skin.theme, skin.fonts[kFontProgressLabel].get());
   row_icons_ = BuildRowIcons(tree, icons);
 }
 
@@ -324,9 +335,15 @@ bool MainWindow::BuildToolbar(const TextTable& texts, const Skin& skin) {
     int command;  // 0 for a separator
     int text;
   };
-  constexpr Button kButtons[] = {{kCmdToolNew, 1},   {kCmdToolOpen, 2},    {kCmdToolSave, 3},
-                                 {kCmdToolSaveAs, 4}, {0, 0},               {kCmdMoveUp, 85},
-                                 {kCmdMoveDown, 86},  {kCmdDeleteAsking, 87}, {0, 0}};
+  constexpr Button kButtons[] = {{kCmdToolNew, 1},
+                                 {kCmdToolOpen, 2},
+                                 {kCmdToolSave, 3},
+                                 {kCmdToolSaveAs, 4},
+                                 {0, 0},
+                                 {kCmdMoveUp, 85},
+                                 {kCmdMoveDown, 86},
+                                 {kCmdDeleteAsking, 87},
+                                 {0, 0}};
   if (toolbar_images_) {
     int slot = kFirstToolbarSlot;
     for (const Button& button : kButtons) {
@@ -336,8 +353,8 @@ bool MainWindow::BuildToolbar(const TextTable& texts, const Skin& skin) {
       } else {
         HICON icon = skin.icons[slot++].get();
         // A button whose picture is missing keeps its place, empty.
-        item.iBitmap = icon != nullptr ? ::ImageList_AddIcon(toolbar_images_.get(), icon)
-                                       : I_IMAGENONE;
+        item.iBitmap =
+            icon != nullptr ? ::ImageList_AddIcon(toolbar_images_.get(), icon) : I_IMAGENONE;
         item.idCommand = button.command;
         item.fsState = TBSTATE_ENABLED;
         item.fsStyle = BTNS_BUTTON;
@@ -397,11 +414,11 @@ void MainWindow::BuildMenuBar(const TextTable& texts) {
 
 void MainWindow::BuildAccelerators() {
   ACCEL keys[] = {
-      {FVIRTKEY | FCONTROL, 'N', kCmdNew},  {FVIRTKEY | FCONTROL, 'O', kCmdOpen},
-      {FVIRTKEY | FCONTROL, 'S', kCmdSave}, {FVIRTKEY | FCONTROL, 'P', kCmdOptions},
-      {FVIRTKEY | FCONTROL, 'Q', kCmdQuit}, {FVIRTKEY, VK_F1, kCmdHelp},
-      {FVIRTKEY, VK_F5, kCmdWebSite},       {FVIRTKEY, VK_F6, kCmdFeedback},
-      {FVIRTKEY, VK_F7, kCmdSupportPage},   {FVIRTKEY, VK_F12, kCmdAbout},
+      {FVIRTKEY | FCONTROL, 'N', kCmdNew},     {FVIRTKEY | FCONTROL, 'O', kCmdOpen},
+      {FVIRTKEY | FCONTROL, 'S', kCmdSave},    {FVIRTKEY | FCONTROL, 'P', kCmdOptions},
+      {FVIRTKEY | FCONTROL, 'Q', kCmdQuit},    {FVIRTKEY, VK_F1, kCmdHelp},
+      {FVIRTKEY, VK_F5, kCmdWebSite},          {FVIRTKEY, VK_F6, kCmdFeedback},
+      {FVIRTKEY, VK_F7, kCmdSupportPage},      {FVIRTKEY, VK_F12, kCmdAbout},
       {FVIRTKEY, VK_DELETE, kCmdDeleteAsking},
   };
   accelerators_.reset(::CreateAcceleratorTableA(keys, static_cast<int>(std::size(keys))));
@@ -528,8 +545,10 @@ LRESULT MainWindow::HandleNotify(NMHDR& header, LPARAM lparam) {
     if (header.code == TCN_SELCHANGE) SelectPage(gadget);
     return 0;
   }
-  if (header.code == MCN_SELCHANGE && (gadget == kGadgetStartDate || gadget == kGadgetDueDate)) {
-    Post(EventKind::Gadget, gadget, 0);
+  if ((header.code == MCN_SELCHANGE || header.code == MCN_SELECT) &&
+      (gadget == kGadgetStartDate || gadget == kGadgetDueDate)) {
+    Post(EventKind::Gadget, gadget, 0,
+         header.code == MCN_SELECT ? GadgetAction::Picked : GadgetAction::Other);
     return 0;
   }
   if (header.code == TTN_GETDISPINFOA) {

@@ -1,5 +1,7 @@
 #include "app/tree_view_win32.h"
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -106,6 +108,36 @@ void TreeRowView::Insert(int position, const std::string& text, std::int32_t dep
   item.pszText = const_cast<char*>(text.c_str());
   CreateItem(added, place, item);
   AdoptFollowingRows(position);
+}
+
+void TreeRowView::InsertRun(int position, std::span<const RowItem> items) {
+  if (position < 0 || position > Count() || items.empty()) return;
+  const std::int32_t head = items.front().depth;
+  const bool subtree = std::all_of(items.begin() + 1, items.end(),
+                                   [head](const RowItem& item) { return item.depth > head; });
+  if (!subtree || (position < Count() && rows_[position]->depth > head)) {
+    RowView::InsertRun(position, items);
+    return;
+  }
+  CreateHeldItems();
+  std::vector<std::unique_ptr<Row>> added;
+  added.reserve(items.size());
+  for (const RowItem& item : items) {
+    added.push_back(std::make_unique<Row>());
+    added.back()->depth = item.depth;
+  }
+  rows_.insert(rows_.begin() + position, std::make_move_iterator(added.begin()),
+               std::make_move_iterator(added.end()));
+  first_held_ = rows_.size();
+  Renumber(position);
+  // In row order, each row's parent has its item before the row needs it.
+  for (std::size_t k = 0; k < items.size(); ++k) {
+    const int at = position + static_cast<int>(k);
+    TVITEMA item{};
+    item.mask = TVIF_TEXT;
+    item.pszText = const_cast<char*>(items[k].text.c_str());
+    CreateItem(*rows_[at], PlaceAt(at, items[k].depth), item);
+  }
 }
 
 // Appended rows come in row order, so each one's parent has its item by the

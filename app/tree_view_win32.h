@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,10 @@ class TreeRowView : public RowView {
   // An item whose depth is more than one below the item above it is shown as
   // a child of the nearest item above with a smaller depth.
   void Insert(int position, const std::string& text, std::int32_t depth) override;
+  // In one step when the run is one row with deeper ones under it and the
+  // row that follows is not deeper than its first: then no later row
+  // changes its parent.
+  void InsertRun(int position, std::span<const RowItem> items) override;
   void Remove(int position) override;
   void Clear() override;
   void SetText(int position, const std::string& text) override;

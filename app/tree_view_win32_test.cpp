@@ -301,7 +301,7 @@ TEST_F(TreeRowViewTest, PositionAtFindsTheRowUnderTheLabelOnly) {
   EXPECT_EQ(view_.PositionAt({5, 250}), -1);
 }
 
-// Random inserts and removes, mirrored by the plain twin: the tree shows the
+// Random inserts of rows and runs and removes, mirrored by the plain twin: the tree shows the
 // same texts in row order, each under the parent its depth gives it, with
 // the decorations it was given.
 TEST_F(TreeRowViewTest, RandomEditsKeepTheTreeInRowOrder) {
@@ -331,14 +331,27 @@ TEST_F(TreeRowViewTest, RandomEditsKeepTheTreeInRowOrder) {
       const int position = pick(0, twin.Count());
       const int depth = pick(-1, 5);
       const std::string text = "r" + std::to_string(step);
-      twin.Insert(position, text, depth);
-      view_.Insert(position, text, depth);
-      const int icon = pick(0, 6);
-      const int state = pick(0, 12);
-      twin.SetIcon(position, icon);
-      view_.SetIcon(position, icon);
-      twin.SetStateImage(position, state);
-      view_.SetStateImage(position, state);
+      std::vector<RowItem> run{{text, depth}};
+      if (pick(0, 4) == 0) {
+        // A run: mostly a row with deeper ones under it, now and then not.
+        for (int k = pick(0, 4); k > 0; --k) {
+          run.push_back(
+              {text + "." + std::to_string(k), depth + pick(pick(0, 5) == 0 ? -1 : 1, 3)});
+        }
+        twin.InsertRun(position, run);
+        view_.InsertRun(position, run);
+      } else {
+        twin.Insert(position, text, depth);
+        view_.Insert(position, text, depth);
+      }
+      for (int at = position; at < position + static_cast<int>(run.size()); ++at) {
+        const int icon = pick(0, 6);
+        const int state = pick(0, 12);
+        twin.SetIcon(at, icon);
+        view_.SetIcon(at, icon);
+        twin.SetStateImage(at, state);
+        view_.SetStateImage(at, state);
+      }
     }
     hold.reset();
     const std::vector<ShownItem> shown = ShownItems(window_.tree());

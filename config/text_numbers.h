@@ -18,6 +18,7 @@ constexpr int kTextNewTask = 35;
 constexpr int kTextNewCategory = 37;
 constexpr int kTextProgramName = 54;
 constexpr int kTextDocumentFileKind = 67;
+constexpr int kTextConfirmDelete = 98;
 constexpr int kTextUntitledDocument = 111;
 
 }  // namespace lumvik

@@ -1,6 +1,8 @@
 #include <vector>
 
 #include "document/document_file.h"
+#include "document/progress_mean.h"
+#include "document/row_records.h"
 
 namespace lumvik {
 
@@ -22,23 +24,15 @@ struct OpenRow {
 };
 
 std::int16_t& ProgressOf(Document& document, int position) {
-  const TreeEntry& row = document.rows[position];
-  return row.kind == kCategoryRow ? document.categories[row.index].avancement
-                                  : document.tasks[row.index].avancement;
-}
-
-std::int64_t FloorDivide(std::int64_t sum, std::int64_t count) {
-  const std::int64_t quotient = sum / count;
-  return (sum % count != 0 && sum < 0) ? quotient - 1 : quotient;
+  return RecordProgress(document, document.rows[position]);
 }
 
 // Only a category takes the mean of its children; a task under which a file
 // put deeper rows keeps its own progress.
 void Close(Document& document, const OpenRow& open) {
   if (!open.has_child || document.rows[open.position].kind != kCategoryRow) return;
-  const std::int64_t mean =
-      FloorDivide(open.earlier_sum + open.last_child_value, open.earlier_count + 1);
-  ProgressOf(document, open.position) = static_cast<std::int16_t>(mean);
+  ProgressOf(document, open.position) =
+      FloorMean(open.earlier_sum + open.last_child_value, open.earlier_count + 1);
 }
 
 void AddChild(Document& document, OpenRow& parent, int child) {

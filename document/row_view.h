@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 
 namespace lumvik {
@@ -16,6 +17,12 @@ struct RowColours {
   bool operator==(const RowColours&) const = default;
 };
 
+// One item of a run to insert.
+struct RowItem {
+  std::string text;
+  std::int32_t depth = 0;
+};
+
 class RowView {
  public:
   virtual ~RowView() = default;
@@ -23,6 +30,13 @@ class RowView {
   virtual int Count() const = 0;
   // The new item takes `position`; the item there and those after it move down.
   virtual void Insert(int position, const std::string& text, std::int32_t depth) = 0;
+  // A row with the rows under it, inserted at `position` in their order as
+  // Insert would one by one. A view may do it in one step.
+  virtual void InsertRun(int position, std::span<const RowItem> items) {
+    for (std::size_t k = 0; k < items.size(); ++k) {
+      Insert(position + static_cast<int>(k), items[k].text, items[k].depth);
+    }
+  }
   // Removes the item with all its descendants.
   virtual void Remove(int position) = 0;
   virtual void Clear() = 0;

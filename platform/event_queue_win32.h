@@ -17,8 +17,10 @@ enum class EventKind {
   ActivateWindow,  // a window became the active one
 };
 
-// What happened to a gadget, where it matters to its handler.
-enum class GadgetAction { Other, LeftClick, RightClick, DoubleClick };
+// What happened to a gadget, where it matters to its handler. Picked: the
+// user chose a day in a calendar, as against the calendar moving on its own
+// (to another month, say).
+enum class GadgetAction { Other, LeftClick, RightClick, DoubleClick, Picked };
 
 struct Event {
   EventKind kind = EventKind::Menu;

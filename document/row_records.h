@@ -1,0 +1,21 @@
+// The record that a row names, whichever list it stands in.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "document/document.h"
+
+namespace lumvik {
+
+inline const std::string& RecordName(const Document& document, const TreeEntry& row) {
+  return row.kind == kCategoryRow ? document.categories[row.index].nom
+                                  : document.tasks[row.index].nom;
+}
+
+inline std::int16_t& RecordProgress(Document& document, const TreeEntry& row) {
+  return row.kind == kCategoryRow ? document.categories[row.index].avancement
+                                  : document.tasks[row.index].avancement;
+}
+
+}  // namespace lumvik
