@@ -6,18 +6,18 @@
 #include <chrono>
 #include <cstdio>
 #include <functional>
+#include <iterator>
+#include <span>
 #include <string>
 #include <vector>
 
-#include "document/document_file.h"
-#include "document/progress_propagation.h"
-#include "document/row_edits.h"
-#include "document/row_moves.h"
-#include "document/tree_queries.h"
+#include "bench/editing_cases.h"
 #include "document/tree_rebuild.h"
 
 namespace lumvik {
 namespace {
+
+using namespace bench;
 
 constexpr int kRuns = 3;
 
@@ -31,6 +31,15 @@ class ListRowView : public RowView {
     item.text = text;
     item.depth = depth;
     items_.insert(items_.begin() + position, std::move(item));
+  }
+  void InsertRun(int position, std::span<const RowItem> run) override {
+    std::vector<Item> items(run.size());
+    for (std::size_t k = 0; k < run.size(); ++k) {
+      items[k].text = run[k].text;
+      items[k].depth = run[k].depth;
+    }
+    items_.insert(items_.begin() + position, std::make_move_iterator(items.begin()),
+                  std::make_move_iterator(items.end()));
   }
   void Remove(int position) override {
     auto end = items_.begin() + position + 1;
@@ -59,50 +68,6 @@ class ListRowView : public RowView {
   int selected_ = -1;
 };
 
-const UrgencyColours kColours = {RowColours{0x0000C0, 0xFFFFFF}, RowColours{0x00C000, 0xFFFFFF},
-                                 RowColours{0xC00000, 0xFFFFFF}, RowColours{0x000000, 0xE0E0FF},
-                                 RowColours{0xFFFFFF, 0x0000FF}};
-
-void Append(Document& document, std::int16_t kind, std::int32_t level, const std::string& name) {
-  if (kind == kCategoryRow) {
-    document.rows.push_back({kind, static_cast<std::int32_t>(document.categories.size()), level});
-    document.categories.push_back({name, "", 0});
-  } else {
-    const auto n = static_cast<int>(document.tasks.size());
-    document.rows.push_back({kind, n, level});
-    document.tasks.push_back(
-        {name, "", "02/03/2026", "30/04/2026", static_cast<std::int16_t>(n % 11),
-         static_cast<std::int16_t>(1 + n % 5), static_cast<std::int16_t>(1 + n / 7 % 5)});
-  }
-}
-
-// 100 projects of 1 000 rows: nine phases, each of ten steps of nine tasks
-// and ten tasks of its own. Categories follow their children, as after a read.
-Document ProjectsDocument() {
-  Document document;
-  for (int project = 0; project < 100; ++project) {
-    Append(document, kCategoryRow, 0, "Project " + std::to_string(project));
-    for (int phase = 0; phase < 9; ++phase) {
-      Append(document, kCategoryRow, 1, "Phase " + std::to_string(phase));
-      for (int step = 0; step < 10; ++step) {
-        Append(document, kCategoryRow, 2, "Step " + std::to_string(step));
-        for (int task = 0; task < 9; ++task) Append(document, kTaskRow, 3, "Prepare the order");
-      }
-      for (int task = 0; task < 10; ++task) Append(document, kTaskRow, 2, "Check the delivery");
-    }
-  }
-  RecomputeLoadedProgress(document);
-  return document;
-}
-
-// One category under another, 100 000 deep, with a task at the bottom.
-Document ChainDocument() {
-  Document document;
-  for (int level = 0; level < 99999; ++level) Append(document, kCategoryRow, level, "Part");
-  Append(document, kTaskRow, 99999, "Last step");
-  return document;
-}
-
 struct Shown {
   Document document;
   ListRowView view;
@@ -126,15 +91,6 @@ Shown Show(Document document) {
   return shown;
 }
 
-using Command = std::function<void(const EditTarget&, int)>;
-
-double Milliseconds(const std::function<void()>& work) {
-  const auto start = std::chrono::steady_clock::now();
-  work();
-  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-      .count();
-}
-
 // The best of a few runs, each after an untimed `prepare`.
 double BestMilliseconds(const std::function<void()>& prepare, const std::function<void()>& work) {
   double best = 1e30;
@@ -152,70 +108,6 @@ double CommandMilliseconds(const Shown& original, const Command& command, int po
                           [&] {
                             command({shown.document, shown.view, kColours}, position);
                           });
-}
-
-using RowTest = std::function<bool(const Document&, int)>;
-
-bool IsCategory(const Document& document, int row) {
-  return document.rows[row].kind == kCategoryRow;
-}
-bool IsTask(const Document& document, int row) { return document.rows[row].kind == kTaskRow; }
-// The row above is a sibling or a descendant of one.
-bool FollowsASibling(const Document& document, int row) {
-  return row > 0 && document.rows[row - 1].level >= document.rows[row].level;
-}
-bool HasRowsAfterItsRun(const Document& document, int row) {
-  return row + DescendantCount(document.rows, row) + 1 < static_cast<int>(document.rows.size());
-}
-
-// The first row that passes, from `from` on towards the end or, for the
-// last row, towards the start.
-int RowNear(const Document& document, int from, const RowTest& passes) {
-  const int rows = static_cast<int>(document.rows.size());
-  const int step = from == rows - 1 ? -1 : 1;
-  for (int row = from; row >= 0 && row < rows; row += step) {
-    if (passes(document, row)) return row;
-  }
-  return -1;
-}
-
-struct Timed {
-  const char* name;
-  RowTest passes;
-  Command command;
-};
-
-void SetProgressAndPropagate(const EditTarget& target, int position) {
-  TaskRecord& task = target.document.tasks[target.document.rows[position].index];
-  task.avancement = static_cast<std::int16_t>((task.avancement + 3) % 11);
-  ShowTaskProgress(target.view, position, task);
-  PropagateProgress(target, position);
-}
-
-const std::vector<Timed>& Commands() {
-  static const std::vector<Timed> commands = {
-      {"add sibling category", IsCategory,
-       [](const EditTarget& t, int p) { AddSiblingCategory(t, p, "New category"); }},
-      {"add sub-category", IsCategory,
-       [](const EditTarget& t, int p) { AddSubCategory(t, p, "New category"); }},
-      {"add task", IsCategory,
-       [](const EditTarget& t, int p) { AddTask(t, p, "New task", "07/05/2026"); }},
-      {"delete task", IsTask, DeleteTask},
-      {"delete category", IsCategory, DeleteCategory},
-      {"move category up",
-       [](const Document& d, int r) { return IsCategory(d, r) && FollowsASibling(d, r); },
-       MoveCategoryUp},
-      {"move task up",
-       [](const Document& d, int r) { return IsTask(d, r) && FollowsASibling(d, r); }, MoveTaskUp},
-      {"move category down",
-       [](const Document& d, int r) { return IsCategory(d, r) && HasRowsAfterItsRun(d, r); },
-       MoveCategoryDown},
-      {"move task down",
-       [](const Document& d, int r) { return IsTask(d, r) && HasRowsAfterItsRun(d, r); },
-       MoveTaskDown},
-      {"task progress, propagated", IsTask, SetProgressAndPropagate},
-  };
-  return commands;
 }
 
 }  // namespace

@@ -1,0 +1,66 @@
+// Times each editing command on a document of 100 000 rows shown in a real
+// tree view through TreeRowView, at a row near its start, its middle and its
+// end, each time until the tree has painted again, beside the showing of the
+// whole tree. The commands run one after another on the same document, so
+// each figure is a single run.
+#include <windows.h>
+// commctrl.h needs the types of windows.h
+#include <commctrl.h>
+
+#include <cstdio>
+
+#include "app/tree_view_win32.h"
+#include "bench/editing_cases.h"
+#include "document/tree_rebuild.h"
+
+namespace lumvik {
+namespace {
+
+using namespace bench;
+
+int Run() {
+  INITCOMMONCONTROLSEX controls{};
+  controls.dwSize = sizeof controls;
+  controls.dwICC = ICC_TREEVIEW_CLASSES;
+  ::InitCommonControlsEx(&controls);
+  HWND frame = ::CreateWindowExA(0, "STATIC", "editing", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                 400, 600, nullptr, nullptr, nullptr, nullptr);
+  HWND tree = ::CreateWindowExA(
+      0, WC_TREEVIEWA, "",
+      WS_CHILD | WS_VISIBLE | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_EDITLABELS, 0,
+      0, 380, 560, frame, nullptr, nullptr, nullptr);
+  TreeRowView view(tree);
+  Document document = ProjectsDocument();
+  const int rows = static_cast<int>(document.rows.size());
+  const double shown = Milliseconds([&] {
+    RedrawHold hold(view);
+    RebuildTree(view, document, kColours);
+  });
+  std::printf("%d rows in a real tree view; one run each, in ms, until painted\n", rows);
+  std::printf("baseline: show the whole tree %10.1f\n\n", shown);
+
+  const EditTarget target{document, view, kColours};
+  std::printf("%-28s %18s %18s %18s\n", "command at row (run length)", "start", "middle", "end");
+  for (const Timed& timed : Commands()) {
+    std::printf("%-28s", timed.name);
+    for (const int from : {0, rows / 2, rows - 1}) {
+      const int count = static_cast<int>(document.rows.size());
+      const int row = RowNear(document, from == rows - 1 ? count - 1 : from, timed.passes);
+      const int run = DescendantCount(document.rows, row) + 1;
+      const double took = Milliseconds([&] {
+        timed.command(target, row);
+        ::UpdateWindow(tree);
+      });
+      std::printf(" %9.3f %6d(%4d)", took, row, run);
+      std::fflush(stdout);
+    }
+    std::printf("\n");
+  }
+  ::DestroyWindow(frame);
+  return 0;
+}
+
+}  // namespace
+}  // namespace lumvik
+
+int main() { return lumvik::Run(); }
