@@ -1,6 +1,7 @@
 #include "app/property_panel_win32.h"
 
 #include <gtest/gtest.h>
+#include <richedit.h>
 
 #include "app/testing/lumvik_app_fixture_win32.h"
 
@@ -168,6 +169,42 @@ TEST_F(PropertyPanelTest, TurnedOffPanelStaysHiddenButFilled) {
   }
   EXPECT_EQ(TextOf(kGadgetTaskName), "Paint the door");
   EXPECT_EQ(TextOf(kGadgetCategoryName), "Home");
+}
+
+TEST_F(PropertyPanelTest, AListBuiltInTheWindowReadsBackAsItWasSaved) {
+  Start();
+  TreeRowView& rows = app->window().rows();
+  rows.Select(0);
+  Command(kCmdAddSubCategory);
+  rows.Select(1);
+  Command(kCmdAddTask);
+  Command(kCmdAddTask);
+  ClickRow(3);
+  ChooseItem(kGadgetStatusList, 2);
+  ChooseItem(kGadgetImportanceList, 3);
+  ShowDay(kGadgetStartDate, {2027, 1, 15}, MCN_SELECT);
+  ShowDay(kGadgetDueDate, {2027, 2, 1}, MCN_SELECT);
+  MoveSlider(kGadgetTaskProgress, 7);
+  ::SendMessageA(Gadget(kGadgetTaskDescription), EM_REPLACESEL, TRUE,
+                 reinterpret_cast<LPARAM>("Ask \"twice\"\r\nthen order"));
+  Command(kCmdMoveUp);
+  ClickRow(3);
+  Command(kCmdDeleteTask);
+  const Document built = app->document();
+  ASSERT_EQ(built.rows.size(), 3u);
+
+  const std::string path = folder.File("built.lvk");
+  prompt.ThenFile(path);
+  Command(kCmdSaveAs);
+  EXPECT_EQ(app->document().saved, 1);
+  Command(kCmdNew);
+  prompt.ThenFile(path);
+  Command(kCmdOpen);
+  EXPECT_EQ(app->document().rows, built.rows);
+  EXPECT_EQ(app->document().tasks, built.tasks);
+  EXPECT_EQ(app->document().tasks[0].designation, "Ask \x1Atwice\x1A\x1Bthen order");
+  EXPECT_EQ(app->document().tasks[0].datedebut, "15/01/2027");
+  EXPECT_EQ(app->document().categories, built.categories);
 }
 
 }  // namespace

@@ -61,6 +61,13 @@ std::vector<std::int32_t> RemoveMarked(std::vector<Record>& records,
   return new_index;
 }
 
+// A category whose progress follows its children follows the ones that are
+// left; one left without any keeps its value, now its own.
+void FollowRemainingChildren(const EditTarget& target, int parent) {
+  if (parent == -1 || DescendantCount(target.document.rows, parent) == 0) return;
+  PropagateProgress(target, parent + 1);
+}
+
 }  // namespace
 
 void AddSiblingCategory(const EditTarget& target, int position, const std::string& new_name) {
@@ -96,6 +103,7 @@ void AddTask(const EditTarget& target, int position, const std::string& new_name
 void DeleteCategory(const EditTarget& target, int position) {
   Document& document = target.document;
   if (!IsRowPosition(document, position)) return;
+  const int parent = ParentRow(document.rows, position);
   const auto first = document.rows.begin() + position;
   const auto end = first + DescendantCount(document.rows, position) + 1;
   std::vector<bool> removed_categories(document.categories.size());
@@ -111,12 +119,14 @@ void DeleteCategory(const EditTarget& target, int position) {
     row.index = (row.kind == kCategoryRow ? category_index : task_index)[row.index];
   }
   target.view.Remove(position);
+  FollowRemainingChildren(target, parent);
 }
 
 void DeleteTask(const EditTarget& target, int position) {
   Document& document = target.document;
   if (!IsRowPosition(document, position) || document.rows[position].kind != kTaskRow) return;
   const std::int32_t removed = document.rows[position].index;
+  const int parent = ParentRow(document.rows, position);
   const int kept_descendants = DescendantCount(document.rows, position);
   for (TreeEntry& row : document.rows) {
     if (row.kind == kTaskRow && row.index > removed) --row.index;
@@ -129,6 +139,7 @@ void DeleteTask(const EditTarget& target, int position) {
     target.view.Insert(row, RecordName(document, document.rows[row]), document.rows[row].level);
     RefreshRow(target.view, document, row, target.colours);
   }
+  FollowRemainingChildren(target, parent);
 }
 
 }  // namespace lumvik

@@ -26,13 +26,14 @@ void AddTask(const EditTarget& target, int position, const std::string& new_name
              const std::string& today);
 
 // Removes the row with its descendants and all their records; every other
-// row keeps naming its own record. Recomputes no progress and selects
-// nothing.
+// row keeps naming its own record. The parent's progress then follows the
+// children it has left, if any. Selects nothing.
 void DeleteCategory(const EditTarget& target, int position);
 
 // Removes a task row and its record. Rows that a file put under the task
 // stay in the document and are shown again under the row above them. Does
-// nothing on a category row; recomputes no progress and selects nothing.
+// nothing on a category row. The parent's progress follows the children it
+// has left, if any. Selects nothing.
 void DeleteTask(const EditTarget& target, int position);
 
 }  // namespace lumvik

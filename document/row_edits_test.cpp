@@ -100,12 +100,16 @@ TEST(DeleteRows, EveryRowThatStaysKeepsItsRecord) {
   EXPECT_TRUE(edited.Consistent());
 }
 
-TEST(DeleteRows, NothingIsRecomputedOrSelectedAndTheLastCategoryMayGo) {
-  EditedDocument edited("A0=7 B1=10 t1=0");
+// A parent whose progress follows its children follows the ones left; one
+// left without any keeps its value.
+TEST(DeleteRows, TheParentFollowsTheChildrenLeftAndNothingIsSelected) {
+  EditedDocument edited("A0=5 B1=10 t1=0 C0=4");
+  DeleteTask(edited.target(), 2);
+  EXPECT_EQ(Progress(edited.document), (std::vector{10, 10, 4}));
   DeleteCategory(edited.target(), 1);
-  DeleteTask(edited.target(), 1);
-  EXPECT_EQ(Progress(edited.document), (std::vector{7}));
+  EXPECT_EQ(Progress(edited.document), (std::vector{10, 4}));
   EXPECT_EQ(edited.view.Selection(), -1);
+  DeleteCategory(edited.target(), 0);
   DeleteCategory(edited.target(), 0);
   EXPECT_TRUE(edited.document.rows.empty());
   EXPECT_TRUE(edited.document.categories.empty());
