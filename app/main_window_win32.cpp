@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/window_classes_win32.h"
 #include "theme/progress_images_win32.h"
 #include "theme/row_icons_win32.h"
 
@@ -23,39 +24,9 @@ constexpr SIZE kMinimumWindowSize{850, 650};
 
 RECT Place(int x, int y, int width, int height) { return {x, y, width, height}; }
 
-// A panel page passes what its controls tell it on to the main window, so
-// that one window procedure sees every control of the window.
-LRESULT CALLBACK PageProcedure(HWND page, UINT message, WPARAM wparam, LPARAM lparam) {
-  switch (message) {
-    case WM_COMMAND:
-    case WM_NOTIFY:
-    case WM_HSCROLL:
-    case WM_VSCROLL:
-      return ::SendMessageA(::GetAncestor(page, GA_ROOT), message, wparam, lparam);
-    default:
-      return ::DefWindowProcA(page, message, wparam, lparam);
-  }
-}
-
 void RegisterClasses(HINSTANCE program, WNDPROC main_procedure) {
-  WNDCLASSEXA main{};
-  main.cbSize = sizeof main;
-  main.lpfnWndProc = main_procedure;
-  main.hInstance = program;
-  main.hIcon = ::LoadIconA(program, MAKEINTRESOURCEA(1));
-  main.hCursor = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // the arrow
-  main.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  main.lpszClassName = kMainWindowClass;
-  ::RegisterClassExA(&main);  // fails harmlessly when a second window is made
-
-  WNDCLASSEXA page{};
-  page.cbSize = sizeof page;
-  page.lpfnWndProc = PageProcedure;
-  page.hInstance = program;
-  page.hCursor = main.hCursor;
-  page.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  page.lpszClassName = kPageClass;
-  ::RegisterClassExA(&page);
+  RegisterTopWindowClass(program, kMainWindowClass, main_procedure);
+  RegisterTabPageClass(program, kPageClass);
 }
 
 void SetFont(HWND control, HFONT font) {
@@ -77,7 +48,7 @@ void AppendSeparator(HMENU menu) { ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr)
 MainWindow::MainWindow(HINSTANCE program, const TextTable& texts, const Skin& skin,
                        EventQueue& events)
     : rich_edit_(::LoadLibraryA("riched20.dll")), events_(events) {
-  RegisterClasses(program, Procedure);
+  RegisterClasses(program, OwnedWindowProcedure<MainWindow, &MainWindow::Receive>);
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX;
   RECT outer{0, 0, 800, 600};
   ::AdjustWindowRectEx(&outer, style, TRUE, 0);
@@ -462,28 +433,13 @@ void MainWindow::Post(EventKind kind, int gadget, int command, GadgetAction acti
   events_.Post(event);
 }
 
-LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    const auto* creation = reinterpret_cast<const CREATESTRUCTA*>(lparam);
-    ::SetWindowLongPtrA(window, GWLP_USERDATA,
-                        reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
-  }
-  auto* self = reinterpret_cast<MainWindow*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (message == WM_NCDESTROY) ::SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-  if (self == nullptr || self->window_.get() != window) {
-    return ::DefWindowProcA(window, message, wparam, lparam);
-  }
-  try {
-    if (self->hook_) {
-      if (const std::optional<LRESULT> result = self->hook_(window, message, wparam, lparam)) {
-        return *result;
-      }
+LRESULT MainWindow::Receive(UINT message, WPARAM wparam, LPARAM lparam) {
+  if (hook_) {
+    if (const std::optional<LRESULT> result = hook_(window_.get(), message, wparam, lparam)) {
+      return *result;
     }
-    return self->Handle(message, wparam, lparam);
-  } catch (...) {
-    // Nothing may unwind through the system's message dispatching.
-    return ::DefWindowProcA(window, message, wparam, lparam);
   }
+  return Handle(message, wparam, lparam);
 }
 
 LRESULT MainWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <windows.h>
+// commctrl.h needs the types of windows.h
 #include <commctrl.h>
 
 #include <array>
@@ -89,7 +90,8 @@ class MainWindow {
   void SetClientSize(int width, int height);
 
  private:
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  // The hook first, then the window's own handling.
+  LRESULT Receive(UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT HandleNotify(NMHDR& header, LPARAM lparam);
   void Post(EventKind kind, int gadget, int command, GadgetAction action = GadgetAction::Other);

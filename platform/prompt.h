@@ -2,6 +2,7 @@
 // tests can answer them and check what was asked.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -22,6 +23,14 @@ struct FileQuestion {
   bool operator==(const FileQuestion&) const = default;
 };
 
+// A font as the font dialog returns it: the face and the size in tenths of
+// a point.
+struct FontAnswer {
+  std::string face;
+  std::int32_t tenths = 0;
+  bool operator==(const FontAnswer&) const = default;
+};
+
 class Prompt {
  public:
   virtual ~Prompt() = default;
@@ -31,6 +40,16 @@ class Prompt {
   // about replacing a file (the writer asks).
   virtual std::optional<std::string> OpenFileName(const FileQuestion& question) = 0;
   virtual std::optional<std::string> SaveFileName(const FileQuestion& question) = 0;
+  // The colour chosen in the colour dialog, which starts from `start`
+  // (red + 256 * green + 65536 * blue); nothing when it was cancelled.
+  virtual std::optional<std::int32_t> AskColour(std::int32_t start) = 0;
+  // The font chosen in the font dialog, which starts from `face` at
+  // `points`; its style and colour are not asked for. Nothing when cancelled.
+  virtual std::optional<FontAnswer> AskFont(const std::string& face, std::int32_t points) = 0;
+  // The text typed into a one-line prompt that starts empty; nothing when
+  // it was cancelled.
+  virtual std::optional<std::string> AskName(const std::string& title,
+                                             const std::string& message) = 0;
 };
 
 }  // namespace lumvik

@@ -3,7 +3,10 @@
 #include <commdlg.h>
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
+
+#include "platform/name_prompt_win32.h"
 
 namespace lumvik {
 
@@ -28,6 +31,21 @@ std::string DialogFilter(const std::string& filter) {
   pairs.append(2, '\0');
   return pairs;
 }
+
+// The screen's device context while a size in points is turned into pixels.
+class ScreenDc {
+ public:
+  ScreenDc() : dc_(::GetDC(nullptr)) {}
+  ~ScreenDc() {
+    if (dc_ != nullptr) ::ReleaseDC(nullptr, dc_);
+  }
+  ScreenDc(const ScreenDc&) = delete;
+  ScreenDc& operator=(const ScreenDc&) = delete;
+  int PixelsPerInchY() const { return dc_ != nullptr ? ::GetDeviceCaps(dc_, LOGPIXELSY) : 96; }
+
+ private:
+  HDC dc_;
+};
 
 // Room for a long path; the dialog fails rather than cut a longer one.
 constexpr DWORD kPathRoom = 32768;
@@ -77,6 +95,39 @@ std::optional<std::string> WindowPrompt::OpenFileName(const FileQuestion& questi
 
 std::optional<std::string> WindowPrompt::SaveFileName(const FileQuestion& question) {
   return AskFileName(Owner(), question, true);
+}
+
+std::optional<std::int32_t> WindowPrompt::AskColour(std::int32_t start) {
+  CHOOSECOLORA dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = Owner();
+  // A colour outside the 24 bits, such as "no colour", starts from black.
+  dialog.rgbResult = start >= 0 && start <= 0xFFFFFF ? static_cast<COLORREF>(start) : 0;
+  dialog.lpCustColors = custom_colours_.data();
+  dialog.Flags = CC_RGBINIT | CC_FULLOPEN;
+  if (!::ChooseColorA(&dialog)) return std::nullopt;
+  return static_cast<std::int32_t>(dialog.rgbResult & 0xFFFFFF);
+}
+
+std::optional<FontAnswer> WindowPrompt::AskFont(const std::string& face, std::int32_t points) {
+  HWND owner = Owner();
+  LOGFONTA font{};
+  if (points > 0) font.lfHeight = -::MulDiv(points, ScreenDc().PixelsPerInchY(), 72);
+  font.lfWeight = FW_NORMAL;
+  font.lfCharSet = DEFAULT_CHARSET;
+  std::strncpy(font.lfFaceName, face.c_str(), LF_FACESIZE - 1);
+  CHOOSEFONTA dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = owner;
+  dialog.lpLogFont = &font;
+  dialog.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT;
+  if (!::ChooseFontA(&dialog)) return std::nullopt;
+  return FontAnswer{font.lfFaceName, dialog.iPointSize};
+}
+
+std::optional<std::string> WindowPrompt::AskName(const std::string& title,
+                                                 const std::string& message) {
+  return AskOneLine(Owner(), title, message);
 }
 
 }  // namespace lumvik

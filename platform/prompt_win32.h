@@ -1,8 +1,11 @@
-// The prompts as the user sees them: message boxes and the common file
-// dialogs, owned by one window, or by the active window when none is given.
+// The prompts as the user sees them: message boxes, the common file, colour
+// and font dialogs and a one-line name prompt, owned by one window, or by the
+// active window when none is given.
 #pragma once
 
 #include <windows.h>
+
+#include <array>
 
 #include "platform/prompt.h"
 
@@ -16,10 +19,15 @@ class WindowPrompt : public Prompt {
   Answer Message(const std::string& title, const std::string& text, Buttons buttons) override;
   std::optional<std::string> OpenFileName(const FileQuestion& question) override;
   std::optional<std::string> SaveFileName(const FileQuestion& question) override;
+  std::optional<std::int32_t> AskColour(std::int32_t start) override;
+  std::optional<FontAnswer> AskFont(const std::string& face, std::int32_t points) override;
+  std::optional<std::string> AskName(const std::string& title, const std::string& message) override;
 
  private:
   HWND Owner() const;
   HWND owner_;
+  // The colour dialog's custom colours, kept from one question to the next.
+  std::array<COLORREF, 16> custom_colours_{};
 };
 
 }  // namespace lumvik

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <deque>
 #include <optional>
 #include <string>
@@ -28,6 +29,18 @@ struct AskedFile {
   bool operator==(const AskedFile&) const = default;
 };
 
+struct AskedFont {
+  std::string face;
+  std::int32_t points;
+  bool operator==(const AskedFont&) const = default;
+};
+
+struct AskedName {
+  std::string title;
+  std::string message;
+  bool operator==(const AskedName&) const = default;
+};
+
 class ScriptedPrompt : public Prompt {
  public:
   ScriptedPrompt& Then(Answer answer) {
@@ -37,6 +50,20 @@ class ScriptedPrompt : public Prompt {
   // The path the next file dialog returns; nothing plays Cancel.
   ScriptedPrompt& ThenFile(std::optional<std::string> path) {
     files_.push_back(std::move(path));
+    return *this;
+  }
+
+  // The next colour dialog's answer; nothing plays Cancel.
+  ScriptedPrompt& ThenColour(std::optional<std::int32_t> colour) {
+    colours_.push_back(colour);
+    return *this;
+  }
+  ScriptedPrompt& ThenFont(std::optional<FontAnswer> font) {
+    fonts_.push_back(std::move(font));
+    return *this;
+  }
+  ScriptedPrompt& ThenName(std::optional<std::string> name) {
+    names_.push_back(std::move(name));
     return *this;
   }
 
@@ -58,26 +85,60 @@ class ScriptedPrompt : public Prompt {
     return NextFile(FileDialog::Save, question);
   }
 
+  std::optional<std::int32_t> AskColour(std::int32_t start) override {
+    asked_colours_.push_back(start);
+    return Next(colours_, "colour dialog");
+  }
+  std::optional<FontAnswer> AskFont(const std::string& face, std::int32_t points) override {
+    asked_fonts_.push_back({face, points});
+    return Next(fonts_, "font dialog \"" + face + "\"");
+  }
+  std::optional<std::string> AskName(const std::string& title,
+                                     const std::string& message) override {
+    asked_names_.push_back({title, message});
+    return Next(names_, "name prompt \"" + title + "\"");
+  }
+
   const std::vector<AskedMessage>& asked() const { return asked_; }
   const std::vector<AskedFile>& asked_files() const { return asked_files_; }
-  bool AllAnswersUsed() const { return answers_.empty() && files_.empty(); }
+  // The start colour of each colour dialog.
+  const std::vector<std::int32_t>& asked_colours() const { return asked_colours_; }
+  const std::vector<AskedFont>& asked_fonts() const { return asked_fonts_; }
+  const std::vector<AskedName>& asked_names() const { return asked_names_; }
+  bool AllAnswersUsed() const {
+    return answers_.empty() && files_.empty() && colours_.empty() && fonts_.empty() &&
+           names_.empty();
+  }
 
  private:
-  std::optional<std::string> NextFile(FileDialog dialog, const FileQuestion& question) {
-    asked_files_.push_back({dialog, question});
-    if (files_.empty()) {
-      ADD_FAILURE() << "unscripted file dialog \"" << question.title << "\"";
+  // An unscripted question fails the test and is cancelled.
+  template <typename Value>
+  static std::optional<Value> Next(std::deque<std::optional<Value>>& script,
+                                   const std::string& question) {
+    if (script.empty()) {
+      ADD_FAILURE() << "unscripted " << question;
       return std::nullopt;
     }
-    std::optional<std::string> path = std::move(files_.front());
-    files_.pop_front();
-    return path;
+    std::optional<Value> answer = std::move(script.front());
+    script.pop_front();
+    return answer;
+  }
+
+  std::optional<std::string> NextFile(FileDialog dialog, const FileQuestion& question) {
+    asked_files_.push_back({dialog, question});
+    return Next(files_, "file dialog \"" + question.title + "\"");
   }
 
   std::deque<Answer> answers_;
   std::deque<std::optional<std::string>> files_;
   std::vector<AskedMessage> asked_;
   std::vector<AskedFile> asked_files_;
+  std::deque<std::optional<std::int32_t>> colours_;
+  std::deque<std::optional<FontAnswer>> fonts_;
+  std::deque<std::optional<std::string>> names_;
+  std::vector<std::int32_t> asked_colours_;
+  std::vector<AskedFont> asked_fonts_;
+  std::vector<AskedName> asked_names_;
 };
 
 }  // namespace lumvik::testing

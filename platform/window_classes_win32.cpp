@@ -1,0 +1,48 @@
+#include "platform/window_classes_win32.h"
+
+namespace lumvik {
+
+namespace {
+
+LRESULT CALLBACK TabPageProcedure(HWND page, UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      return ::SendMessageA(::GetAncestor(page, GA_ROOT), message, wparam, lparam);
+    default:
+      return ::DefWindowProcA(page, message, wparam, lparam);
+  }
+}
+
+HCURSOR Arrow() { return ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)); }
+
+HBRUSH DialogGround() { return reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1); }
+
+}  // namespace
+
+void RegisterTopWindowClass(HINSTANCE program, const char* name, WNDPROC procedure) {
+  WNDCLASSEXA window{};
+  window.cbSize = sizeof window;
+  window.lpfnWndProc = procedure;
+  window.hInstance = program;
+  window.hIcon = ::LoadIconA(program, MAKEINTRESOURCEA(1));
+  window.hCursor = Arrow();
+  window.hbrBackground = DialogGround();
+  window.lpszClassName = name;
+  ::RegisterClassExA(&window);
+}
+
+void RegisterTabPageClass(HINSTANCE program, const char* name) {
+  WNDCLASSEXA page{};
+  page.cbSize = sizeof page;
+  page.lpfnWndProc = TabPageProcedure;
+  page.hInstance = program;
+  page.hCursor = Arrow();
+  page.hbrBackground = DialogGround();
+  page.lpszClassName = name;
+  ::RegisterClassExA(&page);
+}
+
+}  // namespace lumvik
