@@ -72,10 +72,8 @@ void NewDocumentCommand(const FileCommands& commands) {
 bool OpenDocumentPath(const FileCommands& commands, const std::string& path) {
   ReadResult read = ReadDocument(path, commands.texts[kTextProgramName]);
   if (read.status != ReadStatus::Read) {
-    const int message =
-        read.status == ReadStatus::Foreign ? kTextForeignFile : kTextCannotOpenFile;
-    commands.prompt.Message(commands.texts[kTextProgramName], commands.texts[message],
-                            Buttons::Ok);
+    const int message = read.status == ReadStatus::Foreign ? kTextForeignFile : kTextCannotOpenFile;
+    commands.prompt.Message(commands.texts[kTextProgramName], commands.texts[message], Buttons::Ok);
     return false;
   }
   commands.document = std::move(read.document);
@@ -86,8 +84,9 @@ bool OpenDocumentPath(const FileCommands& commands, const std::string& path) {
 
 void OpenCommand(const FileCommands& commands) {
   if (!SettleUnsavedChanges(commands)) return;
-  const std::optional<std::string> path = commands.prompt.OpenFileName(
-      {commands.texts[kTextOpenTitle], "", commands.texts[kTextDocumentFileKind] + " (*.lvk)|*.lvk"});
+  const std::optional<std::string> path =
+      commands.prompt.OpenFileName({commands.texts[kTextOpenTitle], "",
+                                    commands.texts[kTextDocumentFileKind] + " (*.lvk)|*.lvk"});
   if (path) OpenDocumentPath(commands, *path);
 }
 

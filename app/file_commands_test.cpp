@@ -114,8 +114,7 @@ TEST_F(FileCommandsTest, YesOnNewDocumentWithCancelledSaveAsAbandonsTheCommand) 
   document.saved = 0;
   prompt.Then(Answer::Yes).ThenFile(std::nullopt);
   EXPECT_FALSE(SettleUnsavedChanges(Commands()));
-  EXPECT_EQ(prompt.asked_files(),
-            (std::vector<AskedFile>{{FileDialog::Save, SaveQuestion("")}}));
+  EXPECT_EQ(prompt.asked_files(), (std::vector<AskedFile>{{FileDialog::Save, SaveQuestion("")}}));
   EXPECT_EQ(document.saved, 0);
   EXPECT_EQ(document.rows.size(), 2u);
 }
@@ -134,9 +133,7 @@ TEST_F(FileCommandsTest, YesWritesTheChosenFileAndGoesOn) {
 
 TEST_F(FileCommandsTest, YesWithFailingWriteAbandonsTheCommand) {
   document.saved = 0;
-  prompt.Then(Answer::Yes)
-      .ThenFile(folder.File("no such folder") + "/x.lvk")
-      .Then(Answer::Ok);
+  prompt.Then(Answer::Yes).ThenFile(folder.File("no such folder") + "/x.lvk").Then(Answer::Ok);
   EXPECT_FALSE(SettleUnsavedChanges(Commands()));
   EXPECT_EQ(prompt.asked().back(), (AskedMessage{"Lumvik", "text 10", Buttons::Ok}));
   EXPECT_EQ(document.saved, 0);
@@ -170,8 +167,7 @@ TEST_F(FileCommandsTest, SaveAsProposesTheFolderAndAsksBeforeReplacing) {
   // dialog is cancelled.
   prompt.ThenFile(other).Then(Answer::No).ThenFile(std::nullopt);
   EXPECT_FALSE(SaveAsCommand(Commands()));
-  EXPECT_EQ(prompt.asked(),
-            (std::vector<AskedMessage>{{"Lumvik", "text 14", Buttons::YesNo}}));
+  EXPECT_EQ(prompt.asked(), (std::vector<AskedMessage>{{"Lumvik", "text 14", Buttons::YesNo}}));
   ASSERT_EQ(prompt.asked_files().size(), 2u);
   EXPECT_EQ(prompt.asked_files()[0].question, SaveQuestion(folder.path()));
   EXPECT_EQ(*ReadWholeFile(other), "kept");

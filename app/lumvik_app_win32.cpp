@@ -182,6 +182,14 @@ void LumvikApp::DispatchMenu(int command) {
 }
 
 void LumvikApp::DispatchTree(const Event& event) {
+  if (event.action == GadgetAction::Selected) {
+    // The description boxes store into the selected row: the panel shows
+    // that row, however it came to be selected (the keyboard, a right
+    // click, the tree's own choice after a delete), so that no typing goes
+    // into a record the panel does not show.
+    if (const int row = SelectedRow(); row >= 0) panel_->ShowRow(row);
+    return;
+  }
   TreeRowView& rows = window_->rows();
   POINT point = event.cursor;
   ::ScreenToClient(rows.tree(), &point);
@@ -204,6 +212,7 @@ void LumvikApp::DispatchTree(const Event& event) {
       break;
     case GadgetAction::Other:
     case GadgetAction::Picked:
+    case GadgetAction::Selected:
       break;
   }
 }

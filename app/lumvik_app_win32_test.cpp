@@ -40,6 +40,25 @@ TEST_F(LumvikAppTest, CommandLineFileIsShownSavedAndTitled) {
   EXPECT_STREQ(name, "Home");
 }
 
+TEST_F(LumvikAppTest, FirstCategoryShowsTheDescriptionThatTypingChanges) {
+  Document document = SampleDocument();
+  document.categories[0].designation =
+      "Spring\x1B"
+      "cleaning";
+  const std::string path = folder.File("described.lvk");
+  ASSERT_TRUE(WriteDocumentFile(path, document, "Lumvik"));
+  Start(path);
+  EXPECT_EQ(TextOf(kGadgetCategoryDescription), "Spring\r\ncleaning");
+  EXPECT_EQ(app->document().saved, 1);
+  ::SendMessageA(Gadget(kGadgetCategoryDescription), EM_SETSEL, -1, -1);
+  ::SendMessageA(Gadget(kGadgetCategoryDescription), EM_REPLACESEL, TRUE,
+                 reinterpret_cast<LPARAM>(" first"));
+  app->HandlePendingEvents();
+  EXPECT_EQ(app->document().categories[0].designation,
+            "Spring\x1B"
+            "cleaning first");
+}
+
 TEST_F(LumvikAppTest, MissingCommandLineFileGivesANewDocument) {
   Start(folder.File("missing.lvk"));
   ASSERT_EQ(app->document().rows.size(), 1u);

@@ -493,6 +493,10 @@ LRESULT MainWindow::HandleNotify(NMHDR& header, LPARAM lparam) {
       case NM_DBLCLK:
         Post(EventKind::Gadget, gadget, 0, GadgetAction::DoubleClick);
         return 0;
+      case TVN_SELCHANGEDA:
+        // Handled once the command that moved it has finished with the rows.
+        Post(EventKind::Gadget, gadget, 0, GadgetAction::Selected);
+        return 0;
       default:
         return 0;
     }

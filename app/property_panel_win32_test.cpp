@@ -171,6 +171,32 @@ TEST_F(PropertyPanelTest, TurnedOffPanelStaysHiddenButFilled) {
   EXPECT_EQ(TextOf(kGadgetCategoryName), "Home");
 }
 
+// However the selection moves (the keyboard, the tree's own choice after a
+// delete), the panel shows the selected row, so that typing in a description
+// box changes only what it shows.
+TEST_F(PropertyPanelTest, PanelFollowsTheSelectionHoweverItMoves) {
+  StartWithList();
+  ClickRow(1);
+  TreeRowView& rows = app->window().rows();
+  rows.Select(3);
+  app->HandlePendingEvents();
+  EXPECT_EQ(TextOf(kGadgetTaskName), "Dig");
+  EXPECT_EQ(TextOf(kGadgetTaskDescription), "");
+
+  ClickRow(1);
+  Command(kCmdDeleteTask);
+  const int selected = rows.Selection();
+  ASSERT_GE(selected, 0);
+  const TreeEntry row = app->document().rows[selected];
+  ASSERT_EQ(row.kind, kCategoryRow);
+  EXPECT_EQ(TextOf(kGadgetCategoryName), app->document().categories[row.index].nom);
+  ::SendMessageA(Gadget(kGadgetCategoryDescription), EM_REPLACESEL, TRUE,
+                 reinterpret_cast<LPARAM>("typed"));
+  app->HandlePendingEvents();
+  EXPECT_EQ(app->document().categories[row.index].designation, "typed");
+  EXPECT_EQ(app->document().tasks[0].designation, "");
+}
+
 TEST_F(PropertyPanelTest, AListBuiltInTheWindowReadsBackAsItWasSaved) {
   Start();
   TreeRowView& rows = app->window().rows();

@@ -89,7 +89,8 @@ std::vector<std::uint8_t> Pixels24(HBITMAP bitmap, int width, int height) {
   info.bmiHeader.biCompression = BI_RGB;
   std::vector<std::uint8_t> pixels(static_cast<std::size_t>((width * 3 + 3) & ~3) * height);
   UniqueScreenDc screen(::GetDC(nullptr));
-  if (::GetDIBits(screen.get(), bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS) != height) {
+  if (::GetDIBits(screen.get(), bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS) !=
+      height) {
     pixels.clear();
   }
   return pixels;
@@ -155,8 +156,8 @@ std::pair<std::string, LONG> FontAt(const std::string& face, int points) {
 
 TEST(ProgramResources, CarryTheIconAndAskForTheVisualStylesControls) {
   const HINSTANCE program = ::GetModuleHandleA(nullptr);
-  EXPECT_TRUE(UniqueIcon(static_cast<HICON>(::LoadImageA(
-      program, MAKEINTRESOURCEA(LUMVIK_RES_PROGRAM_ICON), IMAGE_ICON, 32, 32, 0))));
+  EXPECT_TRUE(UniqueIcon(static_cast<HICON>(
+      ::LoadImageA(program, MAKEINTRESOURCEA(LUMVIK_RES_PROGRAM_ICON), IMAGE_ICON, 32, 32, 0))));
 
   // The manifest asks for the common controls of version 6. Wine keeps one
   // common controls library for both versions, so the request is checked in

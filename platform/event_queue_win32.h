@@ -19,8 +19,9 @@ enum class EventKind {
 
 // What happened to a gadget, where it matters to its handler. Picked: the
 // user chose a day in a calendar, as against the calendar moving on its own
-// (to another month, say).
-enum class GadgetAction { Other, LeftClick, RightClick, DoubleClick, Picked };
+// (to another month, say). Selected: the selection of a tree moved to
+// another item, by whatever means.
+enum class GadgetAction { Other, LeftClick, RightClick, DoubleClick, Picked, Selected };
 
 struct Event {
   EventKind kind = EventKind::Menu;
