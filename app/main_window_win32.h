@@ -21,6 +21,7 @@
 #include "app/tree_view_win32.h"
 #include "config/text_table.h"
 #include "platform/event_queue_win32.h"
+#include "platform/window_owners_win32.h"
 #include "theme/gdi_owners_win32.h"
 
 namespace lumvik {
@@ -28,30 +29,6 @@ namespace lumvik {
 // Sees every message of the main window first; a result means the message
 // was handled, nothing sends it on to the ordinary handling.
 using MainWindowHook = std::function<std::optional<LRESULT>(HWND, UINT, WPARAM, LPARAM)>;
-
-struct MenuTraits {
-  static HMENU Empty() { return nullptr; }
-  static void Close(HMENU menu) { ::DestroyMenu(menu); }
-};
-using UniqueMenu = Unique<HMENU, MenuTraits>;
-
-struct AcceleratorTraits {
-  static HACCEL Empty() { return nullptr; }
-  static void Close(HACCEL table) { ::DestroyAcceleratorTable(table); }
-};
-using UniqueAccelerators = Unique<HACCEL, AcceleratorTraits>;
-
-struct WindowTraits {
-  static HWND Empty() { return nullptr; }
-  static void Close(HWND window) { ::DestroyWindow(window); }
-};
-using UniqueWindow = Unique<HWND, WindowTraits>;
-
-struct LibraryTraits {
-  static HMODULE Empty() { return nullptr; }
-  static void Close(HMODULE library) { ::FreeLibrary(library); }
-};
-using UniqueLibrary = Unique<HMODULE, LibraryTraits>;
 
 class MainWindow {
  public:

@@ -32,3 +32,15 @@ function(lumvik_add_test name)
                          ENVIRONMENT "LUMVIK_WINE_DIR=${LUMVIK_WINE_DIR}")
   endif()
 endfunction()
+
+# lumvik_test_reads_dist(TARGET): the test finds the delivered files of dist/
+# through LUMVIK_DIST_FOLDER, a path as the test program sees it (under Wine,
+# drive Z: is the root of the machine's file system).
+function(lumvik_test_reads_dist target)
+  if(WIN32 AND CMAKE_CROSSCOMPILING)
+    set(dist_folder "Z:${CMAKE_SOURCE_DIR}/dist/")
+  else()
+    set(dist_folder "${CMAKE_SOURCE_DIR}/dist/")
+  endif()
+  target_compile_definitions(${target} PRIVATE LUMVIK_DIST_FOLDER="${dist_folder}")
+endfunction()

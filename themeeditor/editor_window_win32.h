@@ -15,10 +15,10 @@
 
 #include "config/text_table.h"
 #include "platform/event_queue_win32.h"
+#include "platform/window_owners_win32.h"
 #include "theme/gdi_owners_win32.h"
 #include "themeeditor/color_buttons_win32.h"
 #include "themeeditor/editor_ids.h"
-#include "themeeditor/window_owners_win32.h"
 
 namespace lumvik {
 
@@ -84,8 +84,8 @@ class EditorWindow {
   void BuildFontsPage(HWND page, const TextTable& texts);
   LRESULT DrawPreviewRow(NMTVCUSTOMDRAW& draw) const;
 
-  UniqueEditorLibrary rich_edit_;
-  UniqueEditorWindow window_;
+  UniqueLibrary rich_edit_;
+  UniqueWindow window_;
   EventQueue& events_;
   std::array<HWND, kDescriptionPreview + 1> controls_{};
   std::array<std::vector<HWND>, 2> pages_;  // of the tab controls 8 and 9
