@@ -7,8 +7,10 @@
 
 #include "app/urgency_colours.h"
 #include "config/text_numbers.h"
+#include "document/row_decoration.h"
 #include "document/stored_form.h"
 #include "document/tree_queries.h"
+#include "platform/file_io.h"
 
 namespace lumvik {
 
@@ -20,6 +22,8 @@ constexpr LONG kMinimumTrackWidth = 850;
 constexpr LONG kMinimumTrackHeight = 650;
 constexpr int kNarrowWindowWidth = 400;
 constexpr int kNarrowTreeWidth = 380;
+constexpr int kWideWindowWidth = 800;
+constexpr int kWideTreeWidth = 330;
 
 void ShowPopupAtCursor(HWND window, HMENU menu, POINT where) {
   ::SetForegroundWindow(window);  // so that a click elsewhere closes the menu
@@ -37,8 +41,8 @@ void Enable(HWND control) { ::EnableWindow(control, TRUE); }
 
 }  // namespace
 
-LumvikApp::LumvikApp(HINSTANCE program, Prompt& prompt)
-    : program_(program), prompt_(prompt), show_popup_(ShowPopupAtCursor) {
+LumvikApp::LumvikApp(HINSTANCE program, Prompt& prompt, const Registry& registry)
+    : program_(program), prompt_(prompt), registry_(registry), show_popup_(ShowPopupAtCursor) {
   // Until the first document is chosen there is none, and nothing is saved.
   document_.saved = 0;
 }
@@ -61,18 +65,25 @@ bool LumvikApp::Start(const std::string& program_folder, const std::string& para
 }
 
 void LumvikApp::ApplyStartupLayout() {
-  if (settings_.droite == 1) {
-    const SIZE inside = window_->ClientSize();
-    window_->SetClientSize(kNarrowWindowWidth, inside.cy);
-    ::ShowWindow(window_->Gadget(kGadgetCategoryPanel), SW_HIDE);
-    ::ShowWindow(window_->Gadget(kGadgetTaskPanel), SW_HIDE);
-    HWND tree = window_->Gadget(kGadgetTree);
-    RECT place{};
-    ::GetWindowRect(tree, &place);
-    ::MapWindowPoints(nullptr, window_->window(), reinterpret_cast<POINT*>(&place), 2);
-    ::MoveWindow(tree, place.left, place.top, kNarrowTreeWidth, place.bottom - place.top, TRUE);
-  }
+  if (settings_.droite == 1) NarrowLayout();
   window_->BuildTreeImages(skin_);
+}
+
+// The tree alone, in a narrow window.
+void LumvikApp::NarrowLayout() {
+  window_->SetClientSize(kNarrowWindowWidth, window_->ClientSize().cy);
+  ::ShowWindow(window_->Gadget(kGadgetCategoryPanel), SW_HIDE);
+  ::ShowWindow(window_->Gadget(kGadgetTaskPanel), SW_HIDE);
+  window_->SetTreeWidth(kNarrowTreeWidth);
+}
+
+// The tree with the property panel of its first row beside it.
+void LumvikApp::WideLayout() {
+  window_->SetClientSize(kWideWindowWidth, window_->ClientSize().cy);
+  window_->SetTreeWidth(kWideTreeWidth);
+  TreeRowView& rows = window_->rows();
+  rows.Select(0);
+  if (rows.Count() > 0) panel_->ShowRow(0);
 }
 
 void LumvikApp::ShowFirstDocument(const FirstDocument& first) {
@@ -95,7 +106,48 @@ void LumvikApp::ShowFirstDocument(const FirstDocument& first) {
 
 void LumvikApp::Run() {
   while (quit_ == 0) Dispatch(events_.WaitEvent());
-  ShutDown();
+  if (!ended_at_once_) ShutDown();
+}
+
+void LumvikApp::OpenOptions() {
+  // The window lives until the settings are applied: the main window may
+  // draw with the fonts it replaced until then.
+  OptionsWindow options({program_, window_->window(), program_folder_, ExecutablePath(), settings_,
+                         texts_, skin_, registry_, events_});
+  options_ = &options;
+  options.Run();
+  options_ = nullptr;
+  ReadSettings(program_folder_, settings_, texts_);
+  ApplySettings();
+}
+
+void LumvikApp::ApplySettings() {
+  LoadIconSlots(settings_.icone_skin, skin_);
+  LoadThemeFonts(skin_);
+  window_->BuildTreeImages(skin_);
+  {
+    TreeRowView& rows = window_->rows();
+    RedrawHold hold(rows);
+    const UrgencyColours colours = Colours();
+    for (int row = 0; row < static_cast<int>(document_.rows.size()); ++row) {
+      RefreshRow(rows, document_, row, colours);
+    }
+  }
+  window_->ApplyFonts(skin_);
+  if (!window_->BuildToolbar(texts_, skin_)) {
+    // As at start-up, a program without its toolbar ends at once.
+    ended_at_once_ = true;
+    quit_ = 1;
+    return;
+  }
+  window_->ApplyTexts(texts_);
+  window_->BuildMenus(texts_);
+  registry_.ApplyStartWithWindows(settings_.demarrage, ExecutablePath());
+  if (settings_.droite == 0) {
+    WideLayout();
+  } else {
+    NarrowLayout();
+  }
 }
 
 void LumvikApp::HandlePendingEvents() {
@@ -159,6 +211,8 @@ void LumvikApp::DispatchMenu(int command) {
       if (const int row = SelectedRow(); row >= 0) window_->rows().EditLabel(row);
       break;
     case kCmdOptions:
+      OpenOptions();
+      break;
     case kCmdHelp:
     case kCmdWebSite:
     case kCmdFeedback:

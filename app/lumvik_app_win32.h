@@ -12,8 +12,10 @@
 #include "app/file_commands.h"
 #include "app/first_document.h"
 #include "app/main_window_win32.h"
+#include "app/options_window_win32.h"
 #include "app/property_panel_win32.h"
 #include "app/skin_win32.h"
+#include "config/registry_win32.h"
 #include "config/settings.h"
 #include "config/text_table.h"
 #include "document/document.h"
@@ -29,7 +31,7 @@ using PopupMenuShower = std::function<void(HWND window, HMENU menu, POINT where)
 
 class LumvikApp : public DocumentScreen {
  public:
-  LumvikApp(HINSTANCE program, Prompt& prompt);
+  LumvikApp(HINSTANCE program, Prompt& prompt, const Registry& registry);
   ~LumvikApp() override;
   LumvikApp(const LumvikApp&) = delete;
   LumvikApp& operator=(const LumvikApp&) = delete;
@@ -60,6 +62,12 @@ class LumvikApp : public DocumentScreen {
   void SetPopupMenuShower(PopupMenuShower shower) { show_popup_ = std::move(shower); }
   void SetClock(Clock today) { today_ = std::move(today); }
   PropertyPanel& panel() { return *panel_; }
+  // The options window while it is open, else null.
+  OptionsWindow* options() { return options_; }
+
+  // Brings the main window, its icons, fonts, toolbar and texts, the
+  // start-up entry and the layout in line with the settings just read.
+  void ApplySettings();
 
   // The parts of the window that the file commands change.
   RowView& Rows() override;
@@ -72,6 +80,9 @@ class LumvikApp : public DocumentScreen {
  private:
   FileCommands Commands();
   void ApplyStartupLayout();
+  void NarrowLayout();
+  void WideLayout();
+  void OpenOptions();
   void ShowFirstDocument(const FirstDocument& first);
   void DispatchMenu(int command);
   void DispatchTree(const Event& event);
@@ -89,6 +100,7 @@ class LumvikApp : public DocumentScreen {
 
   HINSTANCE program_;
   Prompt& prompt_;
+  const Registry& registry_;
   std::string program_folder_;
   Document document_;
   Settings settings_;
@@ -100,7 +112,9 @@ class LumvikApp : public DocumentScreen {
   std::unique_ptr<PropertyPanel> panel_;
   std::unique_ptr<RedrawHold> redraw_hold_;
   PopupMenuShower show_popup_;
+  OptionsWindow* options_ = nullptr;
   int quit_ = 0;
+  bool ended_at_once_ = false;  // nothing more is written when the toolbar is lost
   bool user_sizing_ = false;
   bool label_editing_ = false;
 };

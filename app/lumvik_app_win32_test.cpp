@@ -10,6 +10,7 @@
 #include "config/ini_file.h"
 #include "document/document_file.h"
 #include "platform/file_io.h"
+#include "platform/testing/keys_win32.h"
 #include "platform/testing/scripted_prompt.h"
 
 namespace lumvik {
@@ -166,8 +167,7 @@ TEST_F(LumvikAppTest, FileCommandsFromMenuToolbarAndShortcutsReachTheirHandlers)
 
 TEST_F(LumvikAppTest, CommandsStillToComeSayThatTheyAreNotAvailable) {
   Start(SampleFile("list.lvk"));
-  for (int command :
-       {kCmdOptions, kCmdHelp, kCmdWebSite, kCmdFeedback, kCmdSupportPage, kCmdAbout}) {
+  for (int command : {kCmdHelp, kCmdWebSite, kCmdFeedback, kCmdSupportPage, kCmdAbout}) {
     prompt.Then(Answer::Ok);
     Command(command);
     EXPECT_EQ(prompt.asked().size(), 1u) << command;
@@ -395,6 +395,76 @@ TEST_F(LumvikAppTest, MainWindowHasItsGadgetsMenusAndToolbar) {
   // The task panel and all it holds start hidden.
   EXPECT_FALSE(::IsWindowVisible(Gadget(kGadgetTaskPanel)));
   EXPECT_TRUE(::IsWindowVisible(Gadget(kGadgetCategoryPanel)));
+}
+
+// Tab, Shift+Tab, Enter and Escape as the keyboard posts them to the focus.
+class MainWindowKeysTest : public LumvikAppTest {
+ protected:
+  void Key(UINT key, testing::Modifiers held = {}) {
+    testing::PostKey(::GetFocus(), key, held);
+    app->HandlePendingEvents();
+    testing::HoldModifiers({});
+  }
+  int Focus() { return ::GetDlgCtrlID(::GetFocus()); }
+};
+
+TEST_F(MainWindowKeysTest, TabGoesFromTheTreeToTheShownPanelAndBack) {
+  Start(SampleFile("list.lvk"));
+  ::SetFocus(Gadget(kGadgetTree));
+  Key(VK_TAB);
+  EXPECT_EQ(Focus(), kGadgetCategoryDescription);
+  Key(VK_TAB, {.control = true, .shift = true});
+  EXPECT_EQ(Focus(), kGadgetTree);
+  Key(VK_TAB, {.shift = true});
+  EXPECT_EQ(Focus(), kGadgetCategoryDescription) << "back round from the first stop";
+
+  // A task shows its panel's first page: the description, then the slider.
+  app->window().rows().Expand(0);
+  ClickRow(1);
+  ::SetFocus(Gadget(kGadgetTree));
+  Key(VK_TAB);
+  EXPECT_EQ(Focus(), kGadgetTaskDescription);
+  Key(VK_TAB, {.control = true});
+  EXPECT_EQ(Focus(), kGadgetTaskProgress);
+  Key(VK_TAB, {.control = true});  // outside a text box it turns the panel's page
+  EXPECT_EQ(Focus(), kGadgetStatusList);
+  EXPECT_EQ(::SendMessageA(Gadget(kGadgetTaskPanel), TCM_GETCURSEL, 0, 0), 1);
+}
+
+TEST_F(MainWindowKeysTest, DescriptionsTakeTabAndEnterAsText) {
+  Start(SampleFile("list.lvk"));
+  ::SetFocus(Gadget(kGadgetCategoryDescription));
+  Key(VK_TAB);
+  EXPECT_EQ(Focus(), kGadgetCategoryDescription);
+  EXPECT_EQ(app->document().categories[0].designation, "\t");
+  Key(VK_RETURN);
+  EXPECT_EQ(Focus(), kGadgetCategoryDescription);
+  EXPECT_EQ(app->document().categories[0].designation, "\t\x1B");
+  // Escape there is no request to close the panel or the program.
+  HWND box = Gadget(kGadgetCategoryDescription);
+  Key(VK_ESCAPE);
+  EXPECT_TRUE(::IsWindow(box));
+  EXPECT_TRUE(::IsWindowVisible(box));
+  EXPECT_FALSE(app->quitting());
+  EXPECT_TRUE(prompt.asked().empty());
+}
+
+TEST_F(MainWindowKeysTest, EscapeCancelsARenameAndEnterEndsIt) {
+  Start(SampleFile("list.lvk"));
+  HWND tree = Gadget(kGadgetTree);
+  TreeRowView& rows = app->window().rows();
+  HWND edit = TreeView_EditLabel(tree, rows.Item(0));
+  ASSERT_NE(edit, nullptr);
+  ::SetWindowTextA(edit, "Garage");
+  Key(VK_ESCAPE);
+  EXPECT_EQ(app->document().categories[0].nom, "Home");
+  edit = TreeView_EditLabel(tree, rows.Item(0));
+  ASSERT_NE(edit, nullptr);
+  ::SetWindowTextA(edit, "Garage");
+  Key(VK_RETURN);
+  EXPECT_EQ(app->document().categories[0].nom, "Garage");
+  EXPECT_TRUE(::IsWindow(Window()));
+  EXPECT_FALSE(app->quitting());
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Lumvik: a to-do list manager.
 #include <windows.h>
+// commctrl.h needs the types of windows.h
 #include <commctrl.h>
 
 #include "app/first_document.h"
@@ -14,7 +15,8 @@ int WINAPI WinMain(HINSTANCE program, HINSTANCE, LPSTR parameters, int) {
   ::InitCommonControlsEx(&controls);
 
   lumvik::WindowPrompt prompt;
-  lumvik::LumvikApp app(program, prompt);
+  const lumvik::Registry registry;
+  lumvik::LumvikApp app(program, prompt, registry);
   if (app.Start(lumvik::ProgramFolder(), lumvik::FirstCommandLineParameter(parameters))) {
     app.Run();
   }

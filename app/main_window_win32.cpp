@@ -198,8 +198,9 @@ void MainWindow::AddProgressControls(int caption, int slider, int value, HWND pa
 }
 
 void MainWindow::BuildTaskPanel(const Skin& skin) {
+  // Tab and Shift+Tab go through the controls of the shown page.
   AddControl(kGadgetTaskPanel, window_.get(), WC_TABCONTROLA, "", WS_CLIPCHILDREN,
-             Place(350, 60, 440, 500));
+             Place(350, 60, 440, 500), WS_EX_CONTROLPARENT);
   // Every control of the task panel starts hidden, and so does the panel.
   HWND first = AddPage(kGadgetTaskPanel);
   HWND name = AddControl(kGadgetTaskName, first, WC_STATICA, "", 0, Place(5, 5, 440, 20));
@@ -236,7 +237,7 @@ void MainWindow::BuildTaskPanel(const Skin& skin) {
 
 void MainWindow::BuildCategoryPanel(const Skin& skin) {
   AddControl(kGadgetCategoryPanel, window_.get(), WC_TABCONTROLA, "", WS_VISIBLE | WS_CLIPCHILDREN,
-             Place(350, 60, 440, 500));
+             Place(350, 60, 440, 500), WS_EX_CONTROLPARENT);
   // Greyed but visible until a category is shown.
   const DWORD greyed = WS_VISIBLE | WS_DISABLED;
   HWND page = AddPage(kGadgetCategoryPanel);
@@ -357,6 +358,31 @@ void MainWindow::BuildPopupMenus(const TextTable& texts) {
     AppendSeparator(menu);
     AppendItem(menu, kCmdDeleteTask, texts[87]);
   }
+}
+
+void MainWindow::BuildMenus(const TextTable& texts) {
+  BuildPopupMenus(texts);
+  UniqueMenu replaced(::GetMenu(window_.get()));
+  BuildMenuBar(texts);
+  if (::GetMenu(window_.get()) == replaced.get()) replaced.release();  // no new bar was made
+}
+
+void MainWindow::ApplyFonts(const Skin& skin) {
+  for (int name : {kGadgetCategoryName, kGadgetTaskName}) {
+    SetFont(gadgets_[name], skin.fonts[kFontName].get());
+    ::InvalidateRect(gadgets_[name], nullptr, TRUE);
+  }
+  for (int box : {kGadgetCategoryDescription, kGadgetTaskDescription}) {
+    SetFont(gadgets_[box], skin.fonts[kFontDescription].get());
+  }
+}
+
+void MainWindow::SetTreeWidth(int width) {
+  HWND tree = gadgets_[kGadgetTree];
+  RECT place{};
+  ::GetWindowRect(tree, &place);
+  ::MapWindowPoints(nullptr, window_.get(), reinterpret_cast<POINT*>(&place), 2);
+  ::MoveWindow(tree, place.left, place.top, width, place.bottom - place.top, TRUE);
 }
 
 void MainWindow::BuildMenuBar(const TextTable& texts) {

@@ -61,6 +61,13 @@ class MainWindow {
 
   // The texts of the panels' captions, tabs and lists in the language of `texts`.
   void ApplyTexts(const TextTable& texts);
+  // The menu bar and the two pop-up menus built anew in that language.
+  void BuildMenus(const TextTable& texts);
+  // The skin's name font on the panels' name lines, its description font
+  // in their description boxes.
+  void ApplyFonts(const Skin& skin);
+  // The tree keeps its place and height.
+  void SetTreeWidth(int width);
 
   // The inner size of the window.
   SIZE ClientSize() const;

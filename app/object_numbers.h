@@ -64,6 +64,36 @@ constexpr int kCmdMoveUp = 123;
 constexpr int kCmdMoveDown = 124;
 constexpr int kCmdDeleteAsking = 125;
 
+// The options window and its controls.
+constexpr int kWindowOptions = 200;
+constexpr int kGadgetOptionsTabs = 201;
+constexpr int kGadgetOptionsOk = 202;
+constexpr int kGadgetOptionsCancel = 203;
+constexpr int kGadgetGeneralPage = 204;
+constexpr int kGadgetSkinPage = 205;
+constexpr int kGadgetThemePage = 206;
+constexpr int kGadgetGeneralFrame = 207;
+constexpr int kGadgetTreeAloneCheck = 208;  // "droite"
+constexpr int kGadgetStartUpCheck = 209;    // "demarrage"
+constexpr int kGadgetReopenCheck = 210;     // "loadlastfile"
+constexpr int kGadgetLanguageCaption = 211;
+constexpr int kGadgetLanguageList = 212;
+constexpr int kGadgetAssociationCaption = 213;
+constexpr int kGadgetAssociate = 214;
+constexpr int kGadgetRemoveAssociation = 215;
+constexpr int kGadgetSkinFrame = 216;
+constexpr int kGadgetSkinCaption = 217;
+constexpr int kGadgetSkinList = 218;
+constexpr int kGadgetFirstSkinIcon = 219;  // 219 to 225: tool1.ico to tool7.ico
+constexpr int kGadgetSkinPreview = 226;
+constexpr int kGadgetThemeFrame = 227;
+constexpr int kGadgetThemeCaption = 228;
+constexpr int kGadgetThemeList = 229;
+constexpr int kGadgetThemePreview = 230;
+constexpr int kGadgetSampleLine = 231;
+constexpr int kGadgetSampleBox = 232;
+constexpr int kLastOptionsGadget = kGadgetSampleBox;
+
 // Fonts and icon slots that the window draws with.
 constexpr int kFontProgressLabel = 0;
 constexpr int kFontName = 1;
@@ -73,5 +103,6 @@ constexpr int kFontCount = 3;
 constexpr int kTreeIconCount = 7;     // slots 0 to 6: the tree's icon list
 constexpr int kFirstToolbarSlot = 7;  // slots 7 to 13: toolbar buttons 119 to 125
 constexpr int kIconSlotCount = 14;
+constexpr int kToolbarIconCount = kIconSlotCount - kFirstToolbarSlot;
 
 }  // namespace lumvik

@@ -64,20 +64,27 @@ std::string IconSlotPath(const std::string& skin, int slot) {
   return std::string(kSkinsFolder) + skin + std::string(kSlotFiles[slot]);
 }
 
+UniqueIcon LoadSlotIcon(const std::string& skin_name, int slot) {
+  const int size = slot < kFirstToolbarSlot ? kTreeIconSize : kToolbarPictureSize;
+  return UniqueIcon(static_cast<HICON>(::LoadImageA(nullptr, IconSlotPath(skin_name, slot).c_str(),
+                                                    IMAGE_ICON, size, size, LR_LOADFROMFILE)));
+}
+
 void LoadIconSlots(const std::string& skin_name, Skin& skin) {
-  for (int slot = 0; slot < kIconSlotCount; ++slot) {
-    const int size = slot < kFirstToolbarSlot ? kTreeIconSize : kToolbarPictureSize;
-    skin.icons[slot].reset(static_cast<HICON>(::LoadImageA(
-        nullptr, IconSlotPath(skin_name, slot).c_str(), IMAGE_ICON, size, size, LR_LOADFROMFILE)));
-  }
+  for (int slot = 0; slot < kIconSlotCount; ++slot)
+    skin.icons[slot] = LoadSlotIcon(skin_name, slot);
+}
+
+void LoadThemeFonts(Skin& skin) {
+  skin.fonts[kFontProgressLabel] = CreateProgressFont(skin.theme);
+  skin.fonts[kFontName] = CreateThemeFont(skin.theme.police_nom, kPanelFontPoints);
+  skin.fonts[kFontDescription] = CreateThemeFont(skin.theme.police_design, kPanelFontPoints);
 }
 
 void LoadTheme(const std::string& name, Skin& skin) {
   ReadThemeFile("", name, skin.theme, IniReader::Lumvik);
   skin.theme.name = name;
-  skin.fonts[kFontProgressLabel] = CreateProgressFont(skin.theme);
-  skin.fonts[kFontName] = CreateThemeFont(skin.theme.police_nom, kPanelFontPoints);
-  skin.fonts[kFontDescription] = CreateThemeFont(skin.theme.police_design, kPanelFontPoints);
+  LoadThemeFonts(skin);
 }
 
 void LoadAboutPicture(HINSTANCE program, Skin& skin) {

@@ -28,14 +28,20 @@ struct Skin {
 // program folder: "skins\" + skin + "\icone2.ico" for slot 1, and so on.
 std::string IconSlotPath(const std::string& skin, int slot);
 
-// Replaces every slot with the icon of its file (16 by 16 for the tree
-// icons, 48 by 48 for the toolbar pictures); a file that cannot be loaded
-// leaves its slot empty.
+// The icon of slot `slot` in the skin: 16 by 16 for the tree icons, 48 by
+// 48 for the toolbar pictures; empty when its file cannot be loaded.
+UniqueIcon LoadSlotIcon(const std::string& skin_name, int slot);
+
+// Replaces every slot with the icon of its file; a file that cannot be
+// loaded leaves its slot empty.
 void LoadIconSlots(const std::string& skin_name, Skin& skin);
 
-// Reads the theme `name` (every key with its default when the file or the key
-// is missing) and loads its three fonts: the progress label font `police` at
+// The three fonts of the current theme: the progress label font `police` at
 // `police_size` points, `police_nom` and `police_design` at 8 points.
+void LoadThemeFonts(Skin& skin);
+
+// Reads the theme `name` (every key with its default when the file or the key
+// is missing) and loads its three fonts.
 void LoadTheme(const std::string& name, Skin& skin);
 
 // The about picture decoded from the program's JPEG resource.

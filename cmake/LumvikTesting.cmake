@@ -8,17 +8,31 @@ if(WIN32)
 endif()
 add_subdirectory(/usr/src/googletest "${CMAKE_BINARY_DIR}/googletest" EXCLUDE_FROM_ALL SYSTEM)
 
+# lumvik_wine_fixture(FIXTURE DIR ACTION): a Wine prefix, wine server and Xvfb
+# display in DIR, started by "scripts/wine-session.sh ACTION" before the first
+# test that requires FIXTURE and stopped after the last.
+function(lumvik_wine_fixture fixture dir action)
+  set(start ${LUMVIK_TEST_PREFIX}${fixture}_session_start)
+  set(stop ${LUMVIK_TEST_PREFIX}${fixture}_session_stop)
+  add_test(NAME ${start} COMMAND "${CMAKE_SOURCE_DIR}/scripts/wine-session.sh" ${action} "${dir}")
+  add_test(NAME ${stop} COMMAND "${CMAKE_SOURCE_DIR}/scripts/wine-session.sh" stop "${dir}")
+  set_tests_properties(${start} PROPERTIES FIXTURES_SETUP ${fixture})
+  set_tests_properties(${stop} PROPERTIES FIXTURES_CLEANUP ${fixture})
+endfunction()
+
+# lumvik_test_in_wine(TEST FIXTURE DIR): TEST runs in the Wine session of
+# lumvik_wine_fixture(FIXTURE DIR ...).
+function(lumvik_test_in_wine test fixture dir)
+  set_tests_properties(${test} PROPERTIES FIXTURES_REQUIRED ${fixture}
+                       ENVIRONMENT "LUMVIK_WINE_DIR=${dir}")
+endfunction()
+
 if(CMAKE_CROSSCOMPILING AND WIN32)
   # Windows tests run through Wine, in a prefix and an Xvfb display of this
   # build folder that a fixture starts before the first test and stops after.
   set(LUMVIK_WINE_DIR "${CMAKE_BINARY_DIR}/wine")
   set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_SOURCE_DIR}/scripts/wine-run.sh")
-  add_test(NAME ${LUMVIK_TEST_PREFIX}wine_session_start
-           COMMAND "${CMAKE_SOURCE_DIR}/scripts/wine-session.sh" start "${LUMVIK_WINE_DIR}")
-  add_test(NAME ${LUMVIK_TEST_PREFIX}wine_session_stop
-           COMMAND "${CMAKE_SOURCE_DIR}/scripts/wine-session.sh" stop "${LUMVIK_WINE_DIR}")
-  set_tests_properties(${LUMVIK_TEST_PREFIX}wine_session_start PROPERTIES FIXTURES_SETUP wine)
-  set_tests_properties(${LUMVIK_TEST_PREFIX}wine_session_stop PROPERTIES FIXTURES_CLEANUP wine)
+  lumvik_wine_fixture(wine "${LUMVIK_WINE_DIR}" start)
 endif()
 
 # lumvik_add_test(NAME SOURCES... [LIBS ...]): one GoogleTest executable, one CTest entry.
@@ -28,8 +42,7 @@ function(lumvik_add_test name)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} lumvik_testing GTest::gtest_main)
   add_test(NAME ${LUMVIK_TEST_PREFIX}${name} COMMAND ${name})
   if(CMAKE_CROSSCOMPILING AND WIN32)
-    set_tests_properties(${LUMVIK_TEST_PREFIX}${name} PROPERTIES FIXTURES_REQUIRED wine
-                         ENVIRONMENT "LUMVIK_WINE_DIR=${LUMVIK_WINE_DIR}")
+    lumvik_test_in_wine(${LUMVIK_TEST_PREFIX}${name} wine "${LUMVIK_WINE_DIR}")
   endif()
 endfunction()
 

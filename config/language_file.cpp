@@ -1,5 +1,6 @@
 #include "config/language_file.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "platform/codepage.h"
@@ -16,10 +17,8 @@ std::string LanguageFilePath(const std::string& program_folder) {
 
 // "[deutsch] " shows as "Deutsch]": the line's last character goes, whatever it is.
 std::string DisplayName(std::string_view header_line) {
-  std::string name =
-      LowerLatin1(header_line.substr(1, header_line.size() >= 2 ? header_line.size() - 2 : 0));
-  if (!name.empty()) name.front() = UpperLatin1(name.front());
-  return name;
+  return CapitalisedLatin1(
+      header_line.substr(1, header_line.size() >= 2 ? header_line.size() - 2 : 0));
 }
 
 }  // namespace
@@ -29,10 +28,14 @@ void LoadTexts(const std::string& program_folder, std::string_view language, std
   const std::optional<std::string> bytes = ReadWholeFile(LanguageFilePath(program_folder));
   if (!bytes) return;
   const IniFile file = IniFile::Parse(*bytes, reader);
-  const auto table_size = static_cast<std::int64_t>(texts.size());
-  for (std::int64_t number = 0; number <= last_text && number < table_size; ++number) {
-    texts.Set(static_cast<int>(number), file.ReadString(language, std::to_string(number), ""));
-  }
+  const auto load = [&](std::int64_t first, std::int64_t last) {
+    for (std::int64_t number = first; number <= last; ++number) {
+      texts.Set(static_cast<int>(number), file.ReadString(language, std::to_string(number), ""));
+    }
+  };
+  const auto table_end = static_cast<std::int64_t>(texts.size()) - 1;
+  load(0, std::min<std::int64_t>({last_text, kFirstAddedText - 1, table_end}));
+  load(kFirstAddedText, table_end);
 }
 
 std::vector<std::string> ListLanguages(const std::string& program_folder) {

@@ -15,9 +15,10 @@ namespace lumvik {
 
 constexpr std::string_view kLanguageFileName = "Lumvik.lng.ini";
 
-// Stores texts 0 to `last_text` of the group `language` (the lines before the
-// first group when the name is empty), each "" when its key is missing, and
-// none past the end of the table. Without the file the table stays as it was.
+// Stores texts 0 to `last_text` (at most 150) of the group `language` (the
+// lines before the first group when the name is empty), then every text from
+// 151 to the end of the table, each "" when its key is missing. Without the
+// file the table stays as it was.
 void LoadTexts(const std::string& program_folder, std::string_view language, std::int32_t last_text,
                TextTable& texts, IniReader reader);
 

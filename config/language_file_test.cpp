@@ -49,19 +49,27 @@ TEST(LanguageFile, AReloadChangesOnlyTheTextsItReaches) {
   EXPECT_EQ(texts[0], "b0");
 }
 
-TEST(LanguageFile, CountsBeyondTheTableStopAtItsEnd) {
+TEST(LanguageFile, TheCountGovernsTextsUpTo150AndTheAddedOnesAlwaysLoad) {
   TempDir dir;
   std::string bytes = "[francais]\n";
-  for (int i = 148; i <= 202; ++i) bytes += std::to_string(i) + "= t" + std::to_string(i) + " \n";
+  for (int i = 0; i <= 202; ++i) bytes += std::to_string(i) + "= t" + std::to_string(i) + " \n";
   WriteTestFile(dir.File("Lumvik.lng.ini"), bytes);
 
-  TextTable lumvik(kLumvikTextCount);
+  TextTable lumvik = OldTexts(kLumvikTextCount);
+  LoadTexts(dir.path(), "francais", 2, lumvik, IniReader::Lumvik);
+  EXPECT_EQ(lumvik[2], "t2");
+  EXPECT_EQ(lumvik[3], "old");
+  EXPECT_EQ(lumvik[150], "old");
+  EXPECT_EQ(lumvik[kFirstAddedText], "t151");
+  EXPECT_EQ(lumvik[kLastLumvikText], "t" + std::to_string(kLastLumvikText));
   LoadTexts(dir.path(), "francais", 2147483647, lumvik, IniReader::Lumvik);
   EXPECT_EQ(lumvik[150], "t150");
   EXPECT_EQ(lumvik.size(), kLumvikTextCount);
 
-  TextTable skinwright(kSkinwrightTextCount);
-  LoadTexts(dir.path(), "francais", 202, skinwright, IniReader::Skinwright);
+  // Without a settings file the count is 0, and still the added texts load.
+  TextTable skinwright = OldTexts(kSkinwrightTextCount);
+  LoadTexts(dir.path(), "francais", 0, skinwright, IniReader::Skinwright);
+  EXPECT_EQ(skinwright[1], "old");
   EXPECT_EQ(skinwright[200], "t200 ");
   EXPECT_EQ(skinwright.size(), kSkinwrightTextCount);
 }

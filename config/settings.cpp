@@ -2,6 +2,7 @@
 
 #include "config/ini_file.h"
 #include "config/language_file.h"
+#include "platform/file_io.h"
 
 namespace lumvik {
 
@@ -50,6 +51,13 @@ bool WriteOptions(const std::string& program_folder, const Settings& settings) {
   file.Write(kIcone, kSkin, settings.icone_skin);
   file.Write(kImage, kSkin, settings.image_skin);
   return file.Save();
+}
+
+std::optional<std::string> ReadThemeSetting(const std::string& program_folder) {
+  const std::optional<std::string> bytes =
+      ReadWholeFile(program_folder + std::string(kSettingsFileName));
+  if (!bytes) return std::nullopt;
+  return IniFile::Parse(*bytes, IniReader::Lumvik).ReadString(kImage, kSkin, "strict");
 }
 
 bool WriteLastFile(const std::string& program_folder, const std::string& path) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,6 +33,10 @@ void ReadSettings(const std::string& program_folder, Settings& settings, TextTab
 // What the options window confirms: the three flags and the language, then
 // the icon skin and the theme. False when the file could not be written.
 bool WriteOptions(const std::string& program_folder, const Settings& settings);
+
+// The theme the settings file names ("strict" when it names none); nothing
+// when the file cannot be read.
+std::optional<std::string> ReadThemeSetting(const std::string& program_folder);
 
 // The document that was open when Lumvik quit.
 bool WriteLastFile(const std::string& program_folder, const std::string& path);

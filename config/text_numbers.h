@@ -20,5 +20,24 @@ constexpr int kTextProgramName = 54;
 constexpr int kTextDocumentFileKind = 67;
 constexpr int kTextConfirmDelete = 98;
 constexpr int kTextUntitledDocument = 111;
+constexpr int kTextOk = 50;
+constexpr int kTextCancel = 51;
+constexpr int kTextOptions = 68;
+constexpr int kTextGeneralTab = 69;
+constexpr int kTextTreeAlone = 71;
+constexpr int kTextStartWithWindows = 72;
+constexpr int kTextLanguage = 73;
+constexpr int kTextReopenLastFile = 102;
+constexpr int kTextAssociate = 103;
+constexpr int kTextRemoveAssociation = 104;
+constexpr int kTextAssociationCaption = 105;
+constexpr int kTextSkinsTab = 106;
+constexpr int kTextThemesTab = 107;
+constexpr int kTextThemeList = 108;
+constexpr int kTextNameSample = 109;
+constexpr int kTextDescriptionSample = 110;
+constexpr int kTextSkinList = 151;
+constexpr int kTextCompletedCategory = 152;
+constexpr int kTextThemeExitCaption = 153;
 
 }  // namespace lumvik

@@ -8,7 +8,14 @@
 
 namespace lumvik {
 
-constexpr std::size_t kLumvikTextCount = 151;
+// Texts 0 to 150 are loaded up to the count that the settings give
+// ("langagenb"); the texts added to the interface since, from 151 up, are
+// loaded whatever that count says, so that no settings file hides them.
+constexpr int kFirstAddedText = 151;
+// The highest text Lumvik shows; its table ends there. Skinwright's table
+// keeps 201 entries, so its own texts stay at or below 200.
+constexpr int kLastLumvikText = 153;
+constexpr std::size_t kLumvikTextCount = kLastLumvikText + 1;
 constexpr std::size_t kSkinwrightTextCount = 201;
 
 class TextTable {

@@ -3,13 +3,16 @@
 // folder and land on a file there (and, with a #fragment, on an id of that
 // page); every file of the folder must be reached from index.html; every page
 // must say which code page its bytes are in; the guide exists in English and,
-// page for page, in French under "fr/".
+// page for page, in French, German and Spanish under "fr/", "de/" and "es/",
+// and every page opens with a row of links to itself in each language.
 #include <gtest/gtest.h>
 
 #include <cctype>
 #include <deque>
 #include <filesystem>
+#include <iterator>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -22,7 +25,13 @@ namespace lumvik {
 namespace {
 
 const std::string kHelpFolder = std::string(LUMVIK_DIST_FOLDER) + "help/";
-constexpr std::string_view kFrenchFolder = "fr/";
+
+struct Language {
+  std::string_view code;    // as in lang and hreflang
+  std::string_view folder;  // of its pages, relative to the help folder
+};
+// In the order of the row of languages at the top of every page.
+constexpr Language kLanguages[] = {{"en", ""}, {"fr", "fr/"}, {"de", "de/"}, {"es", "es/"}};
 
 using Attributes = std::map<std::string, std::string>;
 
@@ -348,19 +357,124 @@ std::string PageLanguage(const std::string& file) {
   return "";
 }
 
-TEST(HelpPagesTest, EveryPageHasItsCounterpartInTheOtherLanguage) {
-  const std::set<std::string> files = HelpFiles();
-  int pages = 0;
-  for (const std::string& file : files) {
-    if (!IsPage(file)) continue;
-    ++pages;
-    const bool french = file.rfind(kFrenchFolder, 0) == 0;
-    const std::string twin =
-        french ? file.substr(kFrenchFolder.size()) : std::string(kFrenchFolder) + file;
-    EXPECT_TRUE(files.count(twin)) << file << " has no counterpart " << twin;
-    EXPECT_EQ(PageLanguage(file), french ? "fr" : "en") << file;
+// The language whose folder holds `file`: English for the top of the help folder.
+const Language& LanguageOf(std::string_view file) {
+  for (const Language& language : kLanguages) {
+    if (!language.folder.empty() && file.starts_with(language.folder)) return language;
   }
-  EXPECT_GE(pages, 2);
+  return kLanguages[0];
+}
+
+// The same page in `language`.
+std::string Counterpart(std::string_view file, const Language& language) {
+  return std::string(language.folder) + std::string(file.substr(LanguageOf(file).folder.size()));
+}
+
+std::optional<std::string> Attribute(const Tag& tag, const char* name) {
+  const auto found = tag.attributes.find(name);
+  if (found == tag.attributes.end()) return std::nullopt;
+  return found->second;
+}
+
+struct RowLink {
+  std::string hreflang;
+  std::string file;  // where the link lands, or what is wrong with it
+  bool current;
+};
+
+struct PageLinks {
+  std::vector<RowLink> row;                // the row of languages, when the page opens with it
+  std::vector<std::string> content_pages;  // every other page that a link lands on
+};
+
+PageLinks LinksOf(const std::string& file) {
+  PageLinks links;
+  const std::vector<Tag> tags = TagsOf(ReadWholeFile(kHelpFolder + file).value_or(""));
+  bool at_top = false;
+  bool in_row = false;
+  for (const Tag& tag : tags) {
+    if (in_row && tag.name == "/div") {
+      in_row = false;
+      continue;
+    }
+    if (at_top) in_row = tag.name == "div" && Attribute(tag, "id") == "languages";
+    at_top = tag.name == "body";
+    const std::optional<std::string> href = Attribute(tag, "href");
+    if (tag.name != "a" || !href) continue;
+    const Link link = Resolve(file, *href);
+    const std::string target = link.problem.empty() ? link.file : *href + " " + link.problem;
+    if (in_row) {
+      links.row.push_back(
+          {Attribute(tag, "hreflang").value_or(""), target, Attribute(tag, "class") == "current"});
+    } else if (IsPage(target)) {
+      links.content_pages.push_back(target);
+    }
+  }
+  return links;
+}
+
+std::vector<std::string> Pages() {
+  std::vector<std::string> pages;
+  for (const std::string& file : HelpFiles()) {
+    if (IsPage(file)) pages.push_back(file);
+  }
+  return pages;
+}
+
+TEST(HelpPagesTest, EveryPageHasItsCounterpartInEveryLanguage) {
+  const std::set<std::string> files = HelpFiles();
+  const std::vector<std::string> pages = Pages();
+  for (const std::string& file : pages) {
+    for (const Language& language : kLanguages) {
+      EXPECT_TRUE(files.count(Counterpart(file, language)))
+          << file << " has no counterpart " << Counterpart(file, language);
+    }
+    EXPECT_EQ(PageLanguage(file), LanguageOf(file).code) << file;
+  }
+  EXPECT_GE(pages.size(), std::size(kLanguages));
+}
+
+TEST(HelpPagesTest, IndexOpensWithTheStartPageOfEveryLanguage) {
+  std::vector<std::string> targets;
+  for (const RowLink& link : LinksOf("index.html").row) targets.push_back(link.file);
+  EXPECT_EQ(targets, (std::vector<std::string>{"index.html", "fr/index.html", "de/index.html",
+                                               "es/index.html"}));
+}
+
+TEST(HelpPagesTest, EveryPageOpensWithLinksToItselfInEachLanguage) {
+  for (const std::string& file : Pages()) {
+    SCOPED_TRACE(file);
+    const std::vector<RowLink> row = LinksOf(file).row;
+    ASSERT_EQ(row.size(), std::size(kLanguages)) << "the page must open with the row of languages";
+    for (std::size_t i = 0; i < row.size(); ++i) {
+      const Language& language = kLanguages[i];
+      EXPECT_EQ(row[i].hreflang, language.code);
+      EXPECT_EQ(row[i].file, Counterpart(file, language));
+      EXPECT_EQ(row[i].current, &language == &LanguageOf(file)) << language.code;
+    }
+  }
+}
+
+TEST(HelpPagesTest, LinksBelowTheRowOfLanguagesStayInTheLanguageOfThePage) {
+  for (const std::string& file : Pages()) {
+    for (const std::string& target : LinksOf(file).content_pages) {
+      EXPECT_EQ(LanguageOf(target).code, LanguageOf(file).code) << file << " -> " << target;
+    }
+  }
+}
+
+// Every section that one language's guide links to exists in the others.
+TEST(HelpPagesTest, CounterpartsHaveTheSameSections) {
+  const auto ids = [](const std::string& file) {
+    std::set<std::string> found;
+    for (const Tag& tag : TagsOf(ReadWholeFile(kHelpFolder + file).value_or(""))) {
+      if (const std::optional<std::string> id = Attribute(tag, "id")) found.insert(*id);
+    }
+    return found;
+  };
+  for (const std::string& file : Pages()) {
+    EXPECT_EQ(ids(file), ids(Counterpart(file, kLanguages[0]))) << file;
+  }
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <iterator>
 #include <optional>
 #include <set>
 #include <span>
@@ -31,10 +32,11 @@ struct TextRange {
 };
 
 // The text numbers that each program shows somewhere.
-constexpr TextRange kLumvikTexts[] = {{0, 11},  {13, 30}, {34, 35}, {37, 37}, {39, 58},
-                                      {61, 63}, {66, 69}, {71, 73}, {85, 91}, {98, 111}};
-constexpr TextRange kSkinwrightTexts[] = {{1, 1},   {3, 3},   {21, 25}, {27, 27},   {50, 50},
-                                          {66, 66}, {80, 83}, {93, 97}, {109, 110}, {112, 115}};
+constexpr TextRange kLumvikTexts[] = {{0, 11},  {13, 30}, {34, 35}, {37, 37},  {39, 58},  {61, 63},
+                                      {66, 69}, {71, 73}, {85, 91}, {98, 111}, {151, 152}};
+constexpr TextRange kSkinwrightTexts[] = {{1, 1},     {3, 3},     {21, 25},  {27, 27},
+                                          {50, 50},   {66, 66},   {80, 83},  {93, 97},
+                                          {109, 110}, {112, 115}, {153, 153}};
 
 // Menu titles and items; the menu bar appends a tab and the shortcut itself.
 constexpr int kMenuTexts[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 39, 40, 41, 42, 43, 62, 63, 68, 87};
@@ -44,10 +46,58 @@ constexpr int kStoredTexts[] = {35, 37, 54};
 constexpr int kFeedbackSubjects[] = {46, 47, 48, 49};
 constexpr int kUrgencyCaption = 27;  // Skinwright's urgency page drops its last two characters
 constexpr int kOpenFilterName = 67;  // followed by " (*.lvk)|*.lvk"
-constexpr int kLanguageLabel = 73;   // followed by " :"
-constexpr int kThemeQuestion = 97;   // followed directly by a theme name
+// Captions that carry their own closing colon, before a field or a list.
+constexpr int kCaptionsWithColon[] = {26, 27, 28, 29, 44, 45, 52, 95, 108, 151};
+// Captions that the program follows with " :" (73) or " : " and a value (88 to 91).
+constexpr int kCaptionsBeforeColon[] = {73, 88, 89, 90, 91};
+constexpr int kThemeQuestion = 97;  // followed directly by a theme name
 constexpr int kProgramName = 54;
-constexpr int kLastLumvikText = static_cast<int>(kLumvikTextCount) - 1;
+
+// Room for a text in its control, in pixels of the 8-point dialog font; the
+// program shows `suffix` after the text. Where a control holds several texts
+// (the status and urgency lists), each one gets the room.
+struct Room {
+  int first, last;
+  int pixels;
+  std::string_view suffix = "";
+};
+constexpr Room kRooms[] = {
+    {16, 25, 200},  // drop-down lists, 220 wide with the arrow
+    {26, 29, 140},  // task panel captions
+    {44, 44, 60},   // feedback form captions
+    {45, 45, 50},    {52, 52, 60},
+    {50, 50, 90},                          // OK: the about box's button is 100 wide
+    {51, 51, 80},                          // Cancel and Send: feedback buttons 90 wide
+    {53, 53, 80},    {66, 66, 80},         // progress caption beside the slider
+    {71, 72, 380},                         // option check boxes, 400 wide with the box
+    {102, 102, 380}, {73, 73, 100, " :"},  // language label
+    {80, 83, 140},                         // Skinwright's colour and font captions
+    {95, 95, 110},                         // list labels, up to the list at 140
+    {108, 108, 110}, {151, 151, 110},
+    {103, 104, 320},                   // association buttons, two lines of 180 less the edges
+    {105, 105, 400}, {109, 109, 490},  // Skinwright's name preview
+    {114, 115, 300},
+};
+
+// A width estimate in pixels of `text` in the 8-point dialog font, on the wide
+// side: narrow signs 3, m and w 9, capitals 7, the rest 6.
+int EstimatedWidth(std::string_view text) {
+  constexpr std::string_view kNarrow = " \xA0.,:;'!|()[]-/Iijlftr";
+  int width = 0;
+  for (char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (kNarrow.find(c) != std::string_view::npos) {
+      width += 3;
+    } else if (c == 'm' || c == 'w' || c == 'M' || c == 'W') {
+      width += 9;
+    } else if ((c >= 'A' && c <= 'Z') || (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7)) {
+      width += 7;
+    } else {
+      width += 6;
+    }
+  }
+  return width;
+}
 
 std::set<int> Numbers(std::span<const TextRange> ranges) {
   std::set<int> numbers;
@@ -132,10 +182,9 @@ TEST(DeliveredLanguageFile, IsAnsiTextWithWindowsLineEnds) {
   }
 }
 
-TEST(DeliveredLanguageFile, OffersEnglishAndFrenchUnderTheirStoredNames) {
+TEST(DeliveredLanguageFile, OffersFourLanguagesUnderTheirStoredNames) {
   const std::vector<std::string> offered = ListLanguages(kProgramFolder);
-  EXPECT_NE(std::find(offered.begin(), offered.end(), "English"), offered.end());
-  EXPECT_NE(std::find(offered.begin(), offered.end(), "Francais"), offered.end());
+  EXPECT_EQ(offered, (std::vector<std::string>{"English", "Francais", "Deutsch", "Espa\xF1ol"}));
 
   // The options window stores the lower-case form of what it offers as "langage".
   const std::vector<Group> groups = LanguageGroups();
@@ -148,9 +197,11 @@ TEST(DeliveredLanguageFile, OffersEnglishAndFrenchUnderTheirStoredNames) {
 
 TEST(DeliveredLanguageFile, EachGroupHoldsExactlyTheTextsThatTheProgramsShow) {
   const std::set<int> used = UsedTexts();
-  ASSERT_EQ(Numbers(kLumvikTexts).size(), 84u);
-  ASSERT_EQ(Numbers(kSkinwrightTexts).size(), 25u);
-  ASSERT_EQ(used.size(), 97u);
+  ASSERT_EQ(Numbers(kLumvikTexts).size(), 86u);
+  ASSERT_EQ(Numbers(kSkinwrightTexts).size(), 26u);
+  ASSERT_EQ(used.size(), 100u);
+  // Both programs load every text from kFirstAddedText up to the end of
+  // Lumvik's table; below it, only up to "langagenb".
   ASSERT_LE(*used.rbegin(), kLastLumvikText);
 
   for (const Group& group : LanguageGroups()) {
@@ -191,7 +242,16 @@ TEST(DeliveredLanguageFile, TextsReadWellWhereTheyAreShown) {
     const std::string urgency_page = urgency.substr(0, urgency.size() - 2);
     EXPECT_FALSE(IsShownBlank(urgency_page.back()) || urgency_page.back() == ':') << urgency_page;
     EXPECT_TRUE(std::none_of(urgency.end() - 2, urgency.end(), IsWordCharacter)) << urgency;
-    EXPECT_FALSE(texts[kLanguageLabel].ends_with(':'));
+    for (int number : kCaptionsWithColon) {
+      const std::string& caption = texts[number];
+      EXPECT_TRUE(caption.size() > 2 && caption.ends_with(':') &&
+                  IsShownBlank(caption[caption.size() - 2]))
+          << number << ": \"" << caption << "\" should end in a blank and a colon, as text "
+          << kUrgencyCaption << " does";
+    }
+    for (int number : kCaptionsBeforeColon) {
+      EXPECT_FALSE(texts[number].ends_with(':') || IsShownBlank(texts[number].back())) << number;
+    }
 
     for (int number : kMenuTexts) {
       EXPECT_EQ(texts[number].find('\t'), std::string::npos) << number;
@@ -205,6 +265,19 @@ TEST(DeliveredLanguageFile, TextsReadWellWhereTheyAreShown) {
     EXPECT_EQ(texts[kOpenFilterName].find('|'), std::string::npos);
     EXPECT_FALSE(IsWordCharacter(texts[kThemeQuestion].back()))
         << "the theme name would stick to the text";
+  }
+}
+
+TEST(DeliveredLanguageFile, TextsFitTheirControls) {
+  for (const Group& group : LanguageGroups()) {
+    SCOPED_TRACE(group.name);
+    const TextTable texts = LoadGroup(group.name, IniReader::Lumvik);
+    for (const Room& room : kRooms) {
+      for (int number = room.first; number <= room.last; ++number) {
+        const std::string shown = texts[number] + std::string(room.suffix);
+        EXPECT_LE(EstimatedWidth(shown), room.pixels) << number << ": " << shown;
+      }
+    }
   }
 }
 
@@ -234,10 +307,12 @@ TEST(DeliveredSettings, ShowThePanelAndLoadEveryTextInEnglish) {
     EXPECT_EQ(texts[number], english[number]) << number;
   }
 
+  // "langagenb" governs texts 0 to kFirstAddedText - 1 only.
   const LanguageChoice choice = ReadSkinwrightLanguage(kProgramFolder);
   EXPECT_EQ(choice.langage, "english");
-  EXPECT_GE(choice.last_text, *UsedTexts().rbegin());
-  EXPECT_LE(choice.last_text, kLastLumvikText);
+  const std::set<int> used = UsedTexts();
+  EXPECT_GE(choice.last_text, *std::prev(used.lower_bound(kFirstAddedText)));
+  EXPECT_LT(choice.last_text, kFirstAddedText);
   TextTable skinwright(kSkinwrightTextCount);
   LoadTexts(kProgramFolder, choice.langage, choice.last_text, skinwright, IniReader::Skinwright);
   for (int number : Numbers(kSkinwrightTexts)) EXPECT_FALSE(skinwright[number].empty()) << number;

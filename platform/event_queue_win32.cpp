@@ -1,5 +1,7 @@
 #include "platform/event_queue_win32.h"
 
+#include "platform/dialog_keys_win32.h"
+
 namespace lumvik {
 
 std::optional<Event> EventQueue::Take() {
@@ -13,13 +15,12 @@ Event EventQueue::WaitEvent() {
   while (events_.empty()) {
     MSG message;
     const BOOL got = ::GetMessageA(&message, nullptr, 0, 0);
+    // A queue that cannot be read ends the program as a quit message does.
     if (got == 0 || got == -1) {
-      ::PostQuitMessage(0);  // any outer loop ends as well
-      Event closing;
-      closing.kind = EventKind::CloseWindow;
-      return closing;
+      QuitReceived();
+    } else {
+      Deliver(message);
     }
-    Deliver(message);
   }
   return *Take();
 }
@@ -28,28 +29,26 @@ void EventQueue::PumpUntilIdle() {
   MSG message;
   while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.message == WM_QUIT) {
-      ::PostQuitMessage(static_cast<int>(message.wParam));
-      return;
+      QuitReceived();
+    } else {
+      Deliver(message);
     }
-    Deliver(message);
   }
+}
+
+void EventQueue::QuitReceived() {
+  // Handled once, like any close request: the loop asks what it asks (the
+  // unsaved-changes question) and may go on, so the message is not posted
+  // again.
+  Event closing;
+  closing.kind = EventKind::CloseWindow;
+  Post(closing);
 }
 
 void EventQueue::SetAccelerators(HWND window, HACCEL accelerators) {
   accelerator_window_ = window;
   accelerators_ = accelerators;
 }
-
-namespace {
-
-bool IsTextBox(HWND window) {
-  char name[32] = {};
-  ::GetClassNameA(window, name, sizeof name);
-  return ::CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, name, 4, "Edit", 4) == CSTR_EQUAL ||
-         ::CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, name, 8, "RichEdit", 8) == CSTR_EQUAL;
-}
-
-}  // namespace
 
 bool EventQueue::IsShortcut(const MSG& message) const {
   if (accelerators_ == nullptr) return false;
@@ -67,6 +66,7 @@ void EventQueue::Deliver(MSG& message) {
       ::TranslateAcceleratorA(accelerator_window_, accelerators_, &message) != 0) {
     return;
   }
+  if (HandleDialogKey(message)) return;
   ::TranslateMessage(&message);
   ::DispatchMessageA(&message);
 }

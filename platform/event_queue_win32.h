@@ -39,8 +39,9 @@ class EventQueue {
   // The oldest event, without waiting for messages.
   std::optional<Event> Take();
 
-  // Pumps messages until an event is queued and returns it. When the thread's
-  // message queue ends (WM_QUIT), that counts as closing the window.
+  // Pumps messages until an event is queued and returns it. A quit message
+  // (WM_QUIT) counts once as a request to close the program: an event of
+  // kind CloseWindow from window 0, which the loop that sees it may decline.
   Event WaitEvent();
 
   // Dispatches every message already waiting, without waiting for more.
@@ -54,6 +55,7 @@ class EventQueue {
  private:
   bool IsShortcut(const MSG& message) const;
   void Deliver(MSG& message);
+  void QuitReceived();
 
   std::deque<Event> events_;
   HWND accelerator_window_ = nullptr;

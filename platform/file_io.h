@@ -23,6 +23,9 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 bool RemoveFile(const std::string& path);
 
+// The running executable's full path as the system reports it.
+std::string ExecutablePath();
+
 // The folder of the running executable, with its last separator.
 std::string ExecutableFolder();
 

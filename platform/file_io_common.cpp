@@ -7,4 +7,6 @@ std::string FolderOf(const std::string& path) {
   return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
+std::string ExecutableFolder() { return FolderOf(ExecutablePath()); }
+
 }  // namespace lumvik

@@ -56,8 +56,8 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
   std::string temporary = path + ".XXXXXX";
   UniqueFd file(::mkstemp(temporary.data()));
   if (!file) return false;
-  const bool written = WriteAll(file.get(), bytes) && ::fsync(file.get()) == 0 &&
-                       ::fchmod(file.get(), 0644) == 0;
+  const bool written =
+      WriteAll(file.get(), bytes) && ::fsync(file.get()) == 0 && ::fchmod(file.get(), 0644) == 0;
   if (::close(file.release()) != 0 || !written || ::rename(temporary.c_str(), path.c_str()) != 0) {
     ::unlink(temporary.c_str());
     return false;
@@ -67,11 +67,11 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
 
 bool RemoveFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
 
-std::string ExecutableFolder() {
+std::string ExecutablePath() {
   std::string path(4096, '\0');
   const ssize_t length = ::readlink("/proc/self/exe", path.data(), path.size());
   path.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
-  return FolderOf(path);
+  return path;
 }
 
 }  // namespace lumvik

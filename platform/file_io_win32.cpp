@@ -70,13 +70,14 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
 
 bool RemoveFile(const std::string& path) { return ::DeleteFileA(path.c_str()) != 0; }
 
-std::string ExecutableFolder() {
+std::string ExecutablePath() {
   std::string path(MAX_PATH, '\0');
   for (;;) {
-    const DWORD length = ::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    const DWORD length =
+        ::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
     if (length < path.size()) {
       path.resize(length);
-      return FolderOf(path);
+      return path;
     }
     path.resize(path.size() * 2);
   }

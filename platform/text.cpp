@@ -46,6 +46,12 @@ char UpperLatin1(char c) {
   return c;
 }
 
+std::string CapitalisedLatin1(std::string_view text) {
+  std::string name = LowerLatin1(text);
+  if (!name.empty()) name.front() = UpperLatin1(name.front());
+  return name;
+}
+
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {

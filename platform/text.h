@@ -25,6 +25,10 @@ std::string LowerLatin1(std::string_view text);
 // Folds a..z and the Latin-1 small letters 0xE0..0xFE (but not 0xF7) up.
 char UpperLatin1(char c);
 
+// The first letter in upper case and the rest in lower case, as the options
+// window shows names of languages, skins and themes.
+std::string CapitalisedLatin1(std::string_view text);
+
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 
 bool IsBlank(char c);  // space or tab

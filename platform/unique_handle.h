@@ -40,4 +40,10 @@ struct FileHandleTraits {
 };
 using UniqueFile = Unique<HANDLE, FileHandleTraits>;
 
+struct FindTraits {
+  static HANDLE Empty() { return INVALID_HANDLE_VALUE; }
+  static void Close(HANDLE search) { ::FindClose(search); }
+};
+using UniqueFind = Unique<HANDLE, FindTraits>;
+
 }  // namespace lumvik

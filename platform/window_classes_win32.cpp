@@ -5,12 +5,19 @@ namespace lumvik {
 namespace {
 
 LRESULT CALLBACK TabPageProcedure(HWND page, UINT message, WPARAM wparam, LPARAM lparam) {
+  HWND root = ::GetAncestor(page, GA_ROOT);
   switch (message) {
     case WM_COMMAND:
     case WM_NOTIFY:
     case WM_HSCROLL:
     case WM_VSCROLL:
-      return ::SendMessageA(::GetAncestor(page, GA_ROOT), message, wparam, lparam);
+    case DM_GETDEFID:
+      return ::SendMessageA(root, message, wparam, lparam);
+    case WM_CLOSE:
+      // A text box of several lines asks its parent to close on Escape, as
+      // in a dialog box: that is Cancel for the window, never the end of
+      // the page and its controls.
+      return ::SendMessageA(root, WM_COMMAND, IDCANCEL, 0);
     default:
       return ::DefWindowProcA(page, message, wparam, lparam);
   }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# scripts/wine-session.sh start|stop DIR: the Wine prefix, Xvfb display and
-# wine server that one build's Windows tests share. start creates the prefix
-# once per build folder; stop ends the display and the server.
+# scripts/wine-session.sh start|fresh|stop DIR: the Wine prefix, Xvfb display
+# and wine server that one build's Windows tests share. start creates the
+# prefix once per build folder; fresh makes it anew, for tests that change it
+# and must find it untouched; stop ends the display and the server.
 set -euo pipefail
 action=$1
 export LUMVIK_WINE_DIR=$(realpath -m "$2")
@@ -38,7 +39,13 @@ case "$action" in
     # on; started here, they hold no test's output open.
     "$WINE" cmd /c exit </dev/null >/dev/null 2>&1 || true
     ;;
+  fresh)
+    "$0" stop "$LUMVIK_WINE_DIR"
+    rm -rf "$WINEPREFIX"
+    exec "$0" start "$LUMVIK_WINE_DIR"
+    ;;
   stop)
+    # The server of this prefix only: other prefixes keep theirs.
     /usr/lib/wine/wineserver -k 2>/dev/null || true
     if [ -f "$LUMVIK_WINE_DIR/xvfb.pid" ]; then
       kill "$(cat "$LUMVIK_WINE_DIR/xvfb.pid")" 2>/dev/null || true
@@ -46,5 +53,5 @@ case "$action" in
     fi
     rm -f "$LUMVIK_WINE_DIR/display"
     ;;
-  *) echo "usage: $0 start|stop DIR" >&2; exit 2 ;;
+  *) echo "usage: $0 start|fresh|stop DIR" >&2; exit 2 ;;
 esac

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "platform/dialog_keys_win32.h"
 #include "platform/window_classes_win32.h"
 #include "themeeditor/theme_edits.h"
 
@@ -144,8 +145,9 @@ void EditorWindow::BuildPreview(const TextTable& texts) {
         ::SendMessageA(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
   }
 
+  // Tab and Shift+Tab go through the pages' controls as well.
   AddControl(kPageTabs, window, WC_TABCONTROLA, "", WS_VISIBLE | WS_CLIPCHILDREN,
-             Place(30, 335, 490, 240));
+             Place(30, 335, 490, 240), WS_EX_CONTROLPARENT);
   std::string urgency_title = UrgencyPageTitle(texts[27]);
   const std::string titles[] = {texts[66], urgency_title, texts[113]};
   const std::vector<HWND> pages = AddPages(kPageTabs, titles);
@@ -180,7 +182,7 @@ void EditorWindow::BuildProgressPage(HWND page, const TextTable& texts) {
 
 void EditorWindow::BuildUrgencyPage(HWND page, const TextTable& texts) {
   AddControl(kUrgencyTabs, page, WC_TABCONTROLA, "", WS_VISIBLE | WS_CLIPCHILDREN,
-             Place(5, 5, 475, 205));
+             Place(5, 5, 475, 205), WS_EX_CONTROLPARENT);
   std::vector<std::string> titles;
   for (int level = 0; level < kUrgencyLevels; ++level) {
     titles.push_back(texts[kFirstUrgencyText + level]);
@@ -330,6 +332,9 @@ LRESULT EditorWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CLOSE:
       Post(EventKind::CloseWindow, 0, 0);
       return 0;
+    case DM_GETDEFID:
+      // Enter presses the button that holds the focus, and nothing else.
+      return DefaultButtonReply(window_.get(), 0);
     default:
       return ::DefWindowProcA(window_.get(), message, wparam, lparam);
   }

@@ -2,11 +2,12 @@
 
 #include "config/language_file.h"
 #include "config/settings.h"
+#include "config/text_numbers.h"
 #include "theme/progress_font_win32.h"
 #include "theme/progress_images_win32.h"
+#include "theme/theme_folder_win32.h"
 #include "themeeditor/resource_ids.h"
 #include "themeeditor/theme_edits.h"
-#include "themeeditor/theme_folder_win32.h"
 #include "themeeditor/theme_list.h"
 
 namespace lumvik {
@@ -262,7 +263,7 @@ void SkinwrightApp::ReloadTheme() {
 void SkinwrightApp::SaveModifiedThemes() {
   for (const ThemeRecord& theme : themes_) {
     if (theme.modified != 1) continue;
-    if (prompt_.Message(std::string(kExitQuestionCaption), ExitQuestion(texts_[97], theme.name),
+    if (prompt_.Message(texts_[kTextThemeExitCaption], ExitQuestion(texts_[97], theme.name),
                         Buttons::YesNo) == Answer::Yes) {
       Write(theme);
     }

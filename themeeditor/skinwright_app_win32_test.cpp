@@ -9,11 +9,13 @@
 
 #include "app/testing/program_folder_win32.h"
 #include "config/ini_file.h"
+#include "config/text_numbers.h"
 #include "platform/file_io.h"
+#include "platform/testing/keys_win32.h"
 #include "platform/testing/scripted_prompt.h"
 #include "platform/testing/temp_dir.h"
 #include "platform/text.h"
-#include "themeeditor/theme_folder_win32.h"
+#include "theme/theme_folder_win32.h"
 #include "themeeditor/theme_list.h"
 
 namespace lumvik {
@@ -264,8 +266,10 @@ TEST_F(SkinwrightTest, ReloadRestoresTheFileButKeepsTheChangeFlag) {
   prompt.Then(Answer::No);
   app->SaveModifiedThemes();
   const std::string question = app->texts()[97] + "Strict ?";
-  EXPECT_EQ(prompt.asked(),
-            (std::vector<AskedMessage>{{"Lumvik Theme Creator", question, Buttons::YesNo}}));
+  // The caption is in the user's language too.
+  const std::string caption = app->texts()[kTextThemeExitCaption];
+  EXPECT_EQ(caption, "Skinwright - unsaved theme");
+  EXPECT_EQ(prompt.asked(), (std::vector<AskedMessage>{{caption, question, Buttons::YesNo}}));
   EXPECT_EQ(ReadWholeFile(folder.File("strict.lvs")), std::string(kStrict));
 }
 
@@ -481,6 +485,31 @@ TEST_F(SkinwrightTest, QuitButtonAndClosingTheWindowEndTheLoop) {
   ::SendMessageA(other.window().window(), WM_CLOSE, 0, 0);
   other.HandlePendingEvents();
   EXPECT_TRUE(other.quitting());
+}
+
+TEST_F(SkinwrightTest, KeysMoveBetweenButtonsAndEnterPressesTheFocusedOne) {
+  AddTheme("strict.lvs");
+  Start();
+  const auto key = [&](UINT code, testing::Modifiers held = {}) {
+    testing::PostKey(::GetFocus(), code, held);
+    app->HandlePendingEvents();
+    testing::HoldModifiers({});
+  };
+  EditorWindow& window = app->window();
+  ::SetFocus(window.Control(kProgressBackgroundButton));
+  key(VK_TAB);
+  EXPECT_EQ(::GetFocus(), window.Control(kProgressBarButton));
+  key(VK_TAB, {.shift = true});
+  EXPECT_EQ(::GetFocus(), window.Control(kProgressBackgroundButton));
+  key(VK_TAB, {.control = true});
+  EXPECT_EQ(::GetFocus(), window.Control(kFirstUrgencyButton)) << "the next page, first button";
+
+  prompt.ThenColour(std::nullopt);
+  key(VK_RETURN);
+  EXPECT_EQ(prompt.asked_colours(), (std::vector<std::int32_t>{1})) << "urg_1_bc is asked about";
+  key(VK_ESCAPE);
+  EXPECT_FALSE(app->quitting());
+  EXPECT_TRUE(prompt.asked().empty());
 }
 
 }  // namespace

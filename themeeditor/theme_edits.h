@@ -11,10 +11,6 @@
 
 namespace lumvik {
 
-// The caption of the exit question; the window title is a text of the
-// language file, this is not.
-constexpr std::string_view kExitQuestionCaption = "Lumvik Theme Creator";
-
 // The face name of new themes and of the font buttons before the first refresh.
 constexpr std::string_view kDefaultFace = "Arial";
 

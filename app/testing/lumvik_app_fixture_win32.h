@@ -46,7 +46,7 @@ class LumvikAppTest : public ::testing::Test {
   void SetUp() override { folder.CopyEverythingDelivered(); }
 
   void Start(const std::string& parameter = "") {
-    app = std::make_unique<LumvikApp>(::GetModuleHandleA(nullptr), prompt);
+    app = std::make_unique<LumvikApp>(::GetModuleHandleA(nullptr), prompt, registry);
     app->SetPopupMenuShower([this](HWND, HMENU menu, POINT) { popups.push_back(menu); });
     app->SetClock([] { return kToday; });
     ASSERT_TRUE(app->Start(folder.path(), parameter));
@@ -103,6 +103,7 @@ class LumvikAppTest : public ::testing::Test {
 
   TestProgramFolder folder;
   ScriptedPrompt prompt;
+  Registry registry;
   std::unique_ptr<LumvikApp> app;
   std::vector<HMENU> popups;
 };

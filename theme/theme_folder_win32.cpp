@@ -1,20 +1,10 @@
-#include "themeeditor/theme_folder_win32.h"
+#include "theme/theme_folder_win32.h"
 
 #include <windows.h>
 
 #include "platform/unique_handle.h"
 
 namespace lumvik {
-
-namespace {
-
-struct FindTraits {
-  static HANDLE Empty() { return INVALID_HANDLE_VALUE; }
-  static void Close(HANDLE search) { ::FindClose(search); }
-};
-using UniqueFind = Unique<HANDLE, FindTraits>;
-
-}  // namespace
 
 std::vector<std::string> ThemeFilesIn(const std::string& program_folder) {
   std::vector<std::string> names;

@@ -1,4 +1,5 @@
-// The theme files of the program folder, as the file system lists them.
+// The theme files of the program folder, as the file system lists them;
+// both programs offer these themes.
 #pragma once
 
 #include <string>
