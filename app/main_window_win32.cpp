@@ -37,12 +37,6 @@ void SetStyleBits(HWND control, LONG_PTR bits) {
   ::SetWindowLongPtrA(control, GWL_STYLE, ::GetWindowLongPtrA(control, GWL_STYLE) | bits);
 }
 
-void AppendItem(HMENU menu, int command, const std::string& text) {
-  ::AppendMenuA(menu, MF_STRING, static_cast<UINT_PTR>(command), text.c_str());
-}
-
-void AppendSeparator(HMENU menu) { ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr); }
-
 }  // namespace
 
 MainWindow::MainWindow(HINSTANCE program, const TextTable& texts, const Skin& skin,
@@ -339,34 +333,6 @@ bool MainWindow::BuildToolbar(const TextTable& texts, const Skin& skin) {
   return true;
 }
 
-void MainWindow::BuildPopupMenus(const TextTable& texts) {
-  category_popup_.reset(::CreatePopupMenu());
-  if (category_popup_) {
-    HMENU menu = category_popup_.get();
-    AppendItem(menu, kCmdRenameCategory, texts[63]);
-    AppendSeparator(menu);
-    AppendItem(menu, kCmdDeleteCategory, texts[87]);
-    AppendSeparator(menu);
-    AppendItem(menu, kCmdAddCategory, texts[6]);
-    AppendItem(menu, kCmdAddSubCategory, texts[7]);
-    AppendItem(menu, kCmdAddTask, texts[8]);
-  }
-  task_popup_.reset(::CreatePopupMenu());
-  if (task_popup_) {
-    HMENU menu = task_popup_.get();
-    AppendItem(menu, kCmdRenameTask, texts[63]);
-    AppendSeparator(menu);
-    AppendItem(menu, kCmdDeleteTask, texts[87]);
-  }
-}
-
-void MainWindow::BuildMenus(const TextTable& texts) {
-  BuildPopupMenus(texts);
-  UniqueMenu replaced(::GetMenu(window_.get()));
-  BuildMenuBar(texts);
-  if (::GetMenu(window_.get()) == replaced.get()) replaced.release();  // no new bar was made
-}
-
 void MainWindow::ApplyFonts(const Skin& skin) {
   for (int name : {kGadgetCategoryName, kGadgetTaskName}) {
     SetFont(gadgets_[name], skin.fonts[kFontName].get());
@@ -383,43 +349,6 @@ void MainWindow::SetTreeWidth(int width) {
   ::GetWindowRect(tree, &place);
   ::MapWindowPoints(nullptr, window_.get(), reinterpret_cast<POINT*>(&place), 2);
   ::MoveWindow(tree, place.left, place.top, width, place.bottom - place.top, TRUE);
-}
-
-void MainWindow::BuildMenuBar(const TextTable& texts) {
-  HMENU bar = ::CreateMenu();
-  if (bar == nullptr) return;
-  HMENU file = ::CreatePopupMenu();
-  AppendItem(file, kCmdNew, texts[1] + "\tCtrl+N");
-  AppendItem(file, kCmdOpen, texts[2] + "\tCtrl+O");
-  AppendItem(file, kCmdSave, texts[3] + "\tCtrl+S");
-  AppendItem(file, kCmdSaveAs, texts[4]);
-  AppendSeparator(file);
-  AppendItem(file, kCmdOptions, texts[68] + "\tCtrl+P");
-  AppendSeparator(file);
-  AppendItem(file, kCmdQuit, texts[5] + "\tCtrl+Q");
-  HMENU help = ::CreatePopupMenu();
-  AppendItem(help, kCmdHelp, texts[40] + "\tF1");
-  AppendSeparator(help);
-  AppendItem(help, kCmdWebSite, texts[41] + "\tF5");
-  AppendItem(help, kCmdFeedback, texts[42] + "\tF6");
-  AppendItem(help, kCmdSupportPage, texts[43] + "\tF7");
-  AppendItem(help, kCmdAbout, texts[62] + "\tF12");
-  ::AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), texts[0].c_str());
-  ::AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), texts[39].c_str());
-  ::SetMenu(window_.get(), bar);  // the window owns its menu bar from here on
-}
-
-void MainWindow::BuildAccelerators() {
-  ACCEL keys[] = {
-      {FVIRTKEY | FCONTROL, 'N', kCmdNew},     {FVIRTKEY | FCONTROL, 'O', kCmdOpen},
-      {FVIRTKEY | FCONTROL, 'S', kCmdSave},    {FVIRTKEY | FCONTROL, 'P', kCmdOptions},
-      {FVIRTKEY | FCONTROL, 'Q', kCmdQuit},    {FVIRTKEY, VK_F1, kCmdHelp},
-      {FVIRTKEY, VK_F5, kCmdWebSite},          {FVIRTKEY, VK_F6, kCmdFeedback},
-      {FVIRTKEY, VK_F7, kCmdSupportPage},      {FVIRTKEY, VK_F12, kCmdAbout},
-      {FVIRTKEY, VK_DELETE, kCmdDeleteAsking},
-  };
-  accelerators_.reset(::CreateAcceleratorTableA(keys, static_cast<int>(std::size(keys))));
-  events_.SetAccelerators(window_.get(), accelerators_.get());
 }
 
 SIZE MainWindow::ClientSize() const {
@@ -496,7 +425,19 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       if (wparam != SIZE_MINIMIZED) Post(EventKind::SizeWindow, 0, 0);
       return 0;
     case WM_ACTIVATE:
-      if (LOWORD(wparam) != WA_INACTIVE) Post(EventKind::ActivateWindow, 0, 0);
+      if (LOWORD(wparam) == WA_INACTIVE) {
+        // As a dialog box does, the window gives the focus back to the
+        // control that had it when it is active again.
+        HWND focus = ::GetFocus();
+        focus_before_ = ::IsChild(window, focus) ? focus : nullptr;
+        break;
+      }
+      Post(EventKind::ActivateWindow, 0, 0);
+      if (HIWORD(wparam) == 0 && focus_before_ != nullptr && ::IsWindow(focus_before_) &&
+          ::IsChild(window, focus_before_)) {
+        ::SetFocus(focus_before_);
+        return 0;
+      }
       break;
     default:
       break;

@@ -105,6 +105,7 @@ class MainWindow {
   std::unique_ptr<TreeRowView> rows_;
   HWND toolbar_ = nullptr;
   UniqueImageList toolbar_images_;
+  HWND focus_before_ = nullptr;  // the control with the focus when the window was left
   std::array<std::string, kCmdDeleteAsking + 1> tips_;
   UniqueMenu category_popup_;
   UniqueMenu task_popup_;

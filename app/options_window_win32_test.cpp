@@ -431,14 +431,16 @@ TEST_F(OptionsWindowTest, OkWritesTheOptionKeysInOrderAndKeepsTheRest) {
             "[Image]\r\nskin = strict\r\n");
 }
 
-TEST_F(OptionsWindowTest, CancelWritesNothing) {
+TEST_F(OptionsWindowTest, CancelWritesNothingAndTheFocusReturns) {
   const std::string before = Settings();
-  Start();
+  Start(SampleFile("list.lvk"));
+  ::SetFocus(Gadget(kGadgetCategoryDescription));
   WithOptions({[&](OptionsWindow& options) {
     Click(options, kGadgetStartUpCheck);
     Click(options, kGadgetOptionsCancel);
   }});
   EXPECT_EQ(Settings(), before);
+  EXPECT_EQ(::GetFocus(), Gadget(kGadgetCategoryDescription));
 }
 
 std::string MenuText(HMENU menu, UINT command) {

@@ -1,0 +1,82 @@
+// The main window's menus: the menu bar with its shortcuts shown, the two
+// pop-up menus of the tree, and the shortcut table itself.
+#include "app/main_window_win32.h"
+
+namespace lumvik {
+
+namespace {
+
+void AppendItem(HMENU menu, int command, const std::string& text) {
+  ::AppendMenuA(menu, MF_STRING, static_cast<UINT_PTR>(command), text.c_str());
+}
+
+void AppendSeparator(HMENU menu) { ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr); }
+
+}  // namespace
+
+void MainWindow::BuildPopupMenus(const TextTable& texts) {
+  category_popup_.reset(::CreatePopupMenu());
+  if (category_popup_) {
+    HMENU menu = category_popup_.get();
+    AppendItem(menu, kCmdRenameCategory, texts[63]);
+    AppendSeparator(menu);
+    AppendItem(menu, kCmdDeleteCategory, texts[87]);
+    AppendSeparator(menu);
+    AppendItem(menu, kCmdAddCategory, texts[6]);
+    AppendItem(menu, kCmdAddSubCategory, texts[7]);
+    AppendItem(menu, kCmdAddTask, texts[8]);
+  }
+  task_popup_.reset(::CreatePopupMenu());
+  if (task_popup_) {
+    HMENU menu = task_popup_.get();
+    AppendItem(menu, kCmdRenameTask, texts[63]);
+    AppendSeparator(menu);
+    AppendItem(menu, kCmdDeleteTask, texts[87]);
+  }
+}
+
+void MainWindow::BuildMenus(const TextTable& texts) {
+  BuildPopupMenus(texts);
+  UniqueMenu replaced(::GetMenu(window_.get()));
+  BuildMenuBar(texts);
+  if (::GetMenu(window_.get()) == replaced.get()) replaced.release();  // no new bar was made
+}
+
+void MainWindow::BuildMenuBar(const TextTable& texts) {
+  HMENU bar = ::CreateMenu();
+  if (bar == nullptr) return;
+  HMENU file = ::CreatePopupMenu();
+  AppendItem(file, kCmdNew, texts[1] + "\tCtrl+N");
+  AppendItem(file, kCmdOpen, texts[2] + "\tCtrl+O");
+  AppendItem(file, kCmdSave, texts[3] + "\tCtrl+S");
+  AppendItem(file, kCmdSaveAs, texts[4]);
+  AppendSeparator(file);
+  AppendItem(file, kCmdOptions, texts[68] + "\tCtrl+P");
+  AppendSeparator(file);
+  AppendItem(file, kCmdQuit, texts[5] + "\tCtrl+Q");
+  HMENU help = ::CreatePopupMenu();
+  AppendItem(help, kCmdHelp, texts[40] + "\tF1");
+  AppendSeparator(help);
+  AppendItem(help, kCmdWebSite, texts[41] + "\tF5");
+  AppendItem(help, kCmdFeedback, texts[42] + "\tF6");
+  AppendItem(help, kCmdSupportPage, texts[43] + "\tF7");
+  AppendItem(help, kCmdAbout, texts[62] + "\tF12");
+  ::AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), texts[0].c_str());
+  ::AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), texts[39].c_str());
+  ::SetMenu(window_.get(), bar);  // the window owns its menu bar from here on
+}
+
+void MainWindow::BuildAccelerators() {
+  ACCEL keys[] = {
+      {FVIRTKEY | FCONTROL, 'N', kCmdNew},     {FVIRTKEY | FCONTROL, 'O', kCmdOpen},
+      {FVIRTKEY | FCONTROL, 'S', kCmdSave},    {FVIRTKEY | FCONTROL, 'P', kCmdOptions},
+      {FVIRTKEY | FCONTROL, 'Q', kCmdQuit},    {FVIRTKEY, VK_F1, kCmdHelp},
+      {FVIRTKEY, VK_F5, kCmdWebSite},          {FVIRTKEY, VK_F6, kCmdFeedback},
+      {FVIRTKEY, VK_F7, kCmdSupportPage},      {FVIRTKEY, VK_F12, kCmdAbout},
+      {FVIRTKEY, VK_DELETE, kCmdDeleteAsking},
+  };
+  accelerators_.reset(::CreateAcceleratorTableA(keys, static_cast<int>(std::size(keys))));
+  events_.SetAccelerators(window_.get(), accelerators_.get());
+}
+
+}  // namespace lumvik
