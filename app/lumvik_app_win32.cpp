@@ -10,6 +10,7 @@
 #include "document/row_decoration.h"
 #include "document/stored_form.h"
 #include "document/tree_queries.h"
+#include "help/build_values.h"
 #include "platform/file_io.h"
 
 namespace lumvik {
@@ -213,12 +214,20 @@ void LumvikApp::DispatchMenu(int command) {
     case kCmdOptions:
       OpenOptions();
       break;
-    case kCmdHelp:
     case kCmdWebSite:
-    case kCmdFeedback:
+      OpenWebPage(build_values::kWebHome);
+      break;
     case kCmdSupportPage:
+      OpenWebPage(build_values::kWebSupport);
+      break;
     case kCmdAbout:
-      NotYetAvailable();
+      ShowAbout();
+      break;
+    case kCmdHelp:
+      ShowHelp();
+      break;
+    case kCmdFeedback:
+      ShowFeedback();
       break;
     case kCmdAddCategory:
     case kCmdAddSubCategory:
@@ -275,8 +284,34 @@ void LumvikApp::Quit() {
   if (SettleUnsavedChanges(Commands())) quit_ = 1;
 }
 
-void LumvikApp::NotYetAvailable() {
-  prompt_.Message(texts_[kTextProgramName], "This command is not yet available.", Buttons::Ok);
+void LumvikApp::OpenWebPage(std::string_view address) {
+  if (prompt_.Message(texts_[kTextProgramName], texts_[kTextOpenWebPage], Buttons::YesNo) ==
+      Answer::Yes) {
+    prompt_.OpenAddress(std::string(address));
+  }
+}
+
+void LumvikApp::ShowHelp() {
+  HelpWindow help(
+      {program_, window_->window(), program_folder_, texts_, prompt_, events_, help_library_});
+  help_ = &help;
+  help.Run();
+  help_ = nullptr;
+}
+
+void LumvikApp::ShowFeedback() {
+  FeedbackForm form(
+      {program_, window_->window(), texts_, settings_.langage, prompt_, events_, mail_route_});
+  feedback_ = &form;
+  form.Run();
+  feedback_ = nullptr;
+}
+
+void LumvikApp::ShowAbout() {
+  AboutBox about({program_, window_->window(), texts_, skin_.about_picture.get(), events_});
+  about_ = &about;
+  about.Run();
+  about_ = nullptr;
 }
 
 void LumvikApp::Relayout() {

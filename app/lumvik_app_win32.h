@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "app/file_commands.h"
 #include "app/first_document.h"
@@ -20,6 +21,9 @@
 #include "config/text_table.h"
 #include "document/document.h"
 #include "document/edit_target.h"
+#include "help/about_box_win32.h"
+#include "help/feedback_form_win32.h"
+#include "help/help_window_win32.h"
 #include "platform/event_queue_win32.h"
 #include "platform/prompt.h"
 
@@ -64,6 +68,16 @@ class LumvikApp : public DocumentScreen {
   PropertyPanel& panel() { return *panel_; }
   // The options window while it is open, else null.
   OptionsWindow* options() { return options_; }
+  // The about box while it is open, else null.
+  AboutBox* about() { return about_; }
+  // The help window while it is open, else null.
+  HelpWindow* help() { return help_; }
+  // The feedback form while it is open, else null.
+  FeedbackForm* feedback() { return feedback_; }
+  // Where the feedback mail goes.
+  void SetMailRoute(MailRoute route) { mail_route_ = std::move(route); }
+  // The library that hosts the help's browser control.
+  void SetHelpLibrary(const char* library) { help_library_ = library; }
 
   // Brings the main window, its icons, fonts, toolbar and texts, the
   // start-up entry and the layout in line with the settings just read.
@@ -83,6 +97,10 @@ class LumvikApp : public DocumentScreen {
   void NarrowLayout();
   void WideLayout();
   void OpenOptions();
+  void OpenWebPage(std::string_view address);
+  void ShowAbout();
+  void ShowHelp();
+  void ShowFeedback();
   void ShowFirstDocument(const FirstDocument& first);
   void DispatchMenu(int command);
   void DispatchTree(const Event& event);
@@ -90,7 +108,6 @@ class LumvikApp : public DocumentScreen {
   void DeleteAsking(const EditTarget& target, int row);
   void Relayout();
   void Quit();
-  void NotYetAvailable();
   // The selected row when it is a row of the document, else -1.
   int SelectedRow() const;
   std::optional<LRESULT> MainWindowCallback(HWND window, UINT message, WPARAM wparam,
@@ -113,6 +130,11 @@ class LumvikApp : public DocumentScreen {
   std::unique_ptr<RedrawHold> redraw_hold_;
   PopupMenuShower show_popup_;
   OptionsWindow* options_ = nullptr;
+  AboutBox* about_ = nullptr;
+  HelpWindow* help_ = nullptr;
+  FeedbackForm* feedback_ = nullptr;
+  MailRoute mail_route_ = BuildMailRoute();
+  const char* help_library_ = "atl.dll";
   int quit_ = 0;
   bool ended_at_once_ = false;  // nothing more is written when the toolbar is lost
   bool user_sizing_ = false;

@@ -21,7 +21,6 @@ using testing::LumvikAppTest;
 using testing::SampleDocument;
 using testing::ScriptedPrompt;
 
-const AskedMessage kNotYet{"Lumvik", "This command is not yet available.", Buttons::Ok};
 
 TEST_F(LumvikAppTest, CommandLineFileIsShownSavedAndTitled) {
   // An accented name in the ANSI code page, with blanks.
@@ -163,16 +162,6 @@ TEST_F(LumvikAppTest, FileCommandsFromMenuToolbarAndShortcutsReachTheirHandlers)
   }
   EXPECT_EQ(prompt.asked_files().size(), 4u);
   EXPECT_TRUE(prompt.AllAnswersUsed());
-}
-
-TEST_F(LumvikAppTest, CommandsStillToComeSayThatTheyAreNotAvailable) {
-  Start(SampleFile("list.lvk"));
-  for (int command : {kCmdHelp, kCmdWebSite, kCmdFeedback, kCmdSupportPage, kCmdAbout}) {
-    prompt.Then(Answer::Ok);
-    Command(command);
-    EXPECT_EQ(prompt.asked().size(), 1u) << command;
-    prompt = ScriptedPrompt();
-  }
 }
 
 TEST_F(LumvikAppTest, RowCommandsNeedASelectedRow) {

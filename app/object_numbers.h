@@ -64,6 +64,31 @@ constexpr int kCmdMoveUp = 123;
 constexpr int kCmdMoveDown = 124;
 constexpr int kCmdDeleteAsking = 125;
 
+// The about box and its controls.
+constexpr int kWindowAbout = 41;
+constexpr int kGadgetAboutProgram = 42;
+constexpr int kGadgetAboutVersion = 43;
+constexpr int kGadgetAboutAuthor = 44;
+constexpr int kGadgetAboutTool = 45;
+constexpr int kGadgetAboutPicture = 47;
+constexpr int kGadgetAboutClose = 48;
+
+// The feedback form and its controls.
+constexpr int kWindowFeedback = 49;
+constexpr int kGadgetFeedbackNameCaption = 50;
+constexpr int kGadgetFeedbackSubjectCaption = 51;
+constexpr int kGadgetFeedbackMessageCaption = 52;
+constexpr int kGadgetFeedbackName = 53;
+constexpr int kGadgetFeedbackSubject = 54;
+constexpr int kGadgetFeedbackMessage = 55;
+constexpr int kGadgetFeedbackSend = 56;
+constexpr int kGadgetFeedbackCancel = 57;
+
+// The help window and its controls.
+constexpr int kWindowHelp = 58;
+constexpr int kGadgetHelpBrowser = 59;
+constexpr int kGadgetHelpInBrowser = 233;  // opens the page in the default browser
+
 // The options window and its controls.
 constexpr int kWindowOptions = 200;
 constexpr int kGadgetOptionsTabs = 201;

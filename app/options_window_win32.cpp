@@ -377,16 +377,8 @@ void OptionsWindow::Cancel() {
 void OptionsWindow::Close() { window_.reset(); }
 
 void OptionsWindow::Run() {
-  std::optional<Event> kept_close;
-  while (window_) {
-    const Event event = scope_.events.WaitEvent();
-    if (event.window == kWindowOptions) {
-      Handle(event);
-    } else if (event.kind == EventKind::CloseWindow) {
-      kept_close = event;
-    }
-  }
-  if (kept_close) scope_.events.Post(*kept_close);
+  while (window_) Handle(scope_.events.WaitEventOf(kWindowOptions));
+  scope_.events.ReleaseCloseRequest();
 }
 
 void OptionsWindow::Handle(const Event& event) {

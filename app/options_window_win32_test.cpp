@@ -28,28 +28,15 @@ using Step = std::function<void(OptionsWindow&)>;
 class OptionsWindowTest : public testing::LumvikAppTest {
  protected:
   void WithOptions(std::vector<Step> steps) {
-    steps_ = std::move(steps);
-    next_ = 0;
-    running_ = this;
-    const UINT_PTR timer = ::SetTimer(nullptr, 0, 1, &OptionsWindowTest::Tick);
-    Command(kCmdOptions);
-    ::KillTimer(nullptr, timer);
-    running_ = nullptr;
-    testing::HoldModifiers({});
-    EXPECT_EQ(next_, steps_.size()) << "the window closed before its last step";
-    EXPECT_EQ(app->options(), nullptr);
-  }
-
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    OptionsWindowTest* test = running_;
-    OptionsWindow* options = test->app->options();
-    if (options == nullptr || !options->open()) return;
-    if (test->next_ < test->steps_.size()) {
-      test->steps_[test->next_++](*options);
-      return;
+    std::vector<std::function<void()>> played;
+    for (Step& step : steps) {
+      played.push_back([this, step = std::move(step)] { step(*app->options()); });
     }
-    ADD_FAILURE() << "the options window stayed open after the last step";
-    ::SendMessageA(options->window(), WM_COMMAND, IDCANCEL, 0);
+    WhileOpen(
+        kCmdOptions, [this] { return app->options() != nullptr && app->options()->open(); },
+        std::move(played),
+        [this] { ::SendMessageA(app->options()->window(), WM_COMMAND, IDCANCEL, 0); });
+    EXPECT_EQ(app->options(), nullptr);
   }
 
   static void Click(OptionsWindow& options, int gadget) {
@@ -102,10 +89,6 @@ class OptionsWindowTest : public testing::LumvikAppTest {
     testing::WriteTestFile(folder.File("Lumvik.ini"), text);
   }
   std::string Settings() { return ReadWholeFile(folder.File("Lumvik.ini")).value_or(""); }
-
-  inline static OptionsWindowTest* running_ = nullptr;
-  std::vector<Step> steps_;
-  std::size_t next_ = 0;
 };
 
 struct PreviewRow {

@@ -17,6 +17,13 @@ constexpr int kTextUnsavedChanges = 34;
 constexpr int kTextNewTask = 35;
 constexpr int kTextNewCategory = 37;
 constexpr int kTextProgramName = 54;
+constexpr int kTextOpenWebPage = 61;
+constexpr int kTextHelpTitle = 40;
+constexpr int kTextFeedbackTitle = 42;
+constexpr int kTextThanks = 55;
+constexpr int kTextNameMissing = 56;
+constexpr int kTextMessageMissing = 57;
+constexpr int kTextSubjectMissing = 58;
 constexpr int kTextDocumentFileKind = 67;
 constexpr int kTextConfirmDelete = 98;
 constexpr int kTextUntitledDocument = 111;
@@ -39,5 +46,8 @@ constexpr int kTextDescriptionSample = 110;
 constexpr int kTextSkinList = 151;
 constexpr int kTextCompletedCategory = 152;
 constexpr int kTextThemeExitCaption = 153;
+constexpr int kTextHelpInBrowser = 154;
+constexpr int kTextSending = 155;
+constexpr int kTextMailNotSent = 156;
 
 }  // namespace lumvik

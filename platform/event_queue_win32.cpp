@@ -1,5 +1,7 @@
 #include "platform/event_queue_win32.h"
 
+#include <utility>
+
 #include "platform/dialog_keys_win32.h"
 
 namespace lumvik {
@@ -23,6 +25,18 @@ Event EventQueue::WaitEvent() {
     }
   }
   return *Take();
+}
+
+Event EventQueue::WaitEventOf(int window) {
+  for (;;) {
+    const Event event = WaitEvent();
+    if (event.window == window) return event;
+    if (event.kind == EventKind::CloseWindow) close_request_ = event;
+  }
+}
+
+void EventQueue::ReleaseCloseRequest() {
+  if (close_request_) Post(*std::exchange(close_request_, std::nullopt));
 }
 
 void EventQueue::PumpUntilIdle() {

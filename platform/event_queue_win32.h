@@ -44,6 +44,13 @@ class EventQueue {
   // kind CloseWindow from window 0, which the loop that sees it may decline.
   Event WaitEvent();
 
+  // For the loop of a window of its own (options, about...): the next event of
+  // window `window`. The other windows' events are dropped, except a request
+  // to close the program, which waits for the main loop: ReleaseCloseRequest
+  // posts it again once that window has closed.
+  Event WaitEventOf(int window);
+  void ReleaseCloseRequest();
+
   // Dispatches every message already waiting, without waiting for more.
   void PumpUntilIdle();
 
@@ -58,6 +65,7 @@ class EventQueue {
   void QuitReceived();
 
   std::deque<Event> events_;
+  std::optional<Event> close_request_;
   HWND accelerator_window_ = nullptr;
   HACCEL accelerators_ = nullptr;
 };

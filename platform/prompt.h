@@ -50,6 +50,9 @@ class Prompt {
   // it was cancelled.
   virtual std::optional<std::string> AskName(const std::string& title,
                                              const std::string& message) = 0;
+  // Asks the system to open a web address, in the default browser. Nothing
+  // is reported when it cannot.
+  virtual void OpenAddress(const std::string& address) = 0;
 };
 
 }  // namespace lumvik

@@ -1,6 +1,7 @@
 #include "platform/prompt_win32.h"
 
 #include <commdlg.h>
+#include <shellapi.h>
 
 #include <algorithm>
 #include <cstring>
@@ -128,6 +129,10 @@ std::optional<FontAnswer> WindowPrompt::AskFont(const std::string& face, std::in
 std::optional<std::string> WindowPrompt::AskName(const std::string& title,
                                                  const std::string& message) {
   return AskOneLine(Owner(), title, message);
+}
+
+void WindowPrompt::OpenAddress(const std::string& address) {
+  ::ShellExecuteA(nullptr, "Open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 }  // namespace lumvik

@@ -8,6 +8,7 @@
 // commctrl.h needs the types of windows.h
 #include <commctrl.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "app/testing/program_folder_win32.h"
 #include "config/ini_file.h"
 #include "document/document_file.h"
+#include "platform/testing/keys_win32.h"
 #include "platform/testing/scripted_prompt.h"
 
 namespace lumvik::testing {
@@ -94,12 +96,46 @@ class LumvikAppTest : public ::testing::Test {
     ::SendMessageA(Window(), WM_NOTIFY, kGadgetTree, reinterpret_cast<LPARAM>(&click));
     app->HandlePendingEvents();
   }
+  // Runs `command`, whose window runs an event loop of its own, and plays one
+  // step each time that loop has nothing else to do while `open()` says the
+  // window is there; the last step should close it. A window left open after
+  // the last step fails the test and is ended with `close`.
+  void WhileOpen(int command, std::function<bool()> open, std::vector<std::function<void()>> steps,
+                 std::function<void()> close) {
+    nested_ = {std::move(open), std::move(steps), std::move(close), 0};
+    running_ = this;
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 1, &LumvikAppTest::Tick);
+    Command(command);
+    ::KillTimer(nullptr, timer);
+    running_ = nullptr;
+    HoldModifiers({});
+    EXPECT_EQ(nested_.next, nested_.steps.size()) << "the window closed before its last step";
+  }
   RECT PlaceOf(int gadget) {
     RECT place{};
     ::GetWindowRect(Gadget(gadget), &place);
     ::MapWindowPoints(nullptr, Window(), reinterpret_cast<POINT*>(&place), 2);
     return place;
   }
+
+  struct NestedLoop {
+    std::function<bool()> open;
+    std::vector<std::function<void()>> steps;
+    std::function<void()> close;
+    std::size_t next = 0;
+  };
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    NestedLoop& loop = running_->nested_;
+    if (!loop.open()) return;
+    if (loop.next < loop.steps.size()) {
+      loop.steps[loop.next++]();
+      return;
+    }
+    ADD_FAILURE() << "the window stayed open after the last step";
+    loop.close();
+  }
+  inline static LumvikAppTest* running_ = nullptr;
+  NestedLoop nested_;
 
   TestProgramFolder folder;
   ScriptedPrompt prompt;

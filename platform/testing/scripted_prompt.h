@@ -99,7 +99,11 @@ class ScriptedPrompt : public Prompt {
     return Next(names_, "name prompt \"" + title + "\"");
   }
 
+  void OpenAddress(const std::string& address) override { opened_.push_back(address); }
+
   const std::vector<AskedMessage>& asked() const { return asked_; }
+  // The web addresses the system was asked to open, in order.
+  const std::vector<std::string>& opened() const { return opened_; }
   const std::vector<AskedFile>& asked_files() const { return asked_files_; }
   // The start colour of each colour dialog.
   const std::vector<std::int32_t>& asked_colours() const { return asked_colours_; }
@@ -139,6 +143,7 @@ class ScriptedPrompt : public Prompt {
   std::vector<std::int32_t> asked_colours_;
   std::vector<AskedFont> asked_fonts_;
   std::vector<AskedName> asked_names_;
+  std::vector<std::string> opened_;
 };
 
 }  // namespace lumvik::testing

@@ -1,0 +1,138 @@
+#include "help/help_window_win32.h"
+
+// commctrl.h needs the types of windows.h
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "app/object_numbers.h"
+#include "config/text_numbers.h"
+#include "platform/window_classes_win32.h"
+
+namespace lumvik {
+
+namespace {
+
+constexpr char kHelpClass[] = "LumvikHelpWindow";
+constexpr char kBrowserClass[] = "AtlAxWin";
+constexpr SIZE kWindowSize{860, 700};
+constexpr int kBandHeight = 31;  // the button's band above the page
+
+using ControlInit = BOOL(WINAPI*)();
+
+}  // namespace
+
+std::string HelpPageAddress(const std::string& program_folder) {
+  return program_folder + "/help/index.html";
+}
+
+HelpWindow::HelpWindow(const HelpScope& scope)
+    : scope_(scope), address_(HelpPageAddress(scope.program_folder)) {
+  RegisterTopWindowClass(scope.program, kHelpClass,
+                         OwnedWindowProcedure<HelpWindow, &HelpWindow::Receive>);
+  const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+  window_.reset(
+      ::CreateWindowExA(WS_EX_CONTROLPARENT, kHelpClass, scope.texts[kTextHelpTitle].c_str(), style,
+                        (::GetSystemMetrics(SM_CXSCREEN) - kWindowSize.cx) / 2,
+                        (::GetSystemMetrics(SM_CYSCREEN) - kWindowSize.cy) / 2, kWindowSize.cx,
+                        kWindowSize.cy, scope.owner, nullptr, scope.program, this));
+  if (!window_) return;
+  button_ = ::CreateWindowExA(
+      0, WC_BUTTONA, scope.texts[kTextHelpInBrowser].c_str(),
+      WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 5, 3, 300, 25, window_.get(),
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kGadgetHelpInBrowser)), scope.program, nullptr);
+  ::SendMessageA(button_, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)),
+                 FALSE);
+  if (!CreateBrowser()) {
+    // Without the control the help is still one click away: the default
+    // browser shows it, and the document stays open.
+    window_.reset();
+    scope_.prompt.OpenAddress(address_);
+    return;
+  }
+  FitBrowser();
+  ::ShowWindow(window_.get(), SW_SHOW);
+}
+
+HelpWindow::~HelpWindow() {
+  if (window_) ::SetWindowLongPtrA(window_.get(), GWLP_USERDATA, 0);
+  window_.reset();
+}
+
+HWND HelpWindow::Control(int gadget) const {
+  if (gadget == kGadgetHelpBrowser) return browser_;
+  if (gadget == kGadgetHelpInBrowser) return button_;
+  return nullptr;
+}
+
+bool HelpWindow::CreateBrowser() {
+  control_library_.reset(::LoadLibraryA(scope_.control_library));
+  if (!control_library_) return false;
+  // Through the generic function type, which any function pointer converts to.
+  const auto init = reinterpret_cast<ControlInit>(
+      reinterpret_cast<void (*)()>(::GetProcAddress(control_library_.get(), "AtlAxWinInit")));
+  if (init == nullptr || !init()) return false;
+  browser_ = ::CreateWindowExA(0, kBrowserClass, address_.c_str(), WS_CHILD | WS_VISIBLE, 0,
+                               kBandHeight, 0, 0, window_.get(),
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(kGadgetHelpBrowser)),
+                               scope_.program, nullptr);
+  return browser_ != nullptr;
+}
+
+// The control fills the window's inner area below the band.
+void HelpWindow::FitBrowser() {
+  RECT inside{};
+  ::GetClientRect(window_.get(), &inside);
+  ::MoveWindow(browser_, 0, kBandHeight, inside.right,
+               std::max<LONG>(inside.bottom - kBandHeight, 0), TRUE);
+}
+
+void HelpWindow::Run() {
+  while (window_) {
+    const Event event = scope_.events.WaitEventOf(kWindowHelp);
+    switch (event.kind) {
+      case EventKind::SizeWindow:
+        FitBrowser();
+        break;
+      case EventKind::CloseWindow:
+        window_.reset();
+        break;
+      case EventKind::Gadget:
+        if (event.gadget == kGadgetHelpInBrowser) scope_.prompt.OpenAddress(address_);
+        break;
+      default:
+        break;
+    }
+  }
+  scope_.events.ReleaseCloseRequest();
+}
+
+void HelpWindow::Post(EventKind kind, int gadget) {
+  Event event;
+  event.kind = kind;
+  event.window = kWindowHelp;
+  event.gadget = gadget;
+  scope_.events.Post(event);
+}
+
+LRESULT HelpWindow::Receive(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_COMMAND:
+      if (LOWORD(wparam) == kGadgetHelpInBrowser && HIWORD(wparam) == BN_CLICKED) {
+        Post(EventKind::Gadget, kGadgetHelpInBrowser);
+      } else if (LOWORD(wparam) == IDCANCEL && lparam == 0) {
+        Post(EventKind::CloseWindow, 0);  // Escape closes the help, as its close box does
+      }
+      return 0;
+    case WM_SIZE:
+      if (wparam != SIZE_MINIMIZED) Post(EventKind::SizeWindow, 0);
+      return 0;
+    case WM_CLOSE:
+      Post(EventKind::CloseWindow, 0);
+      return 0;
+    default:
+      return ::DefWindowProcA(window_.get(), message, wparam, lparam);
+  }
+}
+
+}  // namespace lumvik

@@ -1,0 +1,55 @@
+// The connection the feedback mail travels over: a seam between the SMTP
+// dialogue and the system's sockets (POSIX here, Winsock on Windows), and the
+// place where tests put servers of their own.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace lumvik {
+
+enum class ConnectStatus {
+  kConnected,
+  kNoNetwork,     // the system's network layer did not start
+  kNoConnection,  // no address for the host, refused, or not answered in time
+};
+
+enum class ReceiveStatus {
+  kData,      // some bytes arrived
+  kTimedOut,  // nothing arrived within the time given
+  kClosed,    // the server closed the connection
+  kError,     // the connection broke
+};
+
+struct Received {
+  ReceiveStatus status = ReceiveStatus::kTimedOut;
+  std::string bytes;  // with kData only
+};
+
+class SmtpTransport {
+ public:
+  virtual ~SmtpTransport() = default;
+
+  // Opens a TCP connection, waiting at most `timeout` for it (the host
+  // name's look-up is the system's and may take longer).
+  virtual ConnectStatus Connect(std::string_view host, std::uint16_t port,
+                                std::chrono::milliseconds timeout) = 0;
+
+  // Sends all the bytes, waiting at most `timeout` for room to send them;
+  // false when the connection broke or stayed full.
+  virtual bool Send(std::string_view bytes, std::chrono::milliseconds timeout) = 0;
+
+  // Waits at most `timeout` for bytes and takes those that are there.
+  virtual Received Receive(std::chrono::milliseconds timeout) = 0;
+
+  // Closes the connection, if one is open; destruction closes it too.
+  virtual void Close() = 0;
+};
+
+// The system's sockets.
+std::unique_ptr<SmtpTransport> MakeSystemTransport();
+
+}  // namespace lumvik

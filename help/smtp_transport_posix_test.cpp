@@ -1,0 +1,198 @@
+// The mail sent over real sockets to servers of the test's own that behave
+// badly: each must end, within the time-outs, as a failure.
+#include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+
+#include <atomic>
+#include <functional>
+#include <thread>
+
+#include "help/send_mail.h"
+#include "help/testing/test_mail.h"
+#include "platform/unique_fd.h"
+
+namespace lumvik {
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+// The server's side of the one connection it takes.
+class Peer {
+ public:
+  Peer(int fd, const std::atomic<bool>& stopping) : fd_(fd), stopping_(stopping) {}
+
+  bool stopping() const { return stopping_; }
+  bool Send(std::string_view bytes) {
+    return ::send(fd_, bytes.data(), bytes.size(), MSG_NOSIGNAL) ==
+           static_cast<ssize_t>(bytes.size());
+  }
+  // The next line without its CR LF; empty once the client hung up or the
+  // test ends.
+  std::string ReadLine() {
+    std::string line;
+    char c = 0;
+    while (Wait() && ::recv(fd_, &c, 1, 0) == 1) {
+      if (c == '\n') return line;
+      if (c != '\r') line += c;
+    }
+    return {};
+  }
+  void Idle() {
+    while (!stopping_) std::this_thread::sleep_for(5ms);
+  }
+
+ private:
+  bool Wait() {
+    pollfd entry{fd_, POLLIN, 0};
+    while (!stopping_) {
+      if (::poll(&entry, 1, 10) != 0) return true;
+    }
+    return false;
+  }
+
+  int fd_;
+  const std::atomic<bool>& stopping_;
+};
+
+// A listening socket on loopback and a thread that plays `behaviour` to the
+// first client, then hangs up.
+class FakeServer {
+ public:
+  explicit FakeServer(std::function<void(Peer&)> behaviour)
+      : listener_(::socket(AF_INET, SOCK_STREAM, 0)) {
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t size = sizeof address;
+    const auto* any = reinterpret_cast<sockaddr*>(&address);
+    EXPECT_EQ(::bind(listener_.get(), any, size), 0);
+    EXPECT_EQ(::listen(listener_.get(), 1), 0);
+    ::getsockname(listener_.get(), reinterpret_cast<sockaddr*>(&address), &size);
+    port_ = ntohs(address.sin_port);
+    thread_ = std::thread([this, behaviour = std::move(behaviour)] {
+      pollfd entry{listener_.get(), POLLIN, 0};
+      while (!stopping_ && ::poll(&entry, 1, 10) == 0) {
+      }
+      if (stopping_) return;
+      const UniqueFd client(::accept(listener_.get(), nullptr, nullptr));
+      Peer peer(client.get(), stopping_);
+      behaviour(peer);
+    });
+  }
+  ~FakeServer() {
+    stopping_ = true;
+    thread_.join();
+  }
+  FakeServer(const FakeServer&) = delete;
+  FakeServer& operator=(const FakeServer&) = delete;
+
+  std::uint16_t port() const { return port_; }
+
+ private:
+  UniqueFd listener_;
+  std::uint16_t port_ = 0;
+  std::atomic<bool> stopping_ = false;
+  std::thread thread_;
+};
+
+const MailTimeouts kShort{.reply = 300ms, .exchange = 3s, .slice = 20ms};
+
+struct Ending {
+  SendOutcome outcome;
+  Clock::duration took;
+};
+
+Ending SendTo(std::uint16_t port) {
+  const auto start = Clock::now();
+  const auto transport = MakeSystemTransport();
+  const SendOutcome outcome = SendMail(*transport, "127.0.0.1", port, testing::TestMail(), kShort);
+  return {outcome, Clock::now() - start};
+}
+
+Ending Against(std::function<void(Peer&)> behaviour) {
+  const FakeServer server(std::move(behaviour));
+  return SendTo(server.port());
+}
+
+// Greets, offers the login and takes it, as a real server would.
+void TakesTheLogin(Peer& peer) {
+  peer.Send("220 fake\r\n");
+  EXPECT_EQ(peer.ReadLine(), "Ehlo pc1");
+  peer.Send("250-fake\r\n250 AUTH LOGIN\r\n");
+  EXPECT_EQ(peer.ReadLine(), "AUTH LOGIN");
+  peer.Send("334 VXNlcjo=\r\n");
+  EXPECT_EQ(peer.ReadLine(), "YWNjdA==");
+  EXPECT_EQ(peer.ReadLine(), "c2VjcmV0");
+}
+
+TEST(MailOverSockets, NoServerListeningIsNoConnection) {
+  const std::uint16_t port = FakeServer([](Peer&) {}).port();  // and closed again at once
+  EXPECT_EQ(SendTo(port).outcome, SendOutcome::kNoConnection);
+}
+
+TEST(MailOverSockets, ASilentServerTimesOut) {
+  const Ending ending = Against([](Peer& peer) { peer.Idle(); });
+  EXPECT_EQ(ending.outcome, SendOutcome::kTimedOut);
+  EXPECT_GE(ending.took, kShort.reply);
+  EXPECT_LT(ending.took, kShort.exchange);
+}
+
+TEST(MailOverSockets, EndlessGarbageTimesOut) {
+  const Ending ending = Against([](Peer& peer) {
+    const std::string noise(4096, '\x7F');
+    while (!peer.stopping() && peer.Send(noise) && peer.Send("\r\n25x hello\r\n")) {
+      std::this_thread::sleep_for(1ms);
+    }
+  });
+  EXPECT_EQ(ending.outcome, SendOutcome::kTimedOut);
+  EXPECT_LT(ending.took, kShort.exchange);
+}
+
+TEST(MailOverSockets, AnEndlessReplyTimesOut) {
+  const Ending ending = Against([](Peer& peer) {
+    peer.Send("220 fake\r\n");
+    peer.ReadLine();
+    while (!peer.stopping() && peer.Send("250-and more\r\n")) std::this_thread::sleep_for(1ms);
+  });
+  EXPECT_EQ(ending.outcome, SendOutcome::kTimedOut);
+  EXPECT_LT(ending.took, kShort.exchange);
+}
+
+TEST(MailOverSockets, AServerThatHangsUpEarlyIsClosed) {
+  const Ending ending = Against([](Peer& peer) {
+    peer.Send("220 fake\r\n");
+    peer.ReadLine();
+  });
+  EXPECT_EQ(ending.outcome, SendOutcome::kServerClosed);
+  EXPECT_LT(ending.took, kShort.reply);
+}
+
+TEST(MailOverSockets, ARefusedLoginTimesOut) {
+  const Ending ending = Against([](Peer& peer) {
+    TakesTheLogin(peer);
+    peer.Send("334 UGFzczo=\r\n535 5.7.8 no\r\n");
+    peer.Idle();
+  });
+  EXPECT_EQ(ending.outcome, SendOutcome::kTimedOut);
+  EXPECT_LT(ending.took, kShort.exchange);
+}
+
+TEST(MailOverSockets, ARejectedRecipientEndsAtOnce) {
+  const Ending ending = Against([](Peer& peer) {
+    TakesTheLogin(peer);
+    peer.Send("235 ok\r\n");
+    EXPECT_EQ(peer.ReadLine(), "MAIL FROM: <me@a.test>");
+    peer.Send("250 ok\r\n");
+    EXPECT_EQ(peer.ReadLine(), "RCPT TO: <you@b.test>");
+    peer.Send("550 unknown\r\n");
+    peer.Idle();
+  });
+  EXPECT_EQ(ending.outcome, SendOutcome::kRejected);
+  EXPECT_LT(ending.took, kShort.reply);
+}
+
+}  // namespace
+}  // namespace lumvik
