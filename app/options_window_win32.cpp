@@ -84,16 +84,9 @@ OptionsWindow::OptionsWindow(const OptionsScope& scope) : scope_(scope) {
                          OwnedWindowProcedure<OptionsWindow, &OptionsWindow::Receive>);
   RegisterTabPageClass(scope.program, kPageClass);
   // A title bar, but neither a system menu nor a close box.
-  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_CLIPCHILDREN;
-  RECT outer{0, 0, kInsideSize.cx, kInsideSize.cy};
-  ::AdjustWindowRectEx(&outer, style, FALSE, 0);
-  const int width = outer.right - outer.left;
-  const int height = outer.bottom - outer.top;
-  const int x = (::GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-  const int y = (::GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-  window_.reset(::CreateWindowExA(WS_EX_CONTROLPARENT, kOptionsClass,
-                                  scope.texts[kTextOptions].c_str(), style, x, y, width, height,
-                                  scope.owner, nullptr, scope.program, this));
+  window_.reset(CreateCentredWindow(scope.program, kOptionsClass, scope.texts[kTextOptions],
+                                    WS_OVERLAPPED | WS_CAPTION | WS_CLIPCHILDREN, kInsideSize,
+                                    scope.owner, this));
   if (!window_) return;
 
   AddControl(kGadgetOptionsTabs, window_.get(), WC_TABCONTROLA, "", WS_VISIBLE | WS_CLIPCHILDREN,
@@ -413,15 +406,6 @@ void OptionsWindow::Handle(const Event& event) {
   }
 }
 
-void OptionsWindow::Post(EventKind kind, int gadget) {
-  Event event;
-  event.kind = kind;
-  event.window = kWindowOptions;
-  event.gadget = gadget;
-  ::GetCursorPos(&event.cursor);
-  scope_.events.Post(event);
-}
-
 LRESULT OptionsWindow::Receive(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_COMMAND:
@@ -432,7 +416,7 @@ LRESULT OptionsWindow::Receive(UINT message, WPARAM wparam, LPARAM lparam) {
       // Enter presses the focused button, else OK.
       return DefaultButtonReply(window_.get(), kGadgetOptionsOk);
     case WM_CLOSE:
-      Post(EventKind::CloseWindow, 0);
+      scope_.events.Post(EventKind::CloseWindow, kWindowOptions, 0);
       return 0;
     default:
       return ::DefWindowProcA(window_.get(), message, wparam, lparam);
@@ -445,14 +429,14 @@ LRESULT OptionsWindow::HandleCommand(WPARAM wparam, LPARAM lparam) {
   HWND control = reinterpret_cast<HWND>(lparam);
   if (control == nullptr) {
     // Escape, or Enter where no button answers for it.
-    if (id == IDCANCEL) Post(EventKind::Gadget, kGadgetOptionsCancel);
-    if (id == IDOK) Post(EventKind::Gadget, kGadgetOptionsOk);
+    if (id == IDCANCEL) scope_.events.Post(EventKind::Gadget, kWindowOptions, kGadgetOptionsCancel);
+    if (id == IDOK) scope_.events.Post(EventKind::Gadget, kWindowOptions, kGadgetOptionsOk);
     return 0;
   }
   if (control != Control(id)) return 0;
   const bool list = id == kGadgetLanguageList || id == kGadgetSkinList || id == kGadgetThemeList;
   if ((list && code == CBN_SELCHANGE) || (!list && code == BN_CLICKED)) {
-    Post(EventKind::Gadget, id);
+    scope_.events.Post(EventKind::Gadget, kWindowOptions, id);
   }
   return 0;
 }

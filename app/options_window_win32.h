@@ -64,7 +64,6 @@ class OptionsWindow {
   LRESULT HandleCommand(WPARAM wparam, LPARAM lparam);
   LRESULT HandleNotify(const NMHDR& header, LPARAM lparam);
   LRESULT DrawThemeRow(NMTVCUSTOMDRAW& draw) const;
-  void Post(EventKind kind, int gadget);
   void Handle(const Event& event);
 
   HWND AddControl(int gadget, HWND parent, const char* window_class, const std::string& text,

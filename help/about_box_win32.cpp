@@ -49,15 +49,8 @@ AboutBox::AboutBox(const AboutScope& scope)
   RegisterTopWindowClass(scope.program, kAboutClass,
                          OwnedWindowProcedure<AboutBox, &AboutBox::Receive>);
   // A title bar, but no system menu and so no close box.
-  const DWORD style = WS_OVERLAPPED | WS_CAPTION;
-  RECT outer{0, 0, kInsideSize.cx, kInsideSize.cy};
-  ::AdjustWindowRectEx(&outer, style, FALSE, 0);
-  const int width = outer.right - outer.left;
-  const int height = outer.bottom - outer.top;
-  window_.reset(::CreateWindowExA(WS_EX_CONTROLPARENT, kAboutClass, scope.texts[54].c_str(), style,
-                                  (::GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                                  (::GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height,
-                                  scope.owner, nullptr, scope.program, this));
+  window_.reset(CreateCentredWindow(scope.program, kAboutClass, scope.texts[54],
+                                    WS_OVERLAPPED | WS_CAPTION, kInsideSize, scope.owner, this));
   if (!window_) return;
 
   HWND picture = AddControl(kGadgetAboutPicture, WC_STATICA, "", SS_BITMAP | SS_REALSIZECONTROL,
@@ -118,11 +111,7 @@ LRESULT AboutBox::Receive(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_COMMAND:
       if (LOWORD(wparam) == kGadgetAboutClose && HIWORD(wparam) == BN_CLICKED) {
-        Event pressed;
-        pressed.kind = EventKind::Gadget;
-        pressed.window = kWindowAbout;
-        pressed.gadget = kGadgetAboutClose;
-        scope_.events.Post(pressed);
+        scope_.events.Post(EventKind::Gadget, kWindowAbout, kGadgetAboutClose);
       }
       return 0;
     case DM_GETDEFID:

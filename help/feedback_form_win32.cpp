@@ -54,15 +54,8 @@ FeedbackForm::FeedbackForm(const FeedbackScope& scope) : scope_(scope) {
   RegisterTopWindowClass(scope.program, kFormClass,
                          OwnedWindowProcedure<FeedbackForm, &FeedbackForm::Receive>);
   // A title bar without system menu, minimise or maximise box.
-  const DWORD style = WS_OVERLAPPED | WS_CAPTION;
-  RECT outer{0, 0, kInsideSize.cx, kInsideSize.cy};
-  ::AdjustWindowRectEx(&outer, style, FALSE, 0);
-  const int width = outer.right - outer.left;
-  const int height = outer.bottom - outer.top;
-  window_.reset(::CreateWindowExA(
-      WS_EX_CONTROLPARENT, kFormClass, scope.texts[kTextFeedbackTitle].c_str(), style,
-      (::GetSystemMetrics(SM_CXSCREEN) - width) / 2, (::GetSystemMetrics(SM_CYSCREEN) - height) / 2,
-      width, height, scope.owner, nullptr, scope.program, this));
+  window_.reset(CreateCentredWindow(scope.program, kFormClass, scope.texts[kTextFeedbackTitle],
+                                    WS_OVERLAPPED | WS_CAPTION, kInsideSize, scope.owner, this));
   if (!window_) return;
   const TextTable& texts = scope.texts;
   // Made in the order Tab visits them; each label just before its field.
@@ -190,24 +183,17 @@ void FeedbackForm::KeepDrawn() {
   }
 }
 
-void FeedbackForm::Post(EventKind kind, int gadget) {
-  Event event;
-  event.kind = kind;
-  event.window = kWindowFeedback;
-  event.gadget = gadget;
-  scope_.events.Post(event);
-}
-
 LRESULT FeedbackForm::Receive(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_COMMAND: {
       const int id = LOWORD(wparam);
       if (sending_) return 0;
       if (lparam == 0 && id == IDCANCEL) {
-        Post(EventKind::Gadget, kGadgetFeedbackCancel);  // Escape
+        // Escape.
+        scope_.events.Post(EventKind::Gadget, kWindowFeedback, kGadgetFeedbackCancel);
       } else if ((id == kGadgetFeedbackSend || id == kGadgetFeedbackCancel) &&
                  HIWORD(wparam) == BN_CLICKED) {
-        Post(EventKind::Gadget, id);
+        scope_.events.Post(EventKind::Gadget, kWindowFeedback, id);
       }
       return 0;
     }
@@ -218,7 +204,7 @@ LRESULT FeedbackForm::Receive(UINT message, WPARAM wparam, LPARAM lparam) {
       }
       return 0;
     case WM_CLOSE:
-      if (!sending_) Post(EventKind::CloseWindow, 0);
+      if (!sending_) scope_.events.Post(EventKind::CloseWindow, kWindowFeedback, 0);
       return 0;
     default:
       return ::DefWindowProcA(window_.get(), message, wparam, lparam);

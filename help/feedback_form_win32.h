@@ -62,7 +62,6 @@ class FeedbackForm {
   LRESULT Receive(UINT message, WPARAM wparam, LPARAM lparam);
   HWND AddControl(int gadget, const char* window_class, const std::string& text, DWORD style,
                   RECT place, DWORD ex_style = 0);
-  void Post(EventKind kind, int gadget);
   std::string TextOf(int gadget) const;
   // The first empty field, said and focused; false when all are filled.
   bool CheckFields();

@@ -107,28 +107,21 @@ void HelpWindow::Run() {
   scope_.events.ReleaseCloseRequest();
 }
 
-void HelpWindow::Post(EventKind kind, int gadget) {
-  Event event;
-  event.kind = kind;
-  event.window = kWindowHelp;
-  event.gadget = gadget;
-  scope_.events.Post(event);
-}
-
 LRESULT HelpWindow::Receive(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_COMMAND:
       if (LOWORD(wparam) == kGadgetHelpInBrowser && HIWORD(wparam) == BN_CLICKED) {
-        Post(EventKind::Gadget, kGadgetHelpInBrowser);
+        scope_.events.Post(EventKind::Gadget, kWindowHelp, kGadgetHelpInBrowser);
       } else if (LOWORD(wparam) == IDCANCEL && lparam == 0) {
-        Post(EventKind::CloseWindow, 0);  // Escape closes the help, as its close box does
+        scope_.events.Post(EventKind::CloseWindow, kWindowHelp,
+                           0);  // Escape closes the help, as its close box does
       }
       return 0;
     case WM_SIZE:
-      if (wparam != SIZE_MINIMIZED) Post(EventKind::SizeWindow, 0);
+      if (wparam != SIZE_MINIMIZED) scope_.events.Post(EventKind::SizeWindow, kWindowHelp, 0);
       return 0;
     case WM_CLOSE:
-      Post(EventKind::CloseWindow, 0);
+      scope_.events.Post(EventKind::CloseWindow, kWindowHelp, 0);
       return 0;
     default:
       return ::DefWindowProcA(window_.get(), message, wparam, lparam);

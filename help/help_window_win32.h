@@ -48,7 +48,6 @@ class HelpWindow {
   LRESULT Receive(UINT message, WPARAM wparam, LPARAM lparam);
   bool CreateBrowser();
   void FitBrowser();
-  void Post(EventKind kind, int gadget);
 
   HelpScope scope_;
   std::string address_;

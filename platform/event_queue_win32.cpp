@@ -27,6 +27,15 @@ Event EventQueue::WaitEvent() {
   return *Take();
 }
 
+void EventQueue::Post(EventKind kind, int window, int gadget) {
+  Event event;
+  event.kind = kind;
+  event.window = window;
+  event.gadget = gadget;
+  ::GetCursorPos(&event.cursor);
+  Post(event);
+}
+
 Event EventQueue::WaitEventOf(int window) {
   for (;;) {
     const Event event = WaitEvent();

@@ -35,6 +35,8 @@ struct Event {
 class EventQueue {
  public:
   void Post(const Event& event) { events_.push_back(event); }
+  // An event of window `window`, with the cursor where it is now.
+  void Post(EventKind kind, int window, int gadget);
 
   // The oldest event, without waiting for messages.
   std::optional<Event> Take();

@@ -41,6 +41,18 @@ void RegisterTopWindowClass(HINSTANCE program, const char* name, WNDPROC procedu
   ::RegisterClassExA(&window);
 }
 
+HWND CreateCentredWindow(HINSTANCE program, const char* window_class, const std::string& title,
+                         DWORD style, SIZE inside, HWND owner, void* object) {
+  RECT outer{0, 0, inside.cx, inside.cy};
+  ::AdjustWindowRectEx(&outer, style, FALSE, 0);
+  const int width = outer.right - outer.left;
+  const int height = outer.bottom - outer.top;
+  return ::CreateWindowExA(WS_EX_CONTROLPARENT, window_class, title.c_str(), style,
+                           (::GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                           (::GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height, owner,
+                           nullptr, program, object);
+}
+
 void RegisterTabPageClass(HINSTANCE program, const char* name) {
   WNDCLASSEXA page{};
   page.cbSize = sizeof page;

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace lumvik {
 
 // A top-level window with the program's icon (resource 1), the arrow and
@@ -14,6 +16,11 @@ void RegisterTopWindowClass(HINSTANCE program, const char* name, WNDPROC procedu
 // A page of a tab control. It passes what its controls tell it on to the
 // top-level window, so that one window procedure sees every control.
 void RegisterTabPageClass(HINSTANCE program, const char* name);
+
+// A window whose inside is `inside` large, centred on the screen, with the
+// controls in it reached by Tab; `object` comes as its creation parameter.
+HWND CreateCentredWindow(HINSTANCE program, const char* window_class, const std::string& title,
+                         DWORD style, SIZE inside, HWND owner, void* object);
 
 // The window procedure of a window that an object owns. The object comes
 // as the creation parameter and is found through GWLP_USERDATA afterwards;
