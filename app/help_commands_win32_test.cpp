@@ -313,5 +313,38 @@ TEST_F(FeedbackFormTest, AMailTheServerTookThanksTheUserAndClosesTheForm) {
   EXPECT_EQ(heard_.back(), "[connection closed]");
 }
 
+TEST_F(FeedbackFormTest, TabGoesRoundTheFormAndEnterSends) {
+  StartWithServer(true);
+  prompt.Then(Answer::Ok);
+  std::vector<int> visited;
+  const auto focus = [] { return ::GetDlgCtrlID(::GetFocus()); };
+  WithForm({[&] {
+              visited.push_back(focus());
+              Fill("Ann", 0, "Hi");
+              testing::PostKey(::GetFocus(), VK_TAB);
+            },
+            [&] {
+              visited.push_back(focus());
+              testing::PostKey(::GetFocus(), VK_TAB);
+            },
+            [&] {
+              visited.push_back(focus());
+              testing::PostKey(::GetFocus(), VK_TAB);  // out of the message, as in a dialog box
+            },
+            [&] {
+              visited.push_back(focus());
+              testing::PostKey(::GetFocus(), VK_TAB, {.shift = true});
+            },
+            [&] {
+              visited.push_back(focus());
+              testing::PostKey(::GetFocus(), VK_TAB);
+            },
+            [&] { testing::PostKey(::GetFocus(), VK_RETURN); }});
+  EXPECT_EQ(visited,
+            (std::vector<int>{kGadgetFeedbackName, kGadgetFeedbackSubject, kGadgetFeedbackMessage,
+                              kGadgetFeedbackSend, kGadgetFeedbackMessage}));
+  EXPECT_EQ(prompt.asked(), (std::vector<AskedMessage>{Said(55)})) << "Enter on Send sent it";
+}
+
 }  // namespace
 }  // namespace lumvik

@@ -10,6 +10,7 @@
 #include "help/build_values.h"
 #include "help/feedback_mail.h"
 #include "help/mail_date.h"
+#include "platform/dialog_keys_win32.h"
 #include "platform/window_classes_win32.h"
 
 namespace lumvik {
@@ -197,6 +198,10 @@ LRESULT FeedbackForm::Receive(UINT message, WPARAM wparam, LPARAM lparam) {
       }
       return 0;
     }
+    case DM_GETDEFID:
+      // Enter presses the focused button, else Send: moving the focus takes
+      // the default look off a button, but Send stays what Enter means.
+      return DefaultButtonReply(window_.get(), kGadgetFeedbackSend);
     case WM_NEXTDLGCTL:
       // The message box asks to move on with Tab, as in a dialog box.
       if (HWND next = ::GetNextDlgTabItem(window_.get(), ::GetFocus(), wparam != 0)) {
