@@ -114,13 +114,8 @@ HWND OptionsWindow::Control(int gadget) const {
 
 HWND OptionsWindow::AddControl(int gadget, HWND parent, const char* window_class,
                                const std::string& text, DWORD style, RECT place, DWORD ex_style) {
-  HWND control = ::CreateWindowExA(ex_style, window_class, text.c_str(), WS_CHILD | style,
-                                   place.left, place.top, place.right, place.bottom, parent,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(gadget)),
-                                   scope_.program, nullptr);
-  SetFont(control, static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT)));
-  controls_[gadget] = control;
-  return control;
+  controls_[gadget] = CreateControl(parent, gadget, window_class, text, style, place, ex_style);
+  return controls_[gadget];
 }
 
 // Each page is a child of the tab control, so that Tab goes from the shown

@@ -89,14 +89,9 @@ HWND AboutBox::Control(int gadget) const {
 
 HWND AboutBox::AddControl(int gadget, const char* window_class, const std::string& text,
                           DWORD style, RECT place) {
-  HWND control = ::CreateWindowExA(0, window_class, text.c_str(), WS_CHILD | WS_VISIBLE | style,
-                                   place.left, place.top, place.right, place.bottom, window_.get(),
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(gadget)),
-                                   scope_.program, nullptr);
-  ::SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)),
-                 FALSE);
-  controls_[gadget] = control;
-  return control;
+  controls_[gadget] =
+      CreateControl(window_.get(), gadget, window_class, text, WS_VISIBLE | style, place);
+  return controls_[gadget];
 }
 
 void AboutBox::Run() {

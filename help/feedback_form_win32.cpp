@@ -92,14 +92,9 @@ HWND FeedbackForm::Control(int gadget) const {
 
 HWND FeedbackForm::AddControl(int gadget, const char* window_class, const std::string& text,
                               DWORD style, RECT place, DWORD ex_style) {
-  HWND control = ::CreateWindowExA(
-      ex_style, window_class, text.c_str(), WS_CHILD | WS_VISIBLE | style, place.left, place.top,
-      place.right, place.bottom, window_.get(),
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(gadget)), scope_.program, nullptr);
-  ::SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)),
-                 FALSE);
-  controls_[gadget] = control;
-  return control;
+  controls_[gadget] =
+      CreateControl(window_.get(), gadget, window_class, text, WS_VISIBLE | style, place, ex_style);
+  return controls_[gadget];
 }
 
 std::string FeedbackForm::TextOf(int gadget) const {

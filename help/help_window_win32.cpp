@@ -37,12 +37,9 @@ HelpWindow::HelpWindow(const HelpScope& scope)
                         (::GetSystemMetrics(SM_CYSCREEN) - kWindowSize.cy) / 2, kWindowSize.cx,
                         kWindowSize.cy, scope.owner, nullptr, scope.program, this));
   if (!window_) return;
-  button_ = ::CreateWindowExA(
-      0, WC_BUTTONA, scope.texts[kTextHelpInBrowser].c_str(),
-      WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 5, 3, 300, 25, window_.get(),
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kGadgetHelpInBrowser)), scope.program, nullptr);
-  ::SendMessageA(button_, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)),
-                 FALSE);
+  button_ = CreateControl(window_.get(), kGadgetHelpInBrowser, WC_BUTTONA,
+                          scope.texts[kTextHelpInBrowser], WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
+                          {5, 3, 300, 25});
   if (!CreateBrowser()) {
     // Without the control the help is still one click away: the default
     // browser shows it, and the document stays open.

@@ -53,6 +53,17 @@ HWND CreateCentredWindow(HINSTANCE program, const char* window_class, const std:
                            nullptr, program, object);
 }
 
+HWND CreateControl(HWND parent, int id, const char* window_class, const std::string& text,
+                   DWORD style, RECT place, DWORD ex_style) {
+  HWND control = ::CreateWindowExA(
+      ex_style, window_class, text.c_str(), WS_CHILD | style, place.left, place.top, place.right,
+      place.bottom, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+      reinterpret_cast<HINSTANCE>(::GetWindowLongPtrA(parent, GWLP_HINSTANCE)), nullptr);
+  ::SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)),
+                 FALSE);
+  return control;
+}
+
 void RegisterTabPageClass(HINSTANCE program, const char* name) {
   WNDCLASSEXA page{};
   page.cbSize = sizeof page;

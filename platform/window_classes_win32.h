@@ -22,6 +22,11 @@ void RegisterTabPageClass(HINSTANCE program, const char* name);
 HWND CreateCentredWindow(HINSTANCE program, const char* window_class, const std::string& title,
                          DWORD style, SIZE inside, HWND owner, void* object);
 
+// A child control of `parent` known by the number `id`, in the system's
+// dialog font. `place` holds x, y, width and height.
+HWND CreateControl(HWND parent, int id, const char* window_class, const std::string& text,
+                   DWORD style, RECT place, DWORD ex_style = 0);
+
 // The window procedure of a window that an object owns. The object comes
 // as the creation parameter and is found through GWLP_USERDATA afterwards;
 // once the window is the object's own, `Receive` handles its messages. No
