@@ -155,7 +155,8 @@ class ScriptedServer : public SmtpTransport {
  public:
   explicit ScriptedServer(bool reachable, std::vector<std::string>* heard)
       : reachable_(reachable), heard_(heard) {}
-  ConnectStatus Connect(std::string_view, std::uint16_t, std::chrono::milliseconds) override {
+  ConnectStatus Connect(std::string_view, std::uint16_t, std::chrono::milliseconds,
+                        const WaitSlices&) override {
     if (!reachable_) return ConnectStatus::kNoConnection;
     pending_ = "220 ready\r\n";
     return ConnectStatus::kConnected;
@@ -285,6 +286,7 @@ TEST_F(FeedbackFormTest, AMailThatDidNotGoKeepsTheFormAndItsText) {
               EXPECT_EQ(TextIn(kGadgetFeedbackName), "Ann");
               EXPECT_EQ(TextIn(kGadgetFeedbackMessage), "Line one\r\nLine two");
               EXPECT_TRUE(::IsWindowEnabled(Field(kGadgetFeedbackSend)));
+              EXPECT_EQ(::GetFocus(), Field(kGadgetFeedbackSend)) << "Enter tries again";
               char title[128] = {};
               ::GetWindowTextA(app->feedback()->window(), title, sizeof title);
               EXPECT_EQ(std::string(title), app->texts()[42]) << "no longer sending";

@@ -7,11 +7,10 @@
 
 #include "config/text_table.h"
 #include "document/document.h"
+#include "document/format_version.h"
 #include "platform/prompt.h"
 
 namespace lumvik {
-
-constexpr std::string_view kFormatVersion = "2.1";
 
 enum class HeaderCheck { Pass, Foreign, CannotOpen };
 

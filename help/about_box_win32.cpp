@@ -1,5 +1,6 @@
 #include "help/about_box_win32.h"
 
+#include "document/format_version.h"
 #include "help/build_values.h"
 #include "platform/dialog_keys_win32.h"
 #include "platform/window_classes_win32.h"
@@ -11,7 +12,6 @@ namespace {
 constexpr char kAboutClass[] = "LumvikAboutBox";
 constexpr SIZE kInsideSize{415, 270};
 constexpr SIZE kPictureSize{400, 100};
-constexpr char kFormatVersion[] = "2.1";
 
 RECT Place(int x, int y, int width, int height) { return {x, y, width, height}; }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "document/format_version.h"
 #include "platform/codepage.h"
 #include "platform/text.h"
 
@@ -82,8 +83,8 @@ std::string HtmlFromText(std::string_view text) {
 std::string FeedbackBody(std::string_view name, std::string_view langage,
                          std::string_view message) {
   return "<b>De : " + HtmlFromText(name) + "</b><p><u>Langage :</u>  " + HtmlFromText(langage) +
-         "<p><u>Version :</u>  2.1<p><u>Message :</u><br>&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;" +
-         HtmlFromText(message);
+         "<p><u>Version :</u>  " + std::string(kFormatVersion) +
+         "<p><u>Message :</u><br>&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;" + HtmlFromText(message);
 }
 
 std::vector<std::string> MailBodyLines(std::string_view body) {

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "config/text_numbers.h"
-#include "help/build_values.h"
 #include "help/feedback_mail.h"
 #include "help/mail_date.h"
 #include "platform/dialog_keys_win32.h"
@@ -24,10 +23,13 @@ constexpr int kSubjectCount = 4;
 
 RECT Place(int x, int y, int width, int height) { return {x, y, width, height}; }
 
-std::string ComputerName() {
-  char name[MAX_COMPUTERNAME_LENGTH + 1] = {};
+// The name this computer has on the network, as the mail's greeting gives it.
+std::string HostName() {
+  char name[256] = {};
   DWORD size = sizeof name;
-  return ::GetComputerNameA(name, &size) ? std::string(name, size) : std::string("localhost");
+  return ::GetComputerNameExA(ComputerNameDnsHostname, name, &size) && size > 0
+             ? std::string(name, size)
+             : std::string("localhost");
 }
 
 LocalDateTime Now() {
@@ -43,13 +45,6 @@ bool IsInput(UINT message) {
 }
 
 }  // namespace
-
-MailRoute BuildMailRoute() {
-  MailRoute route;
-  route.server = std::string(build_values::kSmtpServer);
-  route.port = build_values::kSmtpPort;
-  return route;
-}
 
 FeedbackForm::FeedbackForm(const FeedbackScope& scope) : scope_(scope) {
   RegisterTopWindowClass(scope.program, kFormClass,
@@ -146,24 +141,26 @@ void FeedbackForm::Send() {
   ::UpdateWindow(window_.get());
   const FeedbackFields fields{TextOf(kGadgetFeedbackName), TextOf(kGadgetFeedbackSubject),
                               TextOf(kGadgetFeedbackMessage)};
-  const OutgoingMail mail = FeedbackMail(fields, scope_.langage, ComputerName(), Now());
+  const OutgoingMail mail = FeedbackMail(fields, scope_.langage, HostName(), Now());
   sending_ = true;
   const MailRoute& route = scope_.route;
   const std::unique_ptr<SmtpTransport> transport = route.transport();
   const SendOutcome outcome =
       SendMail(*transport, route.server, route.port, mail, route.timeouts, [this] { KeepDrawn(); });
   sending_ = false;
-  if (quit_code_ >= 0) ::PostQuitMessage(std::exchange(quit_code_, -1));
   ::SetWindowTextA(window_.get(), scope_.texts[kTextFeedbackTitle].c_str());
-  if (outcome == SendOutcome::kDelivered) {
-    scope_.prompt.Message(scope_.texts[kTextProgramName], scope_.texts[kTextThanks], Buttons::Ok);
+  const bool delivered = outcome == SendOutcome::kDelivered;
+  scope_.prompt.Message(scope_.texts[kTextProgramName],
+                        scope_.texts[delivered ? kTextThanks : kTextMailNotSent], Buttons::Ok);
+  if (delivered) {
     window_.reset();
-    return;
+  } else {
+    // Nothing is lost: the form keeps what was typed, ready for another try.
+    ::EnableWindow(send, TRUE);
+    ::SetFocus(send);
   }
-  // Nothing is lost: the form keeps what was typed, ready for another try.
-  scope_.prompt.Message(scope_.texts[kTextProgramName], scope_.texts[kTextMailNotSent],
-                        Buttons::Ok);
-  ::EnableWindow(send, TRUE);
+  // A quit asked for while sending comes after the user has read the outcome.
+  if (quit_code_ >= 0) ::PostQuitMessage(std::exchange(quit_code_, -1));
 }
 
 void FeedbackForm::KeepDrawn() {

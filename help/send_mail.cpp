@@ -45,7 +45,8 @@ SendOutcome SendMail(SmtpTransport& transport, std::string_view server, std::uin
                      const std::function<void()>& between_waits) {
   const auto end_of_exchange = Clock::now() + timeouts.exchange;
   const ClosedAtEnd closer(transport);
-  switch (transport.Connect(server, port, std::min(timeouts.reply, timeouts.exchange))) {
+  switch (transport.Connect(server, port, std::min(timeouts.reply, timeouts.exchange),
+                            WaitSlices{timeouts.slice, between_waits})) {
     case ConnectStatus::kNoNetwork:
       return SendOutcome::kNoNetwork;
     case ConnectStatus::kNoConnection:

@@ -30,7 +30,8 @@ struct MailTimeouts {
 
 // Connects to `server`, plays the dialogue, and always closes the connection
 // again. `between_waits`, when given, runs after every wait for the server,
-// at least once per slice, so that a window can keep itself drawn.
+// connecting included, at least once per slice, so that a window can keep
+// itself drawn.
 SendOutcome SendMail(SmtpTransport& transport, std::string_view server, std::uint16_t port,
                      OutgoingMail mail, const MailTimeouts& timeouts = {},
                      const std::function<void()>& between_waits = {});

@@ -23,7 +23,8 @@ class ScriptedTransport final : public SmtpTransport {
   std::string sent;
   int closes = 0;
 
-  ConnectStatus Connect(std::string_view, std::uint16_t, std::chrono::milliseconds) override {
+  ConnectStatus Connect(std::string_view, std::uint16_t, std::chrono::milliseconds,
+                        const WaitSlices&) override {
     return connect_status;
   }
   bool Send(std::string_view bytes, std::chrono::milliseconds) override {

@@ -3,8 +3,10 @@
 // place where tests put servers of their own.
 #pragma once
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -29,14 +31,33 @@ struct Received {
   std::string bytes;  // with kData only
 };
 
+// A long wait cut into slices, with something to run between them, so that a
+// window can keep itself drawn while the connection is made.
+struct WaitSlices {
+  std::chrono::milliseconds slice{100};
+  std::function<void()> between;
+};
+
+// Runs `wait_until(step)` (> 0 ready, 0 at `step`, < 0 failed) one slice at a
+// time until it is ready, fails, or `deadline` comes; gives its last answer.
+template <typename Clock, typename WaitUntil>
+int WaitInSlices(typename Clock::time_point deadline, const WaitSlices& slices,
+                 WaitUntil wait_until) {
+  for (;;) {
+    const int ready = wait_until(std::min(deadline, Clock::now() + slices.slice));
+    if (ready != 0 || Clock::now() >= deadline) return ready;
+    if (slices.between) slices.between();
+  }
+}
+
 class SmtpTransport {
  public:
   virtual ~SmtpTransport() = default;
 
   // Opens a TCP connection, waiting at most `timeout` for it (the host
-  // name's look-up is the system's and may take longer).
+  // name's look-up is the system's and may take longer), in `slices`.
   virtual ConnectStatus Connect(std::string_view host, std::uint16_t port,
-                                std::chrono::milliseconds timeout) = 0;
+                                std::chrono::milliseconds timeout, const WaitSlices& slices) = 0;
 
   // Sends all the bytes, waiting at most `timeout` for room to send them;
   // false when the connection broke or stayed full.

@@ -28,12 +28,16 @@ int PollUntil(int fd, short events, Clock::time_point deadline) {
 
 // A non-blocking connect, so that a host that never answers costs only the
 // time-out.
-UniqueFd ConnectWithin(const addrinfo& address, Clock::time_point deadline) {
+UniqueFd ConnectWithin(const addrinfo& address, Clock::time_point deadline,
+                       const WaitSlices& slices) {
   UniqueFd fd(::socket(address.ai_family, address.ai_socktype, address.ai_protocol));
   if (!fd || ::fcntl(fd.get(), F_SETFL, ::fcntl(fd.get(), F_GETFL) | O_NONBLOCK) != 0)
     return UniqueFd();
   if (::connect(fd.get(), address.ai_addr, address.ai_addrlen) == 0) return fd;
-  if (errno != EINPROGRESS || PollUntil(fd.get(), POLLOUT, deadline) <= 0) return UniqueFd();
+  if (errno != EINPROGRESS || WaitInSlices<Clock>(deadline, slices, [&fd](Clock::time_point step) {
+                                return PollUntil(fd.get(), POLLOUT, step);
+                              }) <= 0)
+    return UniqueFd();
   int error = 0;
   socklen_t size = sizeof error;
   if (::getsockopt(fd.get(), SOL_SOCKET, SO_ERROR, &error, &size) != 0 || error != 0)
@@ -44,7 +48,7 @@ UniqueFd ConnectWithin(const addrinfo& address, Clock::time_point deadline) {
 class PosixTransport final : public SmtpTransport {
  public:
   ConnectStatus Connect(std::string_view host, std::uint16_t port,
-                        std::chrono::milliseconds timeout) override {
+                        std::chrono::milliseconds timeout, const WaitSlices& slices) override {
     Close();
     const auto deadline = Clock::now() + timeout;
     addrinfo hints{};
@@ -57,7 +61,7 @@ class PosixTransport final : public SmtpTransport {
     }
     const std::unique_ptr<addrinfo, decltype(&::freeaddrinfo)> owner(found, ::freeaddrinfo);
     for (const addrinfo* address = found; address != nullptr; address = address->ai_next) {
-      socket_ = ConnectWithin(*address, deadline);
+      socket_ = ConnectWithin(*address, deadline, slices);
       if (socket_) return ConnectStatus::kConnected;
     }
     return ConnectStatus::kNoConnection;

@@ -1,5 +1,6 @@
 // The mail sent over real sockets to servers of the test's own that behave
 // badly: each must end, within the time-outs, as a failure.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <netinet/in.h>
 #include <poll.h>
@@ -8,6 +9,7 @@
 #include <atomic>
 #include <functional>
 #include <thread>
+#include <vector>
 
 #include "help/send_mail.h"
 #include "help/testing/test_mail.h"
@@ -192,6 +194,55 @@ TEST(MailOverSockets, ARejectedRecipientEndsAtOnce) {
   });
   EXPECT_EQ(ending.outcome, SendOutcome::kRejected);
   EXPECT_LT(ending.took, kShort.reply);
+}
+
+// A listener that never accepts, its queue filled by connections of the
+// test's own, so that the system answers no further connection.
+class FullListener {
+ public:
+  FullListener() : listener_(::socket(AF_INET, SOCK_STREAM, 0)) {
+    address_.sin_family = AF_INET;
+    address_.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t size = sizeof address_;
+    EXPECT_EQ(::bind(listener_.get(), Any(), size), 0);
+    EXPECT_EQ(::listen(listener_.get(), 0), 0);
+    ::getsockname(listener_.get(), Any(), &size);
+    for (int k = 0; k < 16 && !Pending(); ++k) {
+    }
+  }
+  std::uint16_t port() const { return ntohs(address_.sin_port); }
+  bool full() const { return full_; }
+
+ private:
+  sockaddr* Any() { return reinterpret_cast<sockaddr*>(&address_); }
+  // Adds one connection; true when the system left it unanswered.
+  bool Pending() {
+    UniqueFd& fd = fillers_.emplace_back(::socket(AF_INET, SOCK_STREAM, 0));
+    ::fcntl(fd.get(), F_SETFL, ::fcntl(fd.get(), F_GETFL) | O_NONBLOCK);
+    if (::connect(fd.get(), Any(), sizeof address_) == 0) return false;
+    pollfd entry{fd.get(), POLLOUT, 0};
+    full_ = errno == EINPROGRESS && ::poll(&entry, 1, 200) == 0;
+    return full_;
+  }
+
+  UniqueFd listener_;
+  sockaddr_in address_{};
+  std::vector<UniqueFd> fillers_;
+  bool full_ = false;
+};
+
+TEST(MailOverSockets, AnUnansweredConnectionTimesOutAndKeepsTheWindowDrawn) {
+  const FullListener listener;
+  ASSERT_TRUE(listener.full()) << "the system answered every connection";
+  int drawn = 0;
+  const auto start = Clock::now();
+  const auto transport = MakeSystemTransport();
+  const SendOutcome outcome = SendMail(*transport, "127.0.0.1", listener.port(),
+                                       testing::TestMail(), kShort, [&drawn] { ++drawn; });
+  EXPECT_EQ(outcome, SendOutcome::kNoConnection);
+  EXPECT_GE(Clock::now() - start, kShort.reply);
+  // One slice is 20 ms of the 300 ms wait: the window is drawn all along.
+  EXPECT_GE(drawn, 5);
 }
 
 }  // namespace

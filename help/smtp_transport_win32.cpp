@@ -58,14 +58,18 @@ int WaitUntil(SOCKET socket, bool for_writing, Clock::time_point deadline) {
 
 // A non-blocking connect, so that a host that never answers costs only the
 // time-out.
-UniqueSocket ConnectWithin(const addrinfo& address, Clock::time_point deadline) {
+UniqueSocket ConnectWithin(const addrinfo& address, Clock::time_point deadline,
+                           const WaitSlices& slices) {
   UniqueSocket socket(::socket(address.ai_family, address.ai_socktype, address.ai_protocol));
   u_long non_blocking = 1;
   if (!socket || ::ioctlsocket(socket.get(), FIONBIO, &non_blocking) != 0) return {};
   if (::connect(socket.get(), address.ai_addr, static_cast<int>(address.ai_addrlen)) == 0) {
     return socket;
   }
-  if (::WSAGetLastError() != WSAEWOULDBLOCK || WaitUntil(socket.get(), true, deadline) <= 0) {
+  if (::WSAGetLastError() != WSAEWOULDBLOCK ||
+      WaitInSlices<Clock>(deadline, slices, [&socket](Clock::time_point step) {
+        return WaitUntil(socket.get(), true, step);
+      }) <= 0) {
     return {};
   }
   return socket;
@@ -74,7 +78,7 @@ UniqueSocket ConnectWithin(const addrinfo& address, Clock::time_point deadline) 
 class WinsockTransport final : public SmtpTransport {
  public:
   ConnectStatus Connect(std::string_view host, std::uint16_t port,
-                        std::chrono::milliseconds timeout) override {
+                        std::chrono::milliseconds timeout, const WaitSlices& slices) override {
     Close();
     if (!session_.started()) return ConnectStatus::kNoNetwork;
     const auto deadline = Clock::now() + timeout;
@@ -89,7 +93,7 @@ class WinsockTransport final : public SmtpTransport {
     }
     const std::unique_ptr<addrinfo, decltype(&::freeaddrinfo)> owner(found, ::freeaddrinfo);
     for (const addrinfo* address = found; address != nullptr; address = address->ai_next) {
-      socket_ = ConnectWithin(*address, deadline);
+      socket_ = ConnectWithin(*address, deadline, slices);
       if (socket_) return ConnectStatus::kConnected;
     }
     return ConnectStatus::kNoConnection;

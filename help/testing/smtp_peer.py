@@ -5,8 +5,8 @@ what it saw in OUTPUT_FOLDER: "login" (mechanism, account and password on
 three lines), "envelope" (sender and recipients on lines) and "mail" (the
 message as it arrived, dots taken off).
 
-Usage: /usr/bin/python3 smtp_peer.py OUTPUT_FOLDER
-Prints "port N" once it listens, or "error: ..." when it cannot start; stops
+Usage: /usr/bin/python3 smtp_peer.py OUTPUT_FOLDER [PORT]
+Listens on PORT, or on a free port; prints "port N" once it listens, or "error: ..." when it cannot start; stops
 when its standard input closes.
 """
 
@@ -54,10 +54,14 @@ def main():
     # The server's own notice about a name it will drop; nothing of ours.
     warnings.filterwarnings("ignore", message="Session.login_data")
     recorder = Recorder(sys.argv[1])
-    port = free_port()
+    port = int(sys.argv[2]) if len(sys.argv) > 2 else free_port()
     controller = Controller(recorder, hostname="127.0.0.1", port=port,
                             authenticator=recorder.authenticate, auth_require_tls=False)
-    controller.start()
+    try:
+        controller.start()
+    except (OSError, RuntimeError) as problem:
+        print(f"error: cannot listen on port {port} ({problem})", flush=True)
+        sys.exit(1)
     print(f"port {port}", flush=True)
     sys.stdin.read()
     controller.stop()
