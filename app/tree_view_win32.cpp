@@ -286,6 +286,12 @@ void TreeRowView::SetColours(int position, RowColours colours) {
   if (holds_ == 0) ::InvalidateRect(tree_, nullptr, FALSE);
 }
 
+void TreeRowView::ClearColours(int position) {
+  if (!Valid(position) || !rows_[position]->coloured) return;
+  rows_[position]->coloured = false;
+  if (holds_ == 0) ::InvalidateRect(tree_, nullptr, FALSE);
+}
+
 void TreeRowView::Select(int position) {
   if (!Valid(position)) return;
   CreateHeldItems();

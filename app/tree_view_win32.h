@@ -37,6 +37,7 @@ class TreeRowView : public RowView {
   void SetIcon(int position, int picture) override;
   void SetStateImage(int position, int index) override;
   void SetColours(int position, RowColours colours) override;
+  void ClearColours(int position) override;
   void Select(int position) override;
   void Expand(int position) override;
   int Selection() const override;

@@ -51,6 +51,7 @@ class ListRowView : public RowView {
   void SetIcon(int position, int picture) override { items_[position].icon = picture; }
   void SetStateImage(int position, int index) override { items_[position].state_index = index; }
   void SetColours(int position, RowColours colours) override { items_[position].colours = colours; }
+  void ClearColours(int position) override { items_[position].colours = {}; }
   void Select(int position) override { selected_ = position; }
   void Expand(int) override {}
   int Selection() const override { return selected_; }

@@ -47,6 +47,8 @@ class RowView {
   // Picture `index` of the progress pictures; 0 shows none.
   virtual void SetStateImage(int position, int index) = 0;
   virtual void SetColours(int position, RowColours colours) = 0;
+  // The tree's own colours again, as a new item has them.
+  virtual void ClearColours(int position) = 0;
 
   virtual void Select(int position) = 0;
   virtual void Expand(int position) = 0;

@@ -59,6 +59,9 @@ class MemoryRowView : public RowView {
   void SetColours(int position, RowColours colours) override {
     if (Check(position)) rows_[position].colours = colours;
   }
+  void ClearColours(int position) override {
+    if (Check(position)) rows_[position].colours.reset();
+  }
 
   void Select(int position) override {
     if (!Check(position)) return;

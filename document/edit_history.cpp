@@ -1,0 +1,176 @@
+#include "document/edit_history.h"
+
+#include <limits>
+#include <utility>
+
+namespace lumvik {
+
+namespace {
+
+constexpr std::uint64_t kUnreachable = std::numeric_limits<std::uint64_t>::max();
+
+std::size_t ElementBytes(const TreeEntry&) { return sizeof(TreeEntry); }
+std::size_t ElementBytes(const CategoryRecord& category) {
+  return sizeof(CategoryRecord) + category.nom.capacity() + category.designation.capacity();
+}
+std::size_t ElementBytes(const TaskRecord& task) {
+  return sizeof(TaskRecord) + task.nom.capacity() + task.designation.capacity() +
+         task.datedebut.capacity() + task.dateecheance.capacity();
+}
+
+template <typename T>
+std::size_t SpliceBytes(const Splice<T>& splice) {
+  std::size_t bytes = 0;
+  for (const T& element : splice.before) bytes += ElementBytes(element);
+  for (const T& element : splice.after) bytes += ElementBytes(element);
+  return bytes;
+}
+
+std::size_t ChangeBytes(const DocumentChange& change) {
+  return sizeof(DocumentChange) + SpliceBytes(change.rows) + SpliceBytes(change.categories) +
+         SpliceBytes(change.tasks);
+}
+
+// Puts `to` where `from` stands in `list`.
+template <typename T>
+void Replace(std::vector<T>& list, std::size_t start, const std::vector<T>& from,
+             const std::vector<T>& to) {
+  const auto first = list.begin() + static_cast<std::ptrdiff_t>(start);
+  const std::size_t common = std::min(from.size(), to.size());
+  std::copy(to.begin(), to.begin() + static_cast<std::ptrdiff_t>(common), first);
+  if (from.size() > common) {
+    list.erase(first + static_cast<std::ptrdiff_t>(common),
+               first + static_cast<std::ptrdiff_t>(from.size()));
+  } else {
+    list.insert(first + static_cast<std::ptrdiff_t>(common),
+                to.begin() + static_cast<std::ptrdiff_t>(common), to.end());
+  }
+}
+
+// Turns the lists from the `before` side of the change to its `after` side.
+void Apply(Document& document, const DocumentChange& change) {
+  Replace(document.rows, change.rows.start, change.rows.before, change.rows.after);
+  Replace(document.categories, change.categories.start, change.categories.before,
+          change.categories.after);
+  Replace(document.tasks, change.tasks.start, change.tasks.before, change.tasks.after);
+}
+
+template <typename T>
+void Swap(Splice<T>& splice) {
+  std::swap(splice.before, splice.after);
+}
+
+DocumentChange Reversed(DocumentChange change) {
+  Swap(change.rows);
+  Swap(change.categories);
+  Swap(change.tasks);
+  return change;
+}
+
+// Whether `later`, taken right after `earlier`, changes only what `earlier` wrote.
+template <typename T>
+bool Inside(const Splice<T>& earlier, const Splice<T>& later) {
+  if (later.empty()) return true;
+  return !earlier.empty() && later.start >= earlier.start &&
+         later.start + later.before.size() <= earlier.start + earlier.after.size();
+}
+
+// `earlier` followed by `later`, as one splice.
+template <typename T>
+void Join(Splice<T>& earlier, Splice<T>& later) {
+  if (later.empty()) return;
+  const auto offset = static_cast<std::ptrdiff_t>(later.start - earlier.start);
+  const auto first = earlier.after.begin() + offset;
+  earlier.after.erase(first, first + static_cast<std::ptrdiff_t>(later.before.size()));
+  earlier.after.insert(earlier.after.begin() + offset, std::make_move_iterator(later.after.begin()),
+                       std::make_move_iterator(later.after.end()));
+}
+
+}  // namespace
+
+void EditHistory::Reset(const Document& document) {
+  recorded_ = Document{};
+  recorded_.rows = document.rows;
+  recorded_.categories = document.categories;
+  recorded_.tasks = document.tasks;
+  done_.clear();
+  undone_.clear();
+  bytes_ = 0;
+  base_ = next_id_++;
+  saved_ = base_;
+}
+
+bool EditHistory::Record(const Document& now, std::uint64_t run) {
+  DocumentChange change{Difference(recorded_.rows, now.rows),
+                        Difference(recorded_.categories, now.categories),
+                        Difference(recorded_.tasks, now.tasks)};
+  if (change.empty()) return false;
+  Apply(recorded_, change);
+  for (const Step& step : undone_) {
+    if (step.id == saved_) saved_ = kUnreachable;
+    bytes_ -= step.bytes;
+  }
+  undone_.clear();
+
+  if (!done_.empty()) {
+    Step& top = done_.back();
+    if (run != 0 && top.run == run && saved_ != top.id && Inside(top.change.rows, change.rows) &&
+        Inside(top.change.categories, change.categories) &&
+        Inside(top.change.tasks, change.tasks)) {
+      Join(top.change.rows, change.rows);
+      Join(top.change.categories, change.categories);
+      Join(top.change.tasks, change.tasks);
+      bytes_ -= top.bytes;
+      top.bytes = ChangeBytes(top.change);
+      bytes_ += top.bytes;
+      return true;
+    }
+  }
+  Push(Step{std::move(change), next_id_++, run, 0});
+  return true;
+}
+
+void EditHistory::Push(Step step) {
+  step.bytes = ChangeBytes(step.change);
+  bytes_ += step.bytes;
+  done_.push_back(std::move(step));
+  while (done_.size() > 1 && (done_.size() > limits_.steps || bytes_ > limits_.bytes)) {
+    DropOldest();
+  }
+}
+
+void EditHistory::DropOldest() {
+  const Step& oldest = done_.front();
+  if (saved_ == base_) saved_ = kUnreachable;
+  base_ = oldest.id;
+  bytes_ -= oldest.bytes;
+  done_.pop_front();
+}
+
+std::optional<DocumentChange> EditHistory::Undo(Document& document) {
+  if (done_.empty()) return std::nullopt;
+  Step step = std::move(done_.back());
+  done_.pop_back();
+  DocumentChange undoing = Reversed(std::move(step.change));
+  Apply(document, undoing);
+  Apply(recorded_, undoing);
+  step.change = Reversed(undoing);
+  step.run = 0;  // typing after an undo starts a step of its own
+  undone_.push_back(std::move(step));
+  return undoing;
+}
+
+std::optional<DocumentChange> EditHistory::Redo(Document& document) {
+  if (undone_.empty()) return std::nullopt;
+  Step step = std::move(undone_.back());
+  undone_.pop_back();
+  Apply(document, step.change);
+  Apply(recorded_, step.change);
+  DocumentChange redone = step.change;
+  done_.push_back(std::move(step));
+  return redone;
+}
+
+void EditHistory::MarkSaved() { saved_ = Current(); }
+
+}  // namespace lumvik
