@@ -4,17 +4,9 @@
 
 #include <string>
 
-namespace lumvik {
+#include "platform/local_time.h"
 
-// A local date and time as the system clock gives it.
-struct LocalDateTime {
-  int year = 1;
-  int month = 1;   // 1 to 12
-  int day = 1;     // 1 to 31
-  int hour = 0;    // 0 to 23
-  int minute = 0;  // 0 to 59
-  int second = 0;  // 0 to 59
-};
+namespace lumvik {
 
 // "dd/mm/yyyy @ hh:ii:ss", every field zero-padded to its width.
 std::string MailDateText(const LocalDateTime& when);

@@ -1,0 +1,15 @@
+// A local date and time as the system clock gives it.
+#pragma once
+
+namespace lumvik {
+
+struct LocalDateTime {
+  int year = 1;
+  int month = 1;   // 1 to 12
+  int day = 1;     // 1 to 31
+  int hour = 0;    // 0 to 23
+  int minute = 0;  // 0 to 59
+  int second = 0;  // 0 to 59
+};
+
+}  // namespace lumvik
