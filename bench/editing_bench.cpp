@@ -3,6 +3,7 @@
 // showing of the whole tree. Portable, so that it also runs in the Windows
 // build.
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <functional>
@@ -12,6 +13,9 @@
 #include <vector>
 
 #include "bench/editing_cases.h"
+#include "document/change_view.h"
+#include "document/edit_history.h"
+#include "document/recovery_copy.h"
 #include "document/tree_rebuild.h"
 
 namespace lumvik {
@@ -111,6 +115,30 @@ double CommandMilliseconds(const Shown& original, const Command& command, int po
                           });
 }
 
+// The command recorded in the history, then undone and redone, each shown
+// in the view: {record, undo, redo}, best of a few runs each.
+std::array<double, 3> HistoryMilliseconds(const Shown& original, const Command& command,
+                                          int position) {
+  std::array<double, 3> best{1e30, 1e30, 1e30};
+  for (int run = 0; run < kRuns; ++run) {
+    Shown shown = RoomyCopy(original);
+    const EditTarget target{shown.document, shown.view, kColours};
+    EditHistory history;
+    history.Reset(shown.document);
+    command(target, position);
+    best[0] = std::min(best[0], Milliseconds([&] { history.Record(shown.document); }));
+    best[1] = std::min(best[1], Milliseconds([&] {
+                         if (auto change = history.Undo(shown.document))
+                           ShowChange(target, *change);
+                       }));
+    best[2] = std::min(best[2], Milliseconds([&] {
+                         if (auto change = history.Redo(shown.document))
+                           ShowChange(target, *change);
+                       }));
+  }
+  return best;
+}
+
 }  // namespace
 }  // namespace lumvik
 
@@ -150,6 +178,23 @@ int main() {
     }
     std::printf("\n");
   }
+
+  std::printf("\n%-52s %10s %10s %10s %10s\n", "with the edit history, at the middle row",
+              "command", "record", "undo", "redo");
+  for (const Timed& timed : Commands()) {
+    const int row = RowNear(document, rows / 2, timed.passes);
+    const std::array<double, 3> history = HistoryMilliseconds(projects, timed.command, row);
+    std::printf("%-52s %10.3f %10.3f %10.3f %10.3f\n", timed.name,
+                CommandMilliseconds(projects, timed.command, row), history[0], history[1],
+                history[2]);
+  }
+  std::string copy;
+  const double snapshot = BestMilliseconds(
+      [] {},
+      [&] {
+        copy = RecoveryText(document, "Lumvik", LocalDateTime{2026, 12, 8, 9, 0, 0});
+      });
+  std::printf("recovery copy taken (%zu bytes): %.3f\n", copy.size(), snapshot);
 
   const Shown chain = Show(ChainDocument());
   std::printf("\nchain of %d nested categories, task progress at the bottom, propagated: %.3f\n",

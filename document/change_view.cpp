@@ -124,7 +124,13 @@ void ShowChange(const EditTarget& target, const DocumentChange& change) {
     }
   }
 
-  for (std::size_t k = earlier_end; k > start; --k) target.view.Remove(static_cast<int>(k - 1));
+  // The tree removes an item with the items under it: one call a subtree.
+  for (std::size_t k = start; k < earlier_end;) {
+    const std::int32_t level = earlier[k].level;
+    target.view.Remove(static_cast<int>(start));
+    for (++k; k < earlier_end && earlier[k].level > level; ++k) {
+    }
+  }
   std::vector<RowItem> items;
   items.reserve(present_end - start);
   for (std::size_t k = start; k < present_end; ++k) {
