@@ -21,11 +21,11 @@ void LumvikApp::EditCommand(int command) {
       break;
     case kCmdAddSubCategory:
       AddSubCategory(target, row, texts_[kTextNewCategory]);
-      window_->rows().Expand(row);
+      ContentsAdded(row);
       break;
     case kCmdAddTask:
       AddTask(target, row, texts_[kTextNewTask], WriteMaskedDate(today_()));
-      window_->rows().Expand(row);
+      ContentsAdded(row);
       break;
     // The pop-up menus name the kind; a selection that changed kind since
     // the menu opened deletes nothing.
@@ -49,6 +49,14 @@ void LumvikApp::EditCommand(int command) {
       return;
   }
   document_.saved = 0;
+}
+
+// A category that has just been given contents follows them from now on:
+// the panel showing it takes its progress slider away, and shows the
+// progress the new child brought.
+void LumvikApp::ContentsAdded(int row) {
+  window_->rows().Expand(row);
+  panel_->ShowRow(row);
 }
 
 void LumvikApp::DeleteAsking(const EditTarget& target, int row) {

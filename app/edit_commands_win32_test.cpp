@@ -2,6 +2,7 @@
 
 #include "app/testing/lumvik_app_fixture_win32.h"
 #include "config/text_numbers.h"
+#include "document/document_file.h"
 
 namespace lumvik {
 namespace {
@@ -65,6 +66,78 @@ TEST_F(EditCommandsTest, MovesFollowTheRowsKind) {
   EXPECT_EQ(document().rows, testing::SampleDocument().rows);
   EXPECT_EQ(document().saved, 0);
   EXPECT_EQ(TreeCount(), 4);
+}
+
+// Home (Paint the door, Garden (Dig)), Shed (Saw), Attic.
+Document ThreeCategories() {
+  Document document = testing::SampleDocument();
+  document.rows.push_back({kCategoryRow, 2, 0});
+  document.rows.push_back({kTaskRow, 2, 1});
+  document.rows.push_back({kCategoryRow, 3, 0});
+  document.categories.push_back({"Shed", "", 0});
+  document.categories.push_back({"Attic", "", 0});
+  document.tasks.push_back(document.tasks[0]);
+  document.tasks[2].nom = "Saw";
+  return document;
+}
+
+// Each press of a move button moves the row selected before it, past runs
+// with rows under them or not, and the panel goes on showing that row.
+TEST_F(EditCommandsTest, EveryMoveKeepsTheMovedRowSelected) {
+  const std::string path = folder.File("three.lvk");
+  ASSERT_TRUE(WriteDocumentFile(path, ThreeCategories(), "Lumvik"));
+  Start(path);
+  const auto selected_name = [&] {
+    const int row = rows().Selection();
+    if (row < 0) return std::string("(nothing)");
+    const TreeEntry& entry = document().rows[row];
+    return entry.kind == kCategoryRow ? document().categories[entry.index].nom
+                                      : document().tasks[entry.index].nom;
+  };
+  const auto press = [&](int command, const char* moved, int position) {
+    SCOPED_TRACE(std::string(moved) + " to " + std::to_string(position));
+    Command(command);
+    EXPECT_EQ(selected_name(), moved);
+    ASSERT_EQ(rows().Selection(), position);
+    const bool task = document().rows[position].kind == kTaskRow;
+    EXPECT_EQ(TextOf(task ? kGadgetTaskName : kGadgetCategoryName), moved);
+  };
+  const auto select = [&](int row) {
+    rows().Select(row);
+    app->HandlePendingEvents();
+  };
+
+  select(6);
+  press(kCmdMoveUp, "Attic", 4);    // past Shed and its task
+  press(kCmdMoveUp, "Attic", 0);    // past Home and all it holds
+  press(kCmdMoveDown, "Attic", 4);  // below Home's run again
+  press(kCmdMoveDown, "Attic", 6);
+  select(2);
+  press(kCmdMoveUp, "Garden", 1);  // with its task, past a task
+  select(3);
+  press(kCmdMoveUp, "Paint the door", 1);    // past Garden's run
+  press(kCmdMoveDown, "Paint the door", 3);  // Garden's run goes up
+  press(kCmdMoveDown, "Paint the door", 5);  // the last child: Shed goes above Home
+  press(kCmdMoveUp, "Paint the door", 3);
+  select(2);
+  press(kCmdMoveDown, "Home", 3);  // Attic goes above Home's run
+  press(kCmdMoveUp, "Home", 2);    // and back below it
+  press(kCmdMoveUp, "Home", 0);    // past Shed and its task
+  EXPECT_EQ(TreeCount(), 7);
+  EXPECT_EQ(document().saved, 0);
+}
+
+TEST_F(EditCommandsTest, ContentsAddedToACategoryTakeItsSliderAway) {
+  constexpr int kSliderGadgets[] = {kGadgetCategoryProgress, kGadgetCategoryProgressCaption,
+                                    kGadgetCategoryProgressValue};
+  for (int command : {kCmdAddTask, kCmdAddSubCategory}) {
+    SCOPED_TRACE(command);
+    Start();  // a new document: one category, its progress set by hand
+    for (int gadget : kSliderGadgets) ASSERT_TRUE(::IsWindowVisible(Gadget(gadget))) << gadget;
+    Command(command);
+    for (int gadget : kSliderGadgets) EXPECT_FALSE(::IsWindowVisible(Gadget(gadget))) << gadget;
+    app.reset();
+  }
 }
 
 TEST_F(EditCommandsTest, DeletingWithTheQuestion) {

@@ -25,11 +25,13 @@ void ShowWholeDocument(const FileCommands& commands) {
 }
 
 // The writer for a path the user chose, handing over to the dialog again
-// when the user keeps an existing file.
+// when the user keeps an existing file. The document is known by its new
+// file from then on, in the title as after a read.
 bool WriteToChosenPath(const FileCommands& commands, const std::string& path) {
   switch (SaveDocument(commands.document, path, commands.texts, commands.prompt)) {
     case SaveStatus::Saved:
       commands.document.saved = 1;
+      commands.screen.SetTitle(DocumentWindowTitle(commands.texts, commands.document.file_path));
       return true;
     case SaveStatus::SaveAsInstead:
       return SaveAsCommand(commands);
@@ -45,20 +47,32 @@ std::string DocumentWindowTitle(const TextTable& texts, const std::string& path)
   return texts[kTextProgramName] + " - " + (path.empty() ? texts[kTextUntitledDocument] : path);
 }
 
-bool SettleUnsavedChanges(const FileCommands& commands) {
-  if (commands.document.saved == 1) return true;
+UnsavedChanges AskAboutUnsavedChanges(const FileCommands& commands) {
+  if (commands.document.saved == 1) return UnsavedChanges::None;
   switch (commands.prompt.Message(commands.texts[kTextSave], commands.texts[kTextUnsavedChanges],
                                   Buttons::YesNoCancel)) {
     case Answer::Yes:
       // A save that was cancelled or failed keeps the changes, and with
       // them the document that holds them.
-      return SaveCommand(commands);
+      return SaveCommand(commands) ? UnsavedChanges::None : UnsavedChanges::Keep;
     case Answer::No:
+      return UnsavedChanges::Drop;
+    default:
+      return UnsavedChanges::Keep;
+  }
+}
+
+bool SettleUnsavedChanges(const FileCommands& commands) {
+  switch (AskAboutUnsavedChanges(commands)) {
+    case UnsavedChanges::None:
+      return true;
+    case UnsavedChanges::Drop:
       commands.document.saved = 1;
       return true;
-    default:
+    case UnsavedChanges::Keep:
       return false;
   }
+  return false;
 }
 
 void NewDocumentCommand(const FileCommands& commands) {
@@ -78,12 +92,16 @@ bool OpenDocumentPath(const FileCommands& commands, const std::string& path) {
   }
   commands.document = std::move(read.document);
   ShowWholeDocument(commands);
+  commands.screen.EnableCategoryPanel();
   commands.screen.SetTitle(DocumentWindowTitle(commands.texts, commands.document.file_path));
   return true;
 }
 
 void OpenCommand(const FileCommands& commands) {
-  if (!SettleUnsavedChanges(commands)) return;
+  // Changes the user chose to drop go only when a document read from a file
+  // replaces them: a cancelled dialog or a refused file leaves them unsaved,
+  // and the next New or Quit asks about them again.
+  if (AskAboutUnsavedChanges(commands) == UnsavedChanges::Keep) return;
   const std::optional<std::string> path =
       commands.prompt.OpenFileName({commands.texts[kTextOpenTitle], "",
                                     commands.texts[kTextDocumentFileKind] + " (*.lvk)|*.lvk"});

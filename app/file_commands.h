@@ -23,6 +23,9 @@ class DocumentScreen {
   // The category part of the property panel, ready to edit `category`, with
   // its progress controls shown or hidden.
   virtual void PrepareCategoryPanel(const CategoryRecord& category, bool show_progress) = 0;
+  // The controls of the category part usable, whatever they show; they are
+  // greyed until the first document with a category is shown.
+  virtual void EnableCategoryPanel() = 0;
   // The tree shows many rows anew: hold off its drawing until ReleaseRedraw.
   virtual void HoldRedraw() = 0;
   virtual void ReleaseRedraw() = 0;
@@ -35,26 +38,40 @@ struct FileCommands {
   DocumentScreen& screen;
 };
 
-// The question before New, Open, Quit and closing the window: true when the
-// command goes on. Yes saves, and the command goes on only when the document
-// was written; No drops the changes; Cancel abandons the command.
+// What became of the changes after the question about them.
+enum class UnsavedChanges {
+  None,  // there were none, or they were written
+  Drop,  // the user does not want them; the saved flag is still 0
+  Keep,  // the command is abandoned, the changes kept
+};
+
+// The question before a command that replaces the document, when it has
+// unsaved changes. Yes saves them (Keep when nothing was written), No drops
+// them, Cancel keeps them.
+UnsavedChanges AskAboutUnsavedChanges(const FileCommands& commands);
+
+// The question before New, Quit and closing the window: true when the
+// command goes on, the changes then written or dropped (saved flag 1).
 bool SettleUnsavedChanges(const FileCommands& commands);
 
 // Replaces the document by one new category, shown and selected.
 void NewDocumentCommand(const FileCommands& commands);
 
-// Reads `path` in place of the document and shows it, or reports why the
-// file is refused and changes nothing. True when it was read.
+// Reads `path` in place of the document and shows it with the category
+// panel usable, or reports why the file is refused and changes nothing.
+// True when it was read.
 bool OpenDocumentPath(const FileCommands& commands, const std::string& path);
 
-// Asks about unsaved changes, then for a file, and reads it.
+// Asks about unsaved changes, then for a file, and reads it. Changes the
+// user drops stay in the document until another one replaces it.
 void OpenCommand(const FileCommands& commands);
 
 // Writes the document to its own file (asking for a name when it has none).
 // True, and the document saved, only when it was written.
 bool SaveCommand(const FileCommands& commands);
 
-// Asks for a file name and writes the document there; true when written.
+// Asks for a file name and writes the document there; true when written,
+// and the window's title then names the new file.
 bool SaveAsCommand(const FileCommands& commands);
 
 // The title of the main window for a document at `path` ("" for a new one).

@@ -29,6 +29,7 @@ class FakeScreen : public DocumentScreen {
     panel_name = category.nom;
     panel_progress_shown = show_progress;
   }
+  void EnableCategoryPanel() override { category_panel_enabled = true; }
   void HoldRedraw() override { ++holds; }
   void ReleaseRedraw() override {
     EXPECT_GT(holds, 0) << "redraw released without a hold";
@@ -39,6 +40,7 @@ class FakeScreen : public DocumentScreen {
   std::string title;
   std::string panel_name;
   bool panel_progress_shown = false;
+  bool category_panel_enabled = false;
   int holds = 0;
 };
 
@@ -159,6 +161,49 @@ TEST_F(FileCommandsTest, SaveOfAFileWithAnotherExtensionLeavesItAsItWas) {
             "Paint the door blue");
 }
 
+TEST_F(FileCommandsTest, ReadOnlyDocumentIsNotReplacedAndStaysUnsaved) {
+  OpenChanged("locked.lvk");
+  const std::string path = folder.File("locked.lvk");
+  const std::string original = *ReadWholeFile(path);
+  testing::ReadOnlyFile read_only(path);
+  const AskedMessage cannot_write{"Lumvik", "text 10", Buttons::Ok};
+
+  prompt.Then(Answer::Ok);
+  EXPECT_FALSE(SaveCommand(Commands()));
+  // Chosen again in Save As, and Yes to replacing it.
+  prompt.ThenFile(path).Then(Answer::Yes).Then(Answer::Ok);
+  EXPECT_FALSE(SaveAsCommand(Commands()));
+
+  EXPECT_EQ(prompt.asked(),
+            (std::vector<AskedMessage>{
+                cannot_write, {"Lumvik", "text 14", Buttons::YesNo}, cannot_write}));
+  EXPECT_EQ(*ReadWholeFile(path), original);
+  EXPECT_EQ(document.saved, 0);
+  EXPECT_EQ(document.file_path, path);
+}
+
+TEST_F(FileCommandsTest, WrittenUnderANewNameTheTitleNamesTheFile) {
+  // Save of a new document asks for its name.
+  document.saved = 0;
+  const std::string first = folder.File("first");
+  prompt.ThenFile(first);
+  EXPECT_TRUE(SaveCommand(Commands()));
+  EXPECT_EQ(screen.title, "Lumvik - " + first + ".lvk");
+
+  const std::string second = folder.File("second.lvk");
+  prompt.ThenFile(second);
+  EXPECT_TRUE(SaveAsCommand(Commands()));
+  EXPECT_EQ(screen.title, "Lumvik - " + second);
+
+  // Nothing written, nothing renamed: a cancelled dialog, a failed write.
+  prompt.ThenFile(std::nullopt);
+  EXPECT_FALSE(SaveAsCommand(Commands()));
+  prompt.ThenFile(folder.File("no such folder") + "/x.lvk").Then(Answer::Ok);
+  EXPECT_FALSE(SaveAsCommand(Commands()));
+  EXPECT_EQ(screen.title, "Lumvik - " + second);
+  EXPECT_TRUE(prompt.AllAnswersUsed());
+}
+
 TEST_F(FileCommandsTest, SaveAsProposesTheFolderAndAsksBeforeReplacing) {
   OpenChanged("first.lvk");
   const std::string other = folder.File("other.lvk");
@@ -211,6 +256,29 @@ TEST_F(FileCommandsTest, OpenReadsTheChosenFile) {
   ASSERT_EQ(screen.rows.Count(), 2);
   EXPECT_EQ(screen.rows.rows()[1].text, "Paint the door");
   EXPECT_EQ(screen.rows.Selection(), -1);
+  EXPECT_TRUE(screen.category_panel_enabled);
+}
+
+// No to the question drops the changes only when another document takes
+// their place: after a cancelled dialog or a refused file they are still
+// there, unsaved, and the next command that would lose them asks again.
+TEST_F(FileCommandsTest, ChangesDroppedForOpenStayUntilAnotherDocumentIsRead) {
+  const std::string foreign = folder.File("foreign.lvk");
+  WriteTestFile(foreign, "<xml version=\"2.1\" logiciel=\"Other\">\r\n");
+  const std::optional<std::string> chosen[] = {std::nullopt, foreign, folder.File("missing.lvk")};
+  for (const std::optional<std::string>& path : chosen) {
+    SCOPED_TRACE(path.value_or("cancelled"));
+    document.saved = 0;
+    prompt.Then(Answer::No).ThenFile(path);
+    if (path) prompt.Then(Answer::Ok);  // the reader's message
+    OpenCommand(Commands());
+    EXPECT_EQ(document.saved, 0);
+    EXPECT_EQ(document.rows.size(), 2u);
+    prompt.Then(Answer::Cancel);
+    EXPECT_FALSE(SettleUnsavedChanges(Commands()));
+    EXPECT_EQ(prompt.asked().back(), kUnsavedQuestion);
+  }
+  EXPECT_TRUE(prompt.AllAnswersUsed());
 }
 
 TEST_F(FileCommandsTest, RefusedFilesChangeNothing) {
@@ -228,6 +296,7 @@ TEST_F(FileCommandsTest, RefusedFilesChangeNothing) {
     EXPECT_EQ(document.rows.size(), 2u);
     EXPECT_EQ(document.file_path, "");
     EXPECT_EQ(screen.title, "");
+    EXPECT_FALSE(screen.category_panel_enabled);
   }
 }
 

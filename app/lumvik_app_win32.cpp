@@ -38,8 +38,6 @@ std::string WindowText(HWND window) {
   return std::string(text.data(), static_cast<std::size_t>(length > 0 ? length : 0));
 }
 
-void Enable(HWND control) { ::EnableWindow(control, TRUE); }
-
 }  // namespace
 
 LumvikApp::LumvikApp(HINSTANCE program, Prompt& prompt, const Registry& registry)
@@ -342,17 +340,21 @@ void LumvikApp::SetTitle(const std::string& title) {
 }
 
 void LumvikApp::PrepareCategoryPanel(const CategoryRecord& category, bool show_progress) {
-  Enable(window_->Gadget(kGadgetCategoryDescription));
-  HWND name = window_->Gadget(kGadgetCategoryName);
-  Enable(name);
-  ::SetWindowTextA(name, category.nom.c_str());
-  HWND caption = window_->Gadget(kGadgetCategoryDescriptionCaption);
-  Enable(caption);
-  ::SetWindowTextA(caption, texts_[kTextDescriptionCaption].c_str());
+  EnableCategoryPanel();
+  ::SetWindowTextA(window_->Gadget(kGadgetCategoryName), category.nom.c_str());
+  ::SetWindowTextA(window_->Gadget(kGadgetCategoryDescriptionCaption),
+                   texts_[kTextDescriptionCaption].c_str());
   for (int gadget :
        {kGadgetCategoryProgressCaption, kGadgetCategoryProgressValue, kGadgetCategoryProgress}) {
-    Enable(window_->Gadget(gadget));
     ::ShowWindow(window_->Gadget(gadget), show_progress ? SW_SHOW : SW_HIDE);
+  }
+}
+
+void LumvikApp::EnableCategoryPanel() {
+  for (int gadget :
+       {kGadgetCategoryDescription, kGadgetCategoryName, kGadgetCategoryDescriptionCaption,
+        kGadgetCategoryProgressCaption, kGadgetCategoryProgressValue, kGadgetCategoryProgress}) {
+    ::EnableWindow(window_->Gadget(gadget), TRUE);
   }
 }
 

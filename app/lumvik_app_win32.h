@@ -88,6 +88,7 @@ class LumvikApp : public DocumentScreen {
   UrgencyColours Colours() const override;
   void SetTitle(const std::string& title) override;
   void PrepareCategoryPanel(const CategoryRecord& category, bool show_progress) override;
+  void EnableCategoryPanel() override;
   void HoldRedraw() override;
   void ReleaseRedraw() override;
 
@@ -105,6 +106,7 @@ class LumvikApp : public DocumentScreen {
   void DispatchMenu(int command);
   void DispatchTree(const Event& event);
   void EditCommand(int command);
+  void ContentsAdded(int row);
   void DeleteAsking(const EditTarget& target, int row);
   void Relayout();
   void Quit();

@@ -21,7 +21,6 @@ using testing::LumvikAppTest;
 using testing::SampleDocument;
 using testing::ScriptedPrompt;
 
-
 TEST_F(LumvikAppTest, CommandLineFileIsShownSavedAndTitled) {
   // An accented name in the ANSI code page, with blanks.
   const std::string path = SampleFile("M\xE9nage d'\xE9t\xE9.lvk");
@@ -91,6 +90,28 @@ TEST_F(LumvikAppTest, RefusedFilesLeaveAnEmptyTree) {
   Start(foreign);
   EXPECT_EQ(app->window().rows().Count(), 0);
   EXPECT_EQ(app->document().saved, 1);
+}
+
+// The category controls start greyed and stay so while the first document
+// has no category; a document opened later makes them usable.
+TEST_F(LumvikAppTest, CategoryPanelIsUsableOnceADocumentIsOpened) {
+  constexpr int kCategoryControls[] = {
+      kGadgetCategoryDescription,        kGadgetCategoryName,
+      kGadgetCategoryDescriptionCaption, kGadgetCategoryProgressCaption,
+      kGadgetCategoryProgressValue,      kGadgetCategoryProgress};
+  const std::string foreign = folder.File("foreign.lvk");
+  testing::WriteTestFile(foreign, "<xml version=\"2.1\" logiciel=\"Other\">\r\n");
+  SetSetting("lastfile", foreign);
+  prompt.Then(Answer::Ok);
+  Start();
+  for (int gadget : kCategoryControls) ASSERT_FALSE(::IsWindowEnabled(Gadget(gadget))) << gadget;
+
+  // The empty tree counts as changed; No lets the file take its place.
+  prompt.Then(Answer::No).ThenFile(SampleFile("list.lvk"));
+  Command(kCmdOpen);
+  ASSERT_EQ(app->document().rows.size(), 4u);
+  for (int gadget : kCategoryControls) EXPECT_TRUE(::IsWindowEnabled(Gadget(gadget))) << gadget;
+  EXPECT_TRUE(prompt.AllAnswersUsed());
 }
 
 TEST_F(LumvikAppTest, QuitAsksAndCancelKeepsTheProgramOpen) {

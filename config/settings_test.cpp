@@ -88,6 +88,16 @@ TEST(Settings, WritersKeepCommentsAndKeysTheyDoNotUse) {
             "[Image]\r\nskin = night\r\n[Icone]\r\nskin = bleu\r\n");
 }
 
+TEST(Settings, ReadOnlyFileIsLeftAsItIs) {
+  TempDir dir;
+  const std::string path = dir.File("Lumvik.ini");
+  WriteTestFile(path, "[Application]\r\nlastfile = old\r\n");
+  testing::ReadOnlyFile read_only(path);
+  EXPECT_FALSE(WriteLastFile(dir.path(), "new"));
+  EXPECT_FALSE(WriteOptions(dir.path(), {0, 0, 0, "", "english", "deruv", "strict"}));
+  EXPECT_EQ(ReadWholeFile(path), "[Application]\r\nlastfile = old\r\n");
+}
+
 TEST_F(ReadSettingsTest, MarkedFileIsReadAndRewrittenAsUtf8) {
   WriteTestFile(dir.File("Lumvik.ini"),
                 "\xEF\xBB\xBF[Application]\nlastfile=C:\\\xC3\xA9t\xC3\xA9.lvk\n");

@@ -49,5 +49,6 @@ constexpr int kTextThemeExitCaption = 153;
 constexpr int kTextHelpInBrowser = 154;
 constexpr int kTextSending = 155;
 constexpr int kTextMailNotSent = 156;
+constexpr int kTextThemeNotSaved = 157;
 
 }  // namespace lumvik

@@ -97,7 +97,11 @@ int MoveFollowingRunUp(const EditTarget& target, int position) {
 }  // namespace
 
 void MoveCategoryUp(const EditTarget& target, int position) {
-  MoveCategoryUpIfPossible(target, position);
+  // The run now starts where its previous sibling started. A run that was
+  // made anew there lost its selection with its old items: the row is
+  // selected at its new place, so that the next press moves it again.
+  const int sibling = PlaceAbove(target.document, position);
+  if (MoveCategoryUpIfPossible(target, position)) target.view.Select(sibling);
 }
 
 void MoveTaskUp(const EditTarget& target, int position) { MoveTaskUpIfPossible(target, position); }

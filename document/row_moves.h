@@ -8,7 +8,8 @@
 
 namespace lumvik {
 
-// Swaps the row's run with that of its previous sibling. Selects nothing.
+// Swaps the row's run with that of its previous sibling, and selects the
+// row at its new position.
 void MoveCategoryUp(const EditTarget& target, int position);
 
 // Puts the task above its previous sibling's run and selects it there. A

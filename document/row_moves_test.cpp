@@ -34,11 +34,13 @@ void ExpectMoved(const Moved& moved, const char* outline, int selected) {
   EXPECT_EQ(moved.selected, selected) << outline;
 }
 
-TEST(MoveCategoryUp, PastTheOneRowOrTheWholeRunOfThePreviousSibling) {
-  // The item selected before stays selected: the move selects nothing.
-  ExpectMoved(MoveIn("A0 B1 C1 d2 E0", MoveCategoryUp, 2, 4), "A0 C1 d2 B1 E0", 4);
-  ExpectMoved(MoveIn("A0 B1 b2 c3 C1 d2 E0", MoveCategoryUp, 4, 6), "A0 C1 d2 B1 b2 c3 E0", 6);
-  ExpectMoved(MoveIn("A0 b1 C0", MoveCategoryUp, 2), "C0 A0 b1", -1);
+// The moved category is selected where it now stands, also when its run
+// was made anew there, so that the next press moves it again.
+TEST(MoveCategoryUp, PastTheOneRowOrTheWholeRunOfThePreviousSiblingAndSelected) {
+  ExpectMoved(MoveIn("A0 B1 C1 d2 E0", MoveCategoryUp, 2, 2), "A0 C1 d2 B1 E0", 1);
+  ExpectMoved(MoveIn("A0 B1 b2 c3 C1 d2 E0", MoveCategoryUp, 4, 4), "A0 C1 d2 B1 b2 c3 E0", 1);
+  ExpectMoved(MoveIn("A0 b1 C0", MoveCategoryUp, 2, 2), "C0 A0 b1", 0);
+  ExpectMoved(MoveIn("A0 b1 C0", MoveCategoryUp, 2), "C0 A0 b1", 0);
 }
 
 // Without a previous sibling: the first row, the first child, and levels

@@ -17,8 +17,9 @@ bool PathExists(const std::string& path);
 bool IsDirectory(const std::string& path);
 
 // Writes the bytes to a temporary file in the target's folder, flushes it and
-// then puts it in place in one step. On any failure the previous file stays
-// as it was, the temporary file is gone, and the result is false.
+// then puts it in place in one step. A folder or a read-only file under the
+// target's name is not replaced. On any failure the previous file stays as
+// it was, the temporary file is gone, and the result is false.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 bool RemoveFile(const std::string& path);

@@ -52,7 +52,14 @@ bool WriteAll(int fd, std::string_view bytes) {
 }  // namespace
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
-  if (IsDirectory(path)) return false;
+  // A rename replaces a file whatever its permissions, so a file that no one
+  // may write to (a read-only file, as Windows and Wine see it) is checked
+  // here; it is never replaced.
+  struct stat target {};
+  if (::stat(path.c_str(), &target) == 0 &&
+      (S_ISDIR(target.st_mode) || (target.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)) {
+    return false;
+  }
   std::string temporary = path + ".XXXXXX";
   UniqueFd file(::mkstemp(temporary.data()));
   if (!file) return false;

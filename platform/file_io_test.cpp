@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <iterator>
+
 #include "platform/testing/temp_dir.h"
 
 namespace lumvik {
@@ -29,6 +32,24 @@ TEST(FileIo, FailedWriteKeepsTheOldFileAndLeavesNoTemporary) {
   // A folder under the target name cannot be replaced by a file.
   ASSERT_FALSE(WriteFileAtomically(folder.substr(0, folder.size() - 1), "x"));
   EXPECT_TRUE(IsDirectory(folder));
+}
+
+TEST(FileIo, ReadOnlyFileIsNotReplaced) {
+  TempDir dir;
+  const std::string path = dir.File("kept.lvk");
+  WriteTestFile(path, "old");
+  {
+    testing::ReadOnlyFile read_only(path);
+    EXPECT_FALSE(WriteFileAtomically(path, "new"));
+    EXPECT_EQ(ReadWholeFile(path), "old");
+  }
+  // No temporary file is left beside it.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                          std::filesystem::directory_iterator()),
+            1);
+  // Writable again, it is replaced as any file is.
+  EXPECT_TRUE(WriteFileAtomically(path, "new"));
+  EXPECT_EQ(ReadWholeFile(path), "new");
 }
 
 TEST(FileIo, ReadingSomethingThatIsNoFile) {

@@ -46,7 +46,13 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
 }  // namespace
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
-  if (IsDirectory(path)) return false;
+  // The rename below replaces a read-only file under Wine, so the target is
+  // checked here: a file the user made read-only is never replaced.
+  const DWORD target = ::GetFileAttributesA(path.c_str());
+  if (target != INVALID_FILE_ATTRIBUTES &&
+      (target & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0) {
+    return false;
+  }
   const std::string folder = FolderOf(path);
   char temporary[MAX_PATH];
   if (::GetTempFileNameA(folder.empty() ? "." : folder.c_str(), "lvk", 0, temporary) == 0) {

@@ -104,15 +104,16 @@ INT_PTR CALLBACK PromptProcedure(HWND dialog, UINT message, WPARAM wparam, LPARA
 
 }  // namespace
 
-std::optional<std::string> AskOneLine(HWND owner, const std::string& title,
-                                      const std::string& message) {
-  DialogTemplate layout(title, DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU, 220,
-                        78, 4);
-  layout.AddItem(kStaticClass, kNamePromptMessage, message, SS_LEFT, 7, 7, 206, 26);
+std::optional<std::string> AskOneLine(HWND owner, const NameQuestion& question) {
+  DialogTemplate layout(question.title,
+                        DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU, 220, 78, 4);
+  layout.AddItem(kStaticClass, kNamePromptMessage, question.message, SS_LEFT, 7, 7, 206, 26);
   layout.AddItem(kEditClass, kNamePromptEdit, "", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 7, 36,
                  206, 13);
-  layout.AddItem(kButtonClass, IDOK, "OK", WS_TABSTOP | BS_DEFPUSHBUTTON, 108, 57, 50, 14);
-  layout.AddItem(kButtonClass, IDCANCEL, "Cancel", WS_TABSTOP | BS_PUSHBUTTON, 163, 57, 50, 14);
+  // Wide enough for the buttons' words in every language.
+  layout.AddItem(kButtonClass, IDOK, question.ok, WS_TABSTOP | BS_DEFPUSHBUTTON, 88, 57, 60, 14);
+  layout.AddItem(kButtonClass, IDCANCEL, question.cancel, WS_TABSTOP | BS_PUSHBUTTON, 153, 57, 60,
+                 14);
   std::string typed;
   const INT_PTR answer =
       ::DialogBoxIndirectParamA(::GetModuleHandleA(nullptr), layout.get(), owner, PromptProcedure,

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/prompt.h"
+
 namespace lumvik {
 
 // The control numbers of the prompt's text box and message, for tests that
@@ -15,7 +17,6 @@ constexpr int kNamePromptMessage = 101;
 
 // What was typed when OK was chosen; nothing after Cancel or when the
 // prompt could not be shown.
-std::optional<std::string> AskOneLine(HWND owner, const std::string& title,
-                                      const std::string& message);
+std::optional<std::string> AskOneLine(HWND owner, const NameQuestion& question);
 
 }  // namespace lumvik

@@ -23,6 +23,16 @@ struct FileQuestion {
   bool operator==(const FileQuestion&) const = default;
 };
 
+// What the one-line prompt shows: its title, the message above the text box
+// and the captions of its OK and Cancel buttons.
+struct NameQuestion {
+  std::string title;
+  std::string message;
+  std::string ok;
+  std::string cancel;
+  bool operator==(const NameQuestion&) const = default;
+};
+
 // A font as the font dialog returns it: the face and the size in tenths of
 // a point.
 struct FontAnswer {
@@ -48,8 +58,7 @@ class Prompt {
   virtual std::optional<FontAnswer> AskFont(const std::string& face, std::int32_t points) = 0;
   // The text typed into a one-line prompt that starts empty; nothing when
   // it was cancelled.
-  virtual std::optional<std::string> AskName(const std::string& title,
-                                             const std::string& message) = 0;
+  virtual std::optional<std::string> AskName(const NameQuestion& question) = 0;
   // Asks the system to open a web address, in the default browser. Nothing
   // is reported when it cannot.
   virtual void OpenAddress(const std::string& address) = 0;

@@ -126,9 +126,8 @@ std::optional<FontAnswer> WindowPrompt::AskFont(const std::string& face, std::in
   return FontAnswer{font.lfFaceName, dialog.iPointSize};
 }
 
-std::optional<std::string> WindowPrompt::AskName(const std::string& title,
-                                                 const std::string& message) {
-  return AskOneLine(Owner(), title, message);
+std::optional<std::string> WindowPrompt::AskName(const NameQuestion& question) {
+  return AskOneLine(Owner(), question);
 }
 
 void WindowPrompt::OpenAddress(const std::string& address) {

@@ -217,7 +217,8 @@ void SkinwrightApp::ThemeChosen(int) {
 void SkinwrightApp::NewTheme() {
   // A cancelled prompt is an empty name, as an empty answer is; a name that
   // could address a file outside the program folder is made safe first.
-  const std::string name = SafeThemeName(prompt_.AskName(texts_[93], texts_[94]).value_or(""));
+  const std::string name = SafeThemeName(
+      prompt_.AskName({texts_[93], texts_[94], texts_[kTextOk], texts_[kTextCancel]}).value_or(""));
   window_->AppendItem(name);
   window_->SelectItem(static_cast<int>(themes_.size()));
   shown_theme_name_ = name;
@@ -233,11 +234,11 @@ void SkinwrightApp::ShowUnmarked(std::size_t position) {
 
 bool SkinwrightApp::Write(const ThemeRecord& theme) {
   if (WriteThemeFile(program_folder_, theme)) return true;
-  prompt_.Message(texts_[112],
-                  "The theme " + theme.name + " could not be saved to its file " +
-                      ThemeFileName(program_folder_, theme.name) +
-                      ". Check that the program folder can be written to.",
-                  Buttons::Ok);
+  // The file's path on a line of its own tells which theme it was.
+  prompt_.Message(
+      texts_[112],
+      texts_[kTextThemeNotSaved] + "\r\n\r\n" + ThemeFileName(program_folder_, theme.name),
+      Buttons::Ok);
   return false;
 }
 

@@ -11,6 +11,8 @@
 #include "config/ini_file.h"
 #include "config/text_numbers.h"
 #include "platform/file_io.h"
+#include "platform/name_prompt_win32.h"
+#include "platform/prompt_win32.h"
 #include "platform/testing/keys_win32.h"
 #include "platform/testing/scripted_prompt.h"
 #include "platform/testing/temp_dir.h"
@@ -125,6 +127,43 @@ class SkinwrightTest : public ::testing::Test {
     ::GetWindowRect(control, &place);
     ::MapWindowPoints(nullptr, ::GetParent(control), reinterpret_cast<POINT*>(&place), 2);
     return {place.left, place.top, place.right - place.left, place.bottom - place.top};
+  }
+
+  // The message of a theme file that cannot be written.
+  std::string NotSaved(const std::string& file) {
+    return app->texts()[kTextThemeNotSaved] + "\r\n\r\n" + folder.File(file);
+  }
+
+  // What the name prompt showed, read by AnswerNamePrompt while it was open.
+  struct SeenPrompt {
+    std::string title, ok, cancel;
+  };
+  inline static SeenPrompt seen_prompt_;
+
+  static std::string DialogText(HWND dialog, int id) {
+    char text[256] = {};
+    ::GetDlgItemTextA(dialog, id, text, sizeof text);
+    return text;
+  }
+  // Reads the open name prompt of this thread, types "noche" and presses OK.
+  static void CALLBACK AnswerNamePrompt(HWND, UINT, UINT_PTR, DWORD) {
+    HWND dialog = nullptr;
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND window, LPARAM found) {
+          char name[16] = {};
+          ::GetClassNameA(window, name, sizeof name);
+          if (std::string(name) != "#32770" || !::IsWindowVisible(window)) return TRUE;
+          *reinterpret_cast<HWND*>(found) = window;
+          return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&dialog));
+    if (dialog == nullptr) return;
+    char title[256] = {};
+    ::GetWindowTextA(dialog, title, sizeof title);
+    seen_prompt_ = {title, DialogText(dialog, IDOK), DialogText(dialog, IDCANCEL)};
+    ::SetDlgItemTextA(dialog, kNamePromptEdit, "noche");
+    ::SendMessageA(::GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
   }
 
   TestProgramFolder folder;
@@ -278,7 +317,9 @@ TEST_F(SkinwrightTest, NewThemeIsShownBlackAndWrittenWhenConfirmedAtExit) {
   Start();
   prompt.ThenName("night");
   Toolbar(kCmdNewTheme);
-  EXPECT_EQ(prompt.asked_names(), (std::vector<AskedName>{{app->texts()[93], app->texts()[94]}}));
+  const TextTable& texts = app->texts();
+  EXPECT_EQ(prompt.asked_names(),
+            (std::vector<AskedName>{{texts[93], texts[94], texts[kTextOk], texts[kTextCancel]}}));
   EXPECT_EQ(Items(), (std::vector<std::string>{"Strict", "night"}));
   EXPECT_EQ(Selected(), 1);
   EXPECT_EQ(app->shown_theme_name(), "night");
@@ -325,9 +366,8 @@ TEST_F(SkinwrightTest, ThemeThatCannotBeWrittenKeepsItsChanges) {
   Toolbar(kCmdNewTheme);
   Click(kProgressBarButton);
   Toolbar(kCmdSaveTheme);
-  ASSERT_EQ(prompt.asked().size(), 1u);
-  EXPECT_EQ(prompt.asked()[0].title, app->texts()[112]);
-  EXPECT_EQ(prompt.asked()[0].buttons, Buttons::Ok);
+  EXPECT_EQ(prompt.asked(),
+            (std::vector<AskedMessage>{{app->texts()[112], NotSaved("blocked.lvs"), Buttons::Ok}}));
   EXPECT_EQ(Items(), (std::vector<std::string>{"Strict", "blocked *"}));
   EXPECT_EQ(Theme(1).modified, 1);
   // At exit the failure is told too.
@@ -335,6 +375,47 @@ TEST_F(SkinwrightTest, ThemeThatCannotBeWrittenKeepsItsChanges) {
   app->SaveModifiedThemes();
   EXPECT_EQ(prompt.asked().size(), 3u);
   EXPECT_TRUE(prompt.AllAnswersUsed());
+}
+
+TEST_F(SkinwrightTest, ReadOnlyThemeFileIsNotReplaced) {
+  AddTheme("strict.lvs");
+  testing::ReadOnlyFile read_only(folder.File("strict.lvs"));
+  Start();
+  prompt.ThenColour(255).Then(Answer::Ok);
+  Click(kProgressBarButton);
+  Toolbar(kCmdSaveTheme);
+  EXPECT_EQ(prompt.asked(),
+            (std::vector<AskedMessage>{{app->texts()[112], NotSaved("Strict.lvs"), Buttons::Ok}}));
+  EXPECT_EQ(ReadWholeFile(folder.File("strict.lvs")), std::string(kStrict));
+  EXPECT_EQ(Items(), (std::vector<std::string>{"Strict *"}));
+  EXPECT_EQ(Theme(0).modified, 1);
+}
+
+// The prompt for a new theme's name as the user sees it, in a language
+// whose words for OK and Cancel are not the English ones.
+TEST_F(SkinwrightTest, NamePromptButtonsSpeakTheLanguage) {
+  AddTheme("strict.lvs");
+  IniFile settings = IniFile::Open(folder.File("Lumvik.ini"), IniReader::Lumvik);
+  settings.Write("Application", "langage", "espa\xF1ol");
+  ASSERT_TRUE(settings.Save());
+  WindowPrompt dialogs;
+  app = std::make_unique<SkinwrightApp>(::GetModuleHandleA(nullptr), dialogs);
+  app->LoadSettingsAndThemes(folder.path());
+  ASSERT_TRUE(app->OpenEditorWindow());
+  dialogs.SetOwner(Window());
+  app->HandlePendingEvents();
+  ASSERT_EQ(app->texts()[kTextOk], "Aceptar");
+  ASSERT_EQ(app->texts()[kTextCancel], "Cancelar");
+
+  // The prompt runs a loop of its own: a timer reads it there and answers it.
+  seen_prompt_ = {};
+  const UINT_PTR timer = ::SetTimer(nullptr, 0, 10, &AnswerNamePrompt);
+  Toolbar(kCmdNewTheme);
+  ::KillTimer(nullptr, timer);
+  EXPECT_EQ(seen_prompt_.title, app->texts()[93]);
+  EXPECT_EQ(seen_prompt_.ok, "Aceptar");
+  EXPECT_EQ(seen_prompt_.cancel, "Cancelar");
+  EXPECT_EQ(Items(), (std::vector<std::string>{"Strict", "noche"}));
 }
 
 TEST_F(SkinwrightTest, DuplicateNameEditsTheFirstTheme) {

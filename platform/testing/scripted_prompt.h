@@ -35,11 +35,7 @@ struct AskedFont {
   bool operator==(const AskedFont&) const = default;
 };
 
-struct AskedName {
-  std::string title;
-  std::string message;
-  bool operator==(const AskedName&) const = default;
-};
+using AskedName = NameQuestion;
 
 class ScriptedPrompt : public Prompt {
  public:
@@ -93,10 +89,9 @@ class ScriptedPrompt : public Prompt {
     asked_fonts_.push_back({face, points});
     return Next(fonts_, "font dialog \"" + face + "\"");
   }
-  std::optional<std::string> AskName(const std::string& title,
-                                     const std::string& message) override {
-    asked_names_.push_back({title, message});
-    return Next(names_, "name prompt \"" + title + "\"");
+  std::optional<std::string> AskName(const NameQuestion& question) override {
+    asked_names_.push_back(question);
+    return Next(names_, "name prompt \"" + question.title + "\"");
   }
 
   void OpenAddress(const std::string& address) override { opened_.push_back(address); }

@@ -4,8 +4,9 @@
 
 #include <atomic>
 #include <chrono>
-#include <filesystem>
 #include <cstdio>
+#include <filesystem>
+#include <utility>
 
 namespace lumvik::testing {
 
@@ -36,6 +37,26 @@ void WriteTestFile(const std::string& path, const std::string& bytes) {
   const bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
   ASSERT_EQ(std::fclose(out), 0) << path;
   ASSERT_TRUE(written) << path;
+}
+
+namespace {
+
+constexpr auto kWritable = std::filesystem::perms::owner_write |
+                           std::filesystem::perms::group_write |
+                           std::filesystem::perms::others_write;
+
+}  // namespace
+
+ReadOnlyFile::ReadOnlyFile(std::string path) : path_(std::move(path)) {
+  std::error_code error;
+  std::filesystem::permissions(path_, kWritable, std::filesystem::perm_options::remove, error);
+  EXPECT_FALSE(error) << path_ << ": " << error.message();
+}
+
+ReadOnlyFile::~ReadOnlyFile() {
+  std::error_code ignored;
+  std::filesystem::permissions(path_, std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::add, ignored);
 }
 
 }  // namespace lumvik::testing

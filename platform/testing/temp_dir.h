@@ -23,4 +23,18 @@ class TempDir {
 // Test data: writes bytes to a file directly, without the atomic path.
 void WriteTestFile(const std::string& path, const std::string& bytes);
 
+// Makes a file read-only (no write permission for anyone, which Windows and
+// Wine show as the read-only attribute) until the end of the scope, so that
+// its folder can be removed afterwards.
+class ReadOnlyFile {
+ public:
+  explicit ReadOnlyFile(std::string path);
+  ~ReadOnlyFile();
+  ReadOnlyFile(const ReadOnlyFile&) = delete;
+  ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
+
+ private:
+  std::string path_;
+};
+
 }  // namespace lumvik::testing
