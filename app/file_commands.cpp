@@ -81,6 +81,7 @@ void NewDocumentCommand(const FileCommands& commands) {
   commands.screen.PrepareCategoryPanel(commands.document.categories.front(), true);
   commands.screen.Rows().Select(0);
   commands.screen.SetTitle(DocumentWindowTitle(commands.texts, ""));
+  commands.screen.DocumentReplaced();
 }
 
 bool OpenDocumentPath(const FileCommands& commands, const std::string& path) {
@@ -94,6 +95,7 @@ bool OpenDocumentPath(const FileCommands& commands, const std::string& path) {
   ShowWholeDocument(commands);
   commands.screen.EnableCategoryPanel();
   commands.screen.SetTitle(DocumentWindowTitle(commands.texts, commands.document.file_path));
+  commands.screen.DocumentReplaced();
   return true;
 }
 

@@ -29,6 +29,8 @@ class DocumentScreen {
   // The tree shows many rows anew: hold off its drawing until ReleaseRedraw.
   virtual void HoldRedraw() = 0;
   virtual void ReleaseRedraw() = 0;
+  // Another document (new or read) has replaced the one shown.
+  virtual void DocumentReplaced() = 0;
 };
 
 struct FileCommands {

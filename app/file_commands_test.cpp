@@ -30,6 +30,7 @@ class FakeScreen : public DocumentScreen {
     panel_progress_shown = show_progress;
   }
   void EnableCategoryPanel() override { category_panel_enabled = true; }
+  void DocumentReplaced() override { ++replaced; }
   void HoldRedraw() override { ++holds; }
   void ReleaseRedraw() override {
     EXPECT_GT(holds, 0) << "redraw released without a hold";
@@ -42,6 +43,7 @@ class FakeScreen : public DocumentScreen {
   bool panel_progress_shown = false;
   bool category_panel_enabled = false;
   int holds = 0;
+  int replaced = 0;
 };
 
 TextTable NumberedTexts() {

@@ -93,6 +93,7 @@ void LumvikApp::ShowFirstDocument(const FirstDocument& first) {
     OpenDocumentPath(commands, first.path);
   }
   if (first.from_command_line) document_.saved = 1;
+  DocumentReplaced();
 
   TreeRowView& rows = window_->rows();
   rows.Select(0);
@@ -170,6 +171,9 @@ void LumvikApp::Dispatch(const Event& event) {
         DispatchTree(event);
       } else if (event.gadget >= kGadgetStatusList && event.gadget <= kGadgetCategoryProgress) {
         panel_->HandleGadget(event.gadget, event.action);
+        // Moving one slider or typing one date is one step.
+        RecordChange(RunOf(event.gadget));
+        return;
       }
       break;
     case EventKind::CloseWindow:
@@ -181,6 +185,7 @@ void LumvikApp::Dispatch(const Event& event) {
       Relayout();
       break;
   }
+  RecordChange();
 }
 
 void LumvikApp::DispatchMenu(int command) {
@@ -236,6 +241,10 @@ void LumvikApp::DispatchMenu(int command) {
     case kCmdMoveDown:
     case kCmdDeleteAsking:
       EditCommand(command);
+      break;
+    case kCmdUndo:
+    case kCmdRedo:
+      TakeStep(command == kCmdRedo);
       break;
     default:
       break;
@@ -427,6 +436,7 @@ std::optional<LRESULT> LumvikApp::EndLabelEdit(const NMTVDISPINFOA& edit) {
     }
   }
   document_.saved = 0;
+  RecordChange();
   return TRUE;
 }
 
@@ -443,6 +453,7 @@ void LumvikApp::DescriptionChanged(int gadget) {
     }
   }
   document_.saved = 0;
+  RecordChange(RunOf(gadget));
 }
 
 }  // namespace lumvik

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -20,6 +21,7 @@
 #include "config/settings.h"
 #include "config/text_table.h"
 #include "document/document.h"
+#include "document/edit_history.h"
 #include "document/edit_target.h"
 #include "help/about_box_win32.h"
 #include "help/feedback_form_win32.h"
@@ -91,6 +93,9 @@ class LumvikApp : public DocumentScreen {
   void EnableCategoryPanel() override;
   void HoldRedraw() override;
   void ReleaseRedraw() override;
+  void DocumentReplaced() override;
+
+  const EditHistory& history() const { return history_; }
 
  private:
   FileCommands Commands();
@@ -116,6 +121,14 @@ class LumvikApp : public DocumentScreen {
                                             LPARAM lparam);
   std::optional<LRESULT> EndLabelEdit(const NMTVDISPINFOA& edit);
   void DescriptionChanged(int gadget);
+  // After anything that may have changed the document: the change becomes a
+  // step of the history (joining the step before when `run` is the same
+  // non-zero number, as typing in one box does), a saved document marks its
+  // state, and Undo and Redo are greyed as they apply.
+  void RecordChange(std::uint64_t run = 0);
+  // The run of changes to `gadget` on the selected row.
+  std::uint64_t RunOf(int gadget) const;
+  void TakeStep(bool forward);
 
   HINSTANCE program_;
   Prompt& prompt_;
@@ -131,6 +144,7 @@ class LumvikApp : public DocumentScreen {
   std::unique_ptr<PropertyPanel> panel_;
   std::unique_ptr<RedrawHold> redraw_hold_;
   PopupMenuShower show_popup_;
+  EditHistory history_;
   OptionsWindow* options_ = nullptr;
   AboutBox* about_ = nullptr;
   HelpWindow* help_ = nullptr;

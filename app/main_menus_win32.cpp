@@ -1,6 +1,7 @@
 // The main window's menus: the menu bar with its shortcuts shown, the two
 // pop-up menus of the tree, and the shortcut table itself.
 #include "app/main_window_win32.h"
+#include "config/text_numbers.h"
 
 namespace lumvik {
 
@@ -35,6 +36,11 @@ void MainWindow::BuildPopupMenus(const TextTable& texts) {
   }
 }
 
+void MainWindow::EnableCommand(int command, bool enabled) {
+  ::EnableMenuItem(::GetMenu(window_.get()), static_cast<UINT>(command),
+                   MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
 void MainWindow::BuildMenus(const TextTable& texts) {
   BuildPopupMenus(texts);
   UniqueMenu replaced(::GetMenu(window_.get()));
@@ -54,6 +60,13 @@ void MainWindow::BuildMenuBar(const TextTable& texts) {
   AppendItem(file, kCmdOptions, texts[68] + "\tCtrl+P");
   AppendSeparator(file);
   AppendItem(file, kCmdQuit, texts[5] + "\tCtrl+Q");
+  // Greyed until the history has a step to take back or forward.
+  HMENU edit = ::CreatePopupMenu();
+  AppendItem(edit, kCmdUndo, texts[kTextUndo] + "\tCtrl+Z");
+  AppendItem(edit, kCmdRedo, texts[kTextRedo] + "\tCtrl+Y");
+  for (int command : {kCmdUndo, kCmdRedo}) {
+    ::EnableMenuItem(edit, static_cast<UINT>(command), MF_BYCOMMAND | MF_GRAYED);
+  }
   HMENU help = ::CreatePopupMenu();
   AppendItem(help, kCmdHelp, texts[40] + "\tF1");
   AppendSeparator(help);
@@ -62,6 +75,7 @@ void MainWindow::BuildMenuBar(const TextTable& texts) {
   AppendItem(help, kCmdSupportPage, texts[43] + "\tF7");
   AppendItem(help, kCmdAbout, texts[62] + "\tF12");
   ::AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), texts[0].c_str());
+  ::AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(edit), texts[kTextEditMenu].c_str());
   ::AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), texts[39].c_str());
   ::SetMenu(window_.get(), bar);  // the window owns its menu bar from here on
 }
@@ -73,7 +87,8 @@ void MainWindow::BuildAccelerators() {
       {FVIRTKEY | FCONTROL, 'Q', kCmdQuit},    {FVIRTKEY, VK_F1, kCmdHelp},
       {FVIRTKEY, VK_F5, kCmdWebSite},          {FVIRTKEY, VK_F6, kCmdFeedback},
       {FVIRTKEY, VK_F7, kCmdSupportPage},      {FVIRTKEY, VK_F12, kCmdAbout},
-      {FVIRTKEY, VK_DELETE, kCmdDeleteAsking},
+      {FVIRTKEY, VK_DELETE, kCmdDeleteAsking}, {FVIRTKEY | FCONTROL, 'Z', kCmdUndo},
+      {FVIRTKEY | FCONTROL, 'Y', kCmdRedo},    {FVIRTKEY | FCONTROL | FSHIFT, 'Z', kCmdRedo},
   };
   accelerators_.reset(::CreateAcceleratorTableA(keys, static_cast<int>(std::size(keys))));
   events_.SetAccelerators(window_.get(), accelerators_.get());

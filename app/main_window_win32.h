@@ -43,6 +43,8 @@ class MainWindow {
   HWND Gadget(int number) const;
   HWND toolbar() const { return toolbar_; }
   HMENU Popup(int number) const;
+  // A command of the menu bar usable or greyed.
+  void EnableCommand(int command, bool enabled);
   TreeRowView& rows() { return *rows_; }
   const TreeRowView& rows() const { return *rows_; }
 

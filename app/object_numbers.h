@@ -63,6 +63,8 @@ constexpr int kCmdToolSaveAs = 122;
 constexpr int kCmdMoveUp = 123;
 constexpr int kCmdMoveDown = 124;
 constexpr int kCmdDeleteAsking = 125;
+constexpr int kCmdUndo = 126;
+constexpr int kCmdRedo = 127;
 
 // The about box and its controls.
 constexpr int kWindowAbout = 41;

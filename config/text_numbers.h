@@ -50,5 +50,8 @@ constexpr int kTextHelpInBrowser = 154;
 constexpr int kTextSending = 155;
 constexpr int kTextMailNotSent = 156;
 constexpr int kTextThemeNotSaved = 157;
+constexpr int kTextEditMenu = 158;
+constexpr int kTextUndo = 159;
+constexpr int kTextRedo = 160;
 
 }  // namespace lumvik

@@ -143,7 +143,7 @@ void ShowChange(const EditTarget& target, const DocumentChange& change) {
 
   // Items that stay and show a changed record: a rename, a status, progress
   // carried up to the categories.
-  int first_changed = start < present_end ? static_cast<int>(start) : -1;
+  int last_changed = -1;
   if (!change.categories.empty() || !change.tasks.empty()) {
     const std::size_t shift = earlier_end - present_end;
     for (std::size_t k = 0; k < rows.size(); ++k) {
@@ -151,17 +151,20 @@ void ShowChange(const EditTarget& target, const DocumentChange& change) {
       if (k >= rows.size()) break;
       if (!sides.Changed(earlier[k < start ? k : k + shift], rows[k])) continue;
       ShowAnew(target, static_cast<int>(k));
-      if (first_changed == -1 || static_cast<int>(k) < first_changed) {
-        first_changed = static_cast<int>(k);
-      }
+      last_changed = static_cast<int>(k);
     }
   }
 
-  // Where rows only went, the row above them.
-  if (first_changed == -1 && !rows.empty()) {
-    first_changed = static_cast<int>(std::min(start, rows.size()) - (start > 0 ? 1 : 0));
+  // The row the step was about: the first row that came, else the row above
+  // those that went, else the deepest changed record (a task before the
+  // categories that follow it).
+  int selected = last_changed;
+  if (present_end > start) {
+    selected = static_cast<int>(start);
+  } else if (earlier_end > start && !rows.empty()) {
+    selected = static_cast<int>(std::min(start, rows.size()) - (start > 0 ? 1 : 0));
   }
-  if (first_changed != -1) target.view.Select(first_changed);
+  if (selected != -1) target.view.Select(selected);
 }
 
 }  // namespace lumvik

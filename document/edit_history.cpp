@@ -97,7 +97,7 @@ void EditHistory::Reset(const Document& document) {
   undone_.clear();
   bytes_ = 0;
   base_ = next_id_++;
-  saved_ = base_;
+  saved_ = document.saved == 1 ? base_ : kUnreachable;
 }
 
 bool EditHistory::Record(const Document& now, std::uint64_t run) {

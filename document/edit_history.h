@@ -43,7 +43,8 @@ class EditHistory {
  public:
   explicit EditHistory(HistoryLimits limits = {}) : limits_(limits) {}
 
-  // Starts afresh from `document` (a new or opened document), which is saved.
+  // Starts afresh from `document` (a new or opened document); its state is
+  // the saved one when its saved flag says so.
   void Reset(const Document& document);
 
   // Takes what changed since the last record as one step; false when nothing

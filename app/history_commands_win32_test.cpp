@@ -1,0 +1,143 @@
+// Undo and redo as the user reaches them: the Edit menu, Ctrl+Z, Ctrl+Y and
+// Ctrl+Shift+Z through the accelerator table, in the tree and in a
+// description box.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/testing/lumvik_app_fixture_win32.h"
+#include "config/text_numbers.h"
+#include "document/testing/edited_document.h"
+
+namespace lumvik {
+namespace {
+
+using testing::LumvikAppTest;
+
+class HistoryTest : public LumvikAppTest {
+ protected:
+  // A key with Ctrl (and Shift) held, posted to the focus as the keyboard does.
+  void Shortcut(UINT key, bool shift = false) {
+    testing::PostKey(::GetFocus(), key, {.control = true, .shift = shift});
+    app->HandlePendingEvents();
+    testing::HoldModifiers({});
+  }
+  bool Usable(int command) {
+    const UINT state =
+        ::GetMenuState(::GetMenu(Window()), static_cast<UINT>(command), MF_BYCOMMAND);
+    return state != static_cast<UINT>(-1) && (state & (MF_GRAYED | MF_DISABLED)) == 0;
+  }
+  std::string TreeText(int row) {
+    char text[256] = {};
+    TVITEMA item{};
+    item.mask = TVIF_TEXT;
+    item.hItem = app->window().rows().Item(row);
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    TreeView_GetItem(Gadget(kGadgetTree), &item);
+    return text;
+  }
+  int TreeCount() { return static_cast<int>(TreeView_GetCount(Gadget(kGadgetTree))); }
+};
+
+std::string MenuString(HMENU menu, UINT item, UINT by) {
+  char text[128] = {};
+  ::GetMenuStringA(menu, item, text, sizeof text, by);
+  return text;
+}
+
+TEST_F(HistoryTest, TheEditMenuStandsBetweenFileAndHelpGreyedUntilThereIsAStep) {
+  Start();
+  const TextTable& texts = app->texts();
+  HMENU bar = ::GetMenu(Window());
+  ASSERT_EQ(::GetMenuItemCount(bar), 3);
+  EXPECT_EQ(MenuString(bar, 0, MF_BYPOSITION), texts[0]);
+  EXPECT_EQ(MenuString(bar, 1, MF_BYPOSITION), texts[kTextEditMenu]);
+  EXPECT_EQ(MenuString(bar, 2, MF_BYPOSITION), texts[39]);
+  HMENU edit = ::GetSubMenu(bar, 1);
+  ASSERT_EQ(::GetMenuItemCount(edit), 2);
+  EXPECT_EQ(::GetMenuItemID(edit, 0), static_cast<UINT>(kCmdUndo));
+  EXPECT_EQ(MenuString(edit, 0, MF_BYPOSITION), texts[kTextUndo] + "\tCtrl+Z");
+  EXPECT_EQ(::GetMenuItemID(edit, 1), static_cast<UINT>(kCmdRedo));
+  EXPECT_EQ(MenuString(edit, 1, MF_BYPOSITION), texts[kTextRedo] + "\tCtrl+Y");
+  EXPECT_FALSE(Usable(kCmdUndo));
+  EXPECT_FALSE(Usable(kCmdRedo));
+
+  app->window().rows().Select(0);
+  Command(kCmdAddTask);
+  EXPECT_TRUE(Usable(kCmdUndo));
+  EXPECT_FALSE(Usable(kCmdRedo));
+  Command(kCmdUndo);
+  EXPECT_FALSE(Usable(kCmdUndo));
+  EXPECT_TRUE(Usable(kCmdRedo));
+}
+
+TEST_F(HistoryTest, CtrlZAndCtrlYTakeACommandBackAndForwardInTreeAndDocument) {
+  Start(SampleFile("list.lvk"));
+  const Document read = app->document();
+  app->window().rows().Select(2);  // Garden
+  ::SetFocus(Gadget(kGadgetTree));
+  Command(kCmdAddTask);
+  ASSERT_EQ(app->document().rows.size(), 5u);
+  EXPECT_EQ(app->document().saved, 0);
+
+  Shortcut('Z');
+  EXPECT_TRUE(testing::SameRowsAndRecords(app->document(), read));
+  EXPECT_EQ(TreeCount(), 4);
+  EXPECT_EQ(app->document().saved, 1) << "back to what the file holds: nothing to ask on Quit";
+  EXPECT_EQ(app->window().rows().Selection(), 3) << "the row above the task that went";
+
+  Shortcut('Y');
+  EXPECT_EQ(app->document().rows.size(), 5u);
+  EXPECT_EQ(TreeCount(), 5);
+  EXPECT_EQ(TreeText(4), app->texts()[kTextNewTask]);
+  EXPECT_EQ(app->window().rows().Selection(), 4);
+  EXPECT_EQ(app->document().saved, 0);
+
+  Shortcut('Z');
+  Shortcut('Z', true);  // Ctrl+Shift+Z redoes too
+  EXPECT_EQ(TreeCount(), 5);
+}
+
+TEST_F(HistoryTest, TypingInADescriptionIsOneStepAndCtrlZThereTakesItBack) {
+  Start(SampleFile("list.lvk"));
+  app->window().rows().Expand(0);
+  app->window().rows().Select(1);  // Paint the door
+  app->HandlePendingEvents();
+  HWND box = Gadget(kGadgetTaskDescription);
+  ::SetFocus(box);
+  for (char c : std::string("red")) ::PostMessageA(box, WM_CHAR, static_cast<WPARAM>(c), 1);
+  app->HandlePendingEvents();
+  ASSERT_EQ(app->document().tasks[0].designation, "red");
+
+  Shortcut('Z');
+  EXPECT_EQ(app->document().tasks[0].designation, "");
+  EXPECT_EQ(TextOf(kGadgetTaskDescription), "") << "the box shows the text taken back";
+  EXPECT_EQ(app->document().saved, 1);
+  EXPECT_FALSE(Usable(kCmdUndo)) << "three letters were one step";
+
+  Shortcut('Y');
+  EXPECT_EQ(app->document().tasks[0].designation, "red");
+  EXPECT_EQ(TextOf(kGadgetTaskDescription), "red");
+}
+
+TEST_F(HistoryTest, NewAndOpenStartAnEmptyHistory) {
+  Start(SampleFile("list.lvk"));
+  app->window().rows().Select(0);
+  Command(kCmdAddTask);
+  prompt.Then(Answer::No);  // the changes go
+  Command(kCmdNew);
+  EXPECT_FALSE(Usable(kCmdUndo));
+  Command(kCmdUndo);
+  EXPECT_EQ(app->document().rows.size(), 1u) << "undo never reaches into the document before";
+
+  app->window().rows().Select(0);
+  Command(kCmdAddTask);
+  prompt.Then(Answer::No).ThenFile(SampleFile("other.lvk"));
+  Command(kCmdOpen);
+  EXPECT_EQ(app->document().file_path, folder.File("other.lvk"));
+  EXPECT_FALSE(Usable(kCmdUndo));
+}
+
+}  // namespace
+}  // namespace lumvik
