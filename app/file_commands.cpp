@@ -28,7 +28,8 @@ void ShowWholeDocument(const FileCommands& commands) {
 // when the user keeps an existing file. The document is known by its new
 // file from then on, in the title as after a read.
 bool WriteToChosenPath(const FileCommands& commands, const std::string& path) {
-  switch (SaveDocument(commands.document, path, commands.texts, commands.prompt)) {
+  switch (
+      SaveDocument(commands.document, path, commands.texts, commands.prompt, commands.backups)) {
     case SaveStatus::Saved:
       commands.document.saved = 1;
       commands.screen.SetTitle(DocumentWindowTitle(commands.texts, commands.document.file_path));
@@ -121,7 +122,7 @@ bool SaveCommand(const FileCommands& commands) {
   }
   // The document's own file is replaced without a question, in one step.
   const std::string& program_name = commands.texts[kTextProgramName];
-  if (!WriteDocumentFile(target, document, program_name)) {
+  if (!WriteDocumentWithBackup(target, document, program_name, commands.backups)) {
     commands.prompt.Message(program_name, commands.texts[kTextCannotCreateFile], Buttons::Ok);
     return false;
   }

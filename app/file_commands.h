@@ -38,6 +38,7 @@ struct FileCommands {
   const TextTable& texts;
   Prompt& prompt;
   DocumentScreen& screen;
+  int backups = 0;  // earlier versions each save keeps
 };
 
 // What became of the changes after the question about them.

@@ -153,6 +153,21 @@ TEST_F(FileCommandsTest, SaveRewritesItsOwnFileWithoutQuestion) {
             "Paint the door blue");
 }
 
+TEST_F(FileCommandsTest, SaveKeepsTheVersionItReplacesAsTheSettingsSay) {
+  OpenChanged("list.lvk");
+  const std::string before = *ReadWholeFile(folder.File("list.lvk"));
+  FileCommands commands = Commands();
+  commands.backups = 3;
+  ASSERT_TRUE(SaveCommand(commands));
+  const std::vector<std::string> kept = FileNamesIn(folder.File("backup"));
+  ASSERT_EQ(kept.size(), 1u);
+  EXPECT_EQ(ReadWholeFile(folder.File("backup/" + kept[0])), before);
+
+  commands.backups = 0;
+  ASSERT_TRUE(SaveCommand(commands));
+  EXPECT_EQ(FileNamesIn(folder.File("backup")).size(), 1u) << "0 keeps no new version";
+}
+
 TEST_F(FileCommandsTest, SaveOfAFileWithAnotherExtensionLeavesItAsItWas) {
   OpenChanged("notes.txt");
   const std::string original = *ReadWholeFile(folder.File("notes.txt"));

@@ -338,7 +338,9 @@ int LumvikApp::SelectedRow() const {
   return row >= 0 && row < static_cast<int>(document_.rows.size()) ? row : -1;
 }
 
-FileCommands LumvikApp::Commands() { return {document_, texts_, prompt_, *this}; }
+FileCommands LumvikApp::Commands() {
+  return {document_, texts_, prompt_, *this, settings_.backups};
+}
 
 RowView& LumvikApp::Rows() { return window_->rows(); }
 

@@ -17,6 +17,9 @@ constexpr std::string_view kLangage = "langage";
 constexpr std::string_view kIcone = "Icone";
 constexpr std::string_view kImage = "Image";
 constexpr std::string_view kSkin = "skin";
+// Each save keeps this many earlier versions of the document; 0 keeps none.
+constexpr std::string_view kBackup = "Backup";
+constexpr std::string_view kBackups = "backups";
 
 IniFile OpenSettings(const std::string& program_folder, IniReader reader) {
   return IniFile::Open(program_folder + std::string(kSettingsFileName), reader);
@@ -39,6 +42,7 @@ void ReadSettings(const std::string& program_folder, Settings& settings, TextTab
   settings.langage = language.langage;
   settings.icone_skin = file.ReadString(kIcone, kSkin, "deruv");
   settings.image_skin = file.ReadString(kImage, kSkin, "strict");
+  settings.backups = file.ReadInt32(kBackup, kBackups, kDefaultBackups);
   LoadTexts(program_folder, settings.langage, language.last_text, texts, IniReader::Lumvik);
 }
 

@@ -13,6 +13,9 @@ namespace lumvik {
 
 constexpr std::string_view kSettingsFileName = "Lumvik.ini";
 
+// Earlier versions kept of each saved document when the settings say nothing.
+constexpr std::int32_t kDefaultBackups = 10;
+
 struct Settings {
   std::int32_t droite = 0;
   std::int32_t demarrage = 0;
@@ -21,6 +24,7 @@ struct Settings {
   std::string langage;
   std::string icone_skin;
   std::string image_skin;
+  std::int32_t backups = kDefaultBackups;
 
   bool operator==(const Settings&) const = default;
 };

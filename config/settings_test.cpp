@@ -39,6 +39,14 @@ TEST_F(ReadSettingsTest, ReadsEveryKeyWithItsDefault) {
   EXPECT_EQ(texts[4], "kept");
 }
 
+TEST_F(ReadSettingsTest, EarlierVersionsKeptAreTenUnlessTheBackupGroupSays) {
+  Read();
+  EXPECT_EQ(settings.backups, 10);
+  WriteTestFile(dir.File("Lumvik.ini"), "[Application]\nbackups=3\n[Backup]\nbackups=0\n");
+  Read();
+  EXPECT_EQ(settings.backups, 0);
+}
+
 TEST_F(ReadSettingsTest, EmptyLanguageAndUnreadableCountLoadTextZeroOfTheTop) {
   WriteTestFile(dir.File("Lumvik.ini"), "[Application]\nlangage=\nlangagenb=abc\n");
   Read();

@@ -12,9 +12,6 @@
 
 namespace lumvik {
 
-// How many earlier versions are kept when the settings say nothing.
-constexpr int kDefaultBackupCount = 10;
-
 // The folder "backup" beside the document, or the document's own folder
 // when that is already a "backup" folder (in any letter case).
 std::string BackupFolder(std::string_view document_path);

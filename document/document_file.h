@@ -60,6 +60,11 @@ std::string SerializeDocument(const Document& document, std::string_view program
 bool WriteDocumentFile(const std::string& path, const Document& document,
                        std::string_view program_name);
 
+// As WriteDocumentFile; the file it replaces is kept in the backup folder
+// with the newest `backups` earlier versions, once the write went through.
+bool WriteDocumentWithBackup(const std::string& path, const Document& document,
+                             std::string_view program_name, int backups);
+
 enum class SaveStatus { Saved, SaveAsInstead, Failed };
 
 // The writer of Save: extension rule, the question before replacing an
@@ -67,7 +72,9 @@ enum class SaveStatus { Saved, SaveAsInstead, Failed };
 // written (a folder under the name cannot be replaced either). On success the
 // document's path becomes the written path; the saved flag is its callers'
 // business.
+// The file it replaces is kept in the backup folder, the newest `backups`
+// versions of it staying there.
 SaveStatus SaveDocument(Document& document, const std::string& path, const TextTable& texts,
-                        Prompt& prompt);
+                        Prompt& prompt, int backups = 0);
 
 }  // namespace lumvik

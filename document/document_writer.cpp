@@ -3,6 +3,7 @@
 
 #include "config/text_numbers.h"
 #include "document/document_file.h"
+#include "document/earlier_versions.h"
 #include "document/stored_form.h"
 #include "platform/file_io.h"
 
@@ -110,8 +111,18 @@ bool WriteDocumentFile(const std::string& path, const Document& document,
   return WriteFileAtomically(path, SerializeDocument(document, program_name));
 }
 
+bool WriteDocumentWithBackup(const std::string& path, const Document& document,
+                             std::string_view program_name, int backups) {
+  // Taken before the write, kept only after it: a failed save leaves the
+  // backups as they were.
+  const EarlierVersion earlier = TakeEarlierVersion(path, backups);
+  if (!WriteDocumentFile(path, document, program_name)) return false;
+  KeepEarlierVersion(earlier, backups, LocalNow());
+  return true;
+}
+
 SaveStatus SaveDocument(Document& document, const std::string& path, const TextTable& texts,
-                        Prompt& prompt) {
+                        Prompt& prompt, int backups) {
   const std::string target = WithDocumentExtension(path);
   const std::string& program_name = texts[kTextProgramName];
   // The old file is replaced in one step by the write itself, never deleted
@@ -120,7 +131,7 @@ SaveStatus SaveDocument(Document& document, const std::string& path, const TextT
                                            Buttons::YesNo) != Answer::Yes) {
     return SaveStatus::SaveAsInstead;
   }
-  if (!WriteDocumentFile(target, document, program_name)) {
+  if (!WriteDocumentWithBackup(target, document, program_name, backups)) {
     prompt.Message(program_name, texts[kTextCannotCreateFile], Buttons::Ok);
     return SaveStatus::Failed;
   }

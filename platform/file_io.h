@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace lumvik {
 
@@ -23,6 +24,13 @@ bool IsDirectory(const std::string& path);
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 bool RemoveFile(const std::string& path);
+
+// Makes the folder unless it exists; true when it is there afterwards. Its
+// parent must exist.
+bool MakeFolder(const std::string& path);
+
+// The names of the files (not the folders) in a folder; empty when it cannot be read.
+std::vector<std::string> FileNamesIn(const std::string& folder);
 
 // The running executable's full path as the system reports it.
 std::string ExecutablePath();

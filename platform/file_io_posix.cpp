@@ -1,9 +1,11 @@
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
+#include <memory>
 
 #include "platform/file_io.h"
 #include "platform/unique_fd.h"
@@ -73,6 +75,24 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
 }
 
 bool RemoveFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
+
+bool MakeFolder(const std::string& path) {
+  return ::mkdir(path.c_str(), 0777) == 0 || IsDirectory(path);
+}
+
+std::vector<std::string> FileNamesIn(const std::string& folder) {
+  std::vector<std::string> names;
+  struct CloseListing {
+    void operator()(DIR* listing) const { ::closedir(listing); }
+  };
+  const std::unique_ptr<DIR, CloseListing> listing(::opendir(folder.c_str()));
+  if (!listing) return names;
+  while (const dirent* entry = ::readdir(listing.get())) {
+    const std::string name = entry->d_name;
+    if (!IsDirectory(folder + "/" + name)) names.push_back(name);
+  }
+  return names;
+}
 
 std::string ExecutablePath() {
   std::string path(4096, '\0');

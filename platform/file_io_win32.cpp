@@ -76,6 +76,21 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
 
 bool RemoveFile(const std::string& path) { return ::DeleteFileA(path.c_str()) != 0; }
 
+bool MakeFolder(const std::string& path) {
+  return ::CreateDirectoryA(path.c_str(), nullptr) != 0 || IsDirectory(path);
+}
+
+std::vector<std::string> FileNamesIn(const std::string& folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found{};
+  const UniqueFind search(::FindFirstFileA((folder + "\\*").c_str(), &found));
+  if (!search) return names;
+  do {
+    if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) names.push_back(found.cFileName);
+  } while (::FindNextFileA(search.get(), &found));
+  return names;
+}
+
 std::string ExecutablePath() {
   std::string path(MAX_PATH, '\0');
   for (;;) {

@@ -12,4 +12,7 @@ struct LocalDateTime {
   int second = 0;  // 0 to 59
 };
 
+// Now, by the system clock.
+LocalDateTime LocalNow();
+
 }  // namespace lumvik
