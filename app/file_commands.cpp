@@ -24,6 +24,15 @@ void ShowWholeDocument(const FileCommands& commands) {
   commands.screen.ReleaseRedraw();
 }
 
+// A document that replaced the one shown, known by its file, with the
+// category panel usable.
+void ShowReplacement(const FileCommands& commands) {
+  ShowWholeDocument(commands);
+  commands.screen.EnableCategoryPanel();
+  commands.screen.SetTitle(DocumentWindowTitle(commands.texts, commands.document.file_path));
+  commands.screen.DocumentReplaced();
+}
+
 // The writer for a path the user chose, handing over to the dialog again
 // when the user keeps an existing file. The document is known by its new
 // file from then on, in the title as after a read.
@@ -93,11 +102,14 @@ bool OpenDocumentPath(const FileCommands& commands, const std::string& path) {
     return false;
   }
   commands.document = std::move(read.document);
-  ShowWholeDocument(commands);
-  commands.screen.EnableCategoryPanel();
-  commands.screen.SetTitle(DocumentWindowTitle(commands.texts, commands.document.file_path));
-  commands.screen.DocumentReplaced();
+  ShowReplacement(commands);
   return true;
+}
+
+void ShowRecoveredDocument(const FileCommands& commands, Document document) {
+  commands.document = std::move(document);
+  commands.document.saved = 0;
+  ShowReplacement(commands);
 }
 
 void OpenCommand(const FileCommands& commands) {

@@ -65,6 +65,10 @@ void NewDocumentCommand(const FileCommands& commands);
 // True when it was read.
 bool OpenDocumentPath(const FileCommands& commands, const std::string& path);
 
+// Shows `document`, recovered from a program that ended without saving it,
+// as unsaved changes to its own file (or as a new document).
+void ShowRecoveredDocument(const FileCommands& commands, Document document);
+
 // Asks about unsaved changes, then for a file, and reads it. Changes the
 // user drops stay in the document until another one replaces it.
 void OpenCommand(const FileCommands& commands);

@@ -18,16 +18,24 @@ std::uint64_t LumvikApp::RunOf(int gadget) const {
          (static_cast<std::uint64_t>(entry.kind) << 32) | static_cast<std::uint32_t>(entry.index);
 }
 
-void LumvikApp::RecordChange(std::uint64_t run) {
-  history_.Record(document_, run);
+void LumvikApp::RecordChange(std::uint64_t run, StepSelection selection) {
+  const bool changed = history_.Record(document_, run, selection);
   if (document_.saved == 1) history_.MarkSaved();
+  ShowHistoryState();
+  RecoveryAfterChange(changed);
+}
+
+void LumvikApp::ShowHistoryState() {
   window_->EnableCommand(kCmdUndo, history_.CanUndo());
   window_->EnableCommand(kCmdRedo, history_.CanRedo());
 }
 
 void LumvikApp::TakeStep(bool forward) {
-  // A name being typed in the tree keeps its own keys.
-  if (label_editing_) return;
+  // A name being typed in the tree undoes its own typing.
+  if (label_editing_) {
+    if (!forward) ::SendMessageA(TreeView_GetEditControl(window_->rows().tree()), EM_UNDO, 0, 0);
+    return;
+  }
   const std::optional<DocumentChange> change =
       forward ? history_.Redo(document_) : history_.Undo(document_);
   if (!change) return;

@@ -139,5 +139,51 @@ TEST_F(HistoryTest, NewAndOpenStartAnEmptyHistory) {
   EXPECT_FALSE(Usable(kCmdUndo));
 }
 
+TEST_F(HistoryTest, SaveKeepsTheHistoryAndTheSavedFlagFollowsItsState) {
+  Start(SampleFile("list.lvk"));
+  app->window().rows().Select(0);
+  Command(kCmdAddTask);
+  Command(kCmdSave);
+  ASSERT_EQ(app->document().saved, 1);
+  ASSERT_TRUE(Usable(kCmdUndo));
+  Command(kCmdUndo);
+  EXPECT_EQ(app->document().rows.size(), 4u);
+  EXPECT_EQ(app->document().saved, 0) << "the file holds the task";
+  Command(kCmdRedo);
+  EXPECT_EQ(app->document().saved, 1);
+}
+
+TEST_F(HistoryTest, UndoingAMoveSelectsTheMovedRowWhereItStoodAndRedoWhereItWent) {
+  Start(SampleFile("list.lvk"));
+  app->window().rows().Select(2);  // Garden, which holds Dig
+  Command(kCmdMoveUp);             // past Home's task
+  ASSERT_EQ(app->document().rows[1].kind, kCategoryRow);
+  Command(kCmdUndo);
+  EXPECT_EQ(app->window().rows().Selection(), 2);
+  EXPECT_EQ(TreeText(2), "Garden");
+  Command(kCmdRedo);
+  EXPECT_EQ(app->window().rows().Selection(), 1);
+  EXPECT_EQ(TreeText(1), "Garden");
+}
+
+TEST_F(HistoryTest, CtrlZWhileANameIsTypedUndoesTheTypingOnly) {
+  Start(SampleFile("list.lvk"));
+  app->window().rows().Select(2);
+  Command(kCmdAddTask);  // a step that the typing must not take back
+  app->window().rows().EditLabel(2);
+  app->HandlePendingEvents();
+  HWND edit = TreeView_GetEditControl(Gadget(kGadgetTree));
+  ASSERT_NE(edit, nullptr);
+  ::SetFocus(edit);
+  ::SendMessageA(edit, EM_SETSEL, 0, -1);
+  for (char c : std::string("Rake")) ::PostMessageA(edit, WM_CHAR, static_cast<WPARAM>(c), 1);
+  app->HandlePendingEvents();
+  Shortcut('Z');
+  char text[64] = {};
+  ::GetWindowTextA(edit, text, sizeof text);
+  EXPECT_EQ(std::string(text), "Garden");
+  EXPECT_EQ(app->document().rows.size(), 5u) << "the added task stays";
+}
+
 }  // namespace
 }  // namespace lumvik

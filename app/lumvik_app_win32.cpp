@@ -59,7 +59,8 @@ bool LumvikApp::Start(const std::string& program_folder, const std::string& para
   });
   ApplyStartupLayout();
   ::ShowWindow(window_->window(), SW_SHOW);
-  ShowFirstDocument(ChooseFirstDocument(parameter, settings_));
+  StartRecovery();
+  if (!OfferRecoveredCopy()) ShowFirstDocument(ChooseFirstDocument(parameter, settings_));
   return true;
 }
 
@@ -93,8 +94,11 @@ void LumvikApp::ShowFirstDocument(const FirstDocument& first) {
     OpenDocumentPath(commands, first.path);
   }
   if (first.from_command_line) document_.saved = 1;
-  DocumentReplaced();
+  RecordChange();  // no step: the history marks the settled saved flag
+  SelectFirstRow();
+}
 
+void LumvikApp::SelectFirstRow() {
   TreeRowView& rows = window_->rows();
   rows.Select(0);
   if (!document_.categories.empty()) {
@@ -142,6 +146,7 @@ void LumvikApp::ApplySettings() {
   }
   window_->ApplyTexts(texts_);
   window_->BuildMenus(texts_);
+  ShowHistoryState();
   registry_.ApplyStartWithWindows(settings_.demarrage, ExecutablePath());
   if (settings_.droite == 0) {
     WideLayout();
@@ -159,21 +164,31 @@ void LumvikApp::HandlePendingEvents() {
   }
 }
 
-void LumvikApp::ShutDown() { WriteLastFile(program_folder_, document_.file_path); }
+void LumvikApp::ShutDown() {
+  WriteLastFile(program_folder_, document_.file_path);
+  // The program ends cleanly, its changes settled: nothing is left to recover.
+  recovery_->Remove();
+}
 
 void LumvikApp::Dispatch(const Event& event) {
+  const int selected_before = SelectedRow();
+  std::uint64_t run = 0;
   switch (event.kind) {
     case EventKind::Menu:
       DispatchMenu(event.command);
       break;
     case EventKind::Gadget:
+      // The tree changes the document only through a rename, recorded when
+      // the name is typed.
       if (event.gadget == kGadgetTree) {
         DispatchTree(event);
-      } else if (event.gadget >= kGadgetStatusList && event.gadget <= kGadgetCategoryProgress) {
-        panel_->HandleGadget(event.gadget, event.action);
-        // Moving one slider or typing one date is one step.
-        RecordChange(RunOf(event.gadget));
         return;
+      }
+      if (event.gadget < kGadgetStatusList || event.gadget > kGadgetCategoryProgress) return;
+      panel_->HandleGadget(event.gadget, event.action);
+      // One drag of a slider is one step.
+      if (event.gadget == kGadgetTaskProgress || event.gadget == kGadgetCategoryProgress) {
+        run = RunOf(event.gadget);
       }
       break;
     case EventKind::CloseWindow:
@@ -183,9 +198,10 @@ void LumvikApp::Dispatch(const Event& event) {
     case EventKind::SizeWindow:
     case EventKind::ActivateWindow:
       Relayout();
-      break;
+      return;
   }
-  RecordChange();
+  RecordChange(run, {selected_before, SelectedRow()});
+  if (event.action == GadgetAction::Released) history_.EndRun();
 }
 
 void LumvikApp::DispatchMenu(int command) {
@@ -283,6 +299,7 @@ void LumvikApp::DispatchTree(const Event& event) {
     case GadgetAction::Other:
     case GadgetAction::Picked:
     case GadgetAction::Selected:
+    case GadgetAction::Released:
       break;
   }
 }
@@ -377,6 +394,7 @@ void LumvikApp::ReleaseRedraw() { redraw_hold_.reset(); }
 
 std::optional<LRESULT> LumvikApp::MainWindowCallback(HWND, UINT message, WPARAM wparam,
                                                      LPARAM lparam) {
+  if (std::optional<LRESULT> result = RecoveryMessage(message, wparam)) return result;
   switch (message) {
     case WM_NOTIFY: {
       const auto& header = *reinterpret_cast<const NMHDR*>(lparam);
@@ -438,7 +456,7 @@ std::optional<LRESULT> LumvikApp::EndLabelEdit(const NMTVDISPINFOA& edit) {
     }
   }
   document_.saved = 0;
-  RecordChange();
+  RecordChange(0, {row, row});
   return TRUE;
 }
 
@@ -455,7 +473,7 @@ void LumvikApp::DescriptionChanged(int gadget) {
     }
   }
   document_.saved = 0;
-  RecordChange(RunOf(gadget));
+  RecordChange(RunOf(gadget), {row, row});
 }
 
 }  // namespace lumvik

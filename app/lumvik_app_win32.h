@@ -16,6 +16,7 @@
 #include "app/main_window_win32.h"
 #include "app/options_window_win32.h"
 #include "app/property_panel_win32.h"
+#include "app/recovery_keeper.h"
 #include "app/skin_win32.h"
 #include "config/registry_win32.h"
 #include "config/settings.h"
@@ -78,6 +79,9 @@ class LumvikApp : public DocumentScreen {
   FeedbackForm* feedback() { return feedback_; }
   // Where the feedback mail goes.
   void SetMailRoute(MailRoute route) { mail_route_ = std::move(route); }
+  // Where recovery copies are kept, in place of the user's local application
+  // data; before Start.
+  void SetRecoveryFolder(std::string folder) { recovery_folder_ = std::move(folder); }
   // The library that hosts the help's browser control.
   void SetHelpLibrary(const char* library) { help_library_ = library; }
 
@@ -108,6 +112,8 @@ class LumvikApp : public DocumentScreen {
   void ShowHelp();
   void ShowFeedback();
   void ShowFirstDocument(const FirstDocument& first);
+  // The first row selected, with the category panel ready for it.
+  void SelectFirstRow();
   void DispatchMenu(int command);
   void DispatchTree(const Event& event);
   void EditCommand(int command);
@@ -125,10 +131,24 @@ class LumvikApp : public DocumentScreen {
   // step of the history (joining the step before when `run` is the same
   // non-zero number, as typing in one box does), a saved document marks its
   // state, and Undo and Redo are greyed as they apply.
-  void RecordChange(std::uint64_t run = 0);
+  void RecordChange(std::uint64_t run = 0, StepSelection selection = {});
   // The run of changes to `gadget` on the selected row.
   std::uint64_t RunOf(int gadget) const;
   void TakeStep(bool forward);
+  // Undo and Redo greyed as the history allows.
+  void ShowHistoryState();
+
+  // The recovery copy: the keeper of this program's copy; the newest copy
+  // left by a program that ended, offered back (true when the user took it);
+  // a copy taken soon after a change while the document has unsaved
+  // changes, and removed once it has none.
+  void StartRecovery();
+  bool OfferRecoveredCopy();
+  void RecoveryAfterChange(bool changed);
+  bool HasChangesToRecover() const;
+  void KeepRecoveryCopy();
+  // The copy's timer and the end of the Windows session.
+  std::optional<LRESULT> RecoveryMessage(UINT message, WPARAM wparam);
 
   HINSTANCE program_;
   Prompt& prompt_;
@@ -145,6 +165,10 @@ class LumvikApp : public DocumentScreen {
   std::unique_ptr<RedrawHold> redraw_hold_;
   PopupMenuShower show_popup_;
   EditHistory history_;
+  std::string recovery_folder_;
+  std::unique_ptr<RecoveryKeeper> recovery_;
+  bool recovery_timer_ = false;
+  bool copy_kept_ = false;
   OptionsWindow* options_ = nullptr;
   AboutBox* about_ = nullptr;
   HelpWindow* help_ = nullptr;

@@ -413,7 +413,8 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     }
     case WM_HSCROLL:
       if (const int gadget = GadgetNumber(reinterpret_cast<HWND>(lparam)); gadget != 0) {
-        Post(EventKind::Gadget, gadget, 0);
+        Post(EventKind::Gadget, gadget, 0,
+             LOWORD(wparam) == TB_ENDTRACK ? GadgetAction::Released : GadgetAction::Other);
       }
       return 0;
     case WM_NOTIFY:

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <richedit.h>
 
+#include <initializer_list>
+
 #include "app/testing/lumvik_app_fixture_win32.h"
 
 namespace lumvik {
@@ -41,12 +43,18 @@ class PropertyPanelTest : public testing::LumvikAppTest {
                    reinterpret_cast<LPARAM>(Gadget(list)));
     app->HandlePendingEvents();
   }
-  void MoveSlider(int slider, int position) {
-    Send(slider, TBM_SETPOS, TRUE, position);
+  // A drag through `positions`, let go at the last one.
+  void MoveSlider(int slider, std::initializer_list<int> positions) {
+    for (int position : positions) {
+      Send(slider, TBM_SETPOS, TRUE, position);
+      ::SendMessageA(Window(), WM_HSCROLL, MAKEWPARAM(TB_THUMBTRACK, position),
+                     reinterpret_cast<LPARAM>(Gadget(slider)));
+    }
     ::SendMessageA(Window(), WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0),
                    reinterpret_cast<LPARAM>(Gadget(slider)));
     app->HandlePendingEvents();
   }
+  void MoveSlider(int slider, int position) { MoveSlider(slider, {position}); }
   void ShowDay(int calendar, CalendarDate date, UINT code) {
     SYSTEMTIME day{};
     day.wYear = static_cast<WORD>(date.year);
@@ -231,6 +239,36 @@ TEST_F(PropertyPanelTest, AListBuiltInTheWindowReadsBackAsItWasSaved) {
   EXPECT_EQ(app->document().tasks[0].designation, "Ask \x1Atwice\x1A\x1Bthen order");
   EXPECT_EQ(app->document().tasks[0].datedebut, "15/01/2027");
   EXPECT_EQ(app->document().categories, built.categories);
+}
+
+// Each choice in a list and each drag of a slider is a step of its own,
+// however many positions the drag passed; undo shows the value before it.
+TEST_F(PropertyPanelTest, EachChoiceAndEachDragIsAStepOfItsOwn) {
+  StartWithList();
+  ClickRow(1);  // Paint the door: status 2, urgency 5, 40 %
+  const std::int16_t home = app->document().categories[0].avancement;
+  ChooseItem(kGadgetStatusList, 0);
+  ChooseItem(kGadgetStatusList, 2);
+  MoveSlider(kGadgetTaskProgress, {5, 6, 7});
+  MoveSlider(kGadgetTaskProgress, {8, 9});
+  const TaskRecord& paint = app->document().tasks[0];
+  ASSERT_EQ(paint.avancement, 9);
+
+  Command(kCmdUndo);
+  EXPECT_EQ(paint.avancement, 7);
+  EXPECT_EQ(TextOf(kGadgetTaskProgressValue), "70 %");
+  EXPECT_EQ(app->window().rows().Selection(), 1);
+  Command(kCmdUndo);
+  EXPECT_EQ(paint.avancement, 4);
+  EXPECT_EQ(app->document().categories[0].avancement, home) << "Home follows its task back";
+  Command(kCmdUndo);
+  EXPECT_EQ(paint.statut, 1);
+  EXPECT_EQ(Send(kGadgetStatusList, CB_GETCURSEL), 0);
+  Command(kCmdUndo);
+  EXPECT_EQ(paint.statut, 2);
+  EXPECT_EQ(app->document().saved, 1);
+  Command(kCmdRedo);
+  EXPECT_EQ(paint.statut, 1);
 }
 
 }  // namespace

@@ -53,5 +53,6 @@ constexpr int kTextThemeNotSaved = 157;
 constexpr int kTextEditMenu = 158;
 constexpr int kTextUndo = 159;
 constexpr int kTextRedo = 160;
+constexpr int kTextRecoverChanges = 161;
 
 }  // namespace lumvik

@@ -88,9 +88,9 @@ std::string BackupFolder(std::string_view document_path) {
   const std::string_view folder =
       name_start == 0 ? std::string_view() : document_path.substr(0, name_start - 1);
   if (SameLetters(folder.substr(NameStart(folder)), kBackupFolder)) return std::string(folder);
-  const char slash = name_start == 0 ? '\\' : document_path[name_start - 1];
-  return folder.empty() ? std::string(kBackupFolder)
-                        : std::string(folder) + slash + std::string(kBackupFolder);
+  if (name_start == 0) return std::string(kBackupFolder);  // a document named without its folder
+  // At the root the folder part is empty, and the backup folder is "\backup".
+  return std::string(folder) + document_path[name_start - 1] + std::string(kBackupFolder);
 }
 
 std::string BackupFileName(std::string_view document_path, const LocalDateTime& when, int attempt) {

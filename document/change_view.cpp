@@ -155,11 +155,14 @@ void ShowChange(const EditTarget& target, const DocumentChange& change) {
     }
   }
 
-  // The row the step was about: the first row that came, else the row above
-  // those that went, else the deepest changed record (a task before the
-  // categories that follow it).
+  // The row the step was about: the row the user had selected in the state
+  // now shown, else the first row that came, else the row above those that
+  // went, else the deepest changed record (a task before the categories that
+  // follow it).
   int selected = last_changed;
-  if (present_end > start) {
+  if (change.selected >= 0 && static_cast<std::size_t>(change.selected) < rows.size()) {
+    selected = change.selected;
+  } else if (present_end > start) {
     selected = static_cast<int>(start);
   } else if (earlier_end > start && !rows.empty()) {
     selected = static_cast<int>(std::min(start, rows.size()) - (start > 0 ? 1 : 0));

@@ -10,8 +10,9 @@ namespace lumvik {
 
 // `target.document` holds the `after` side of `change`, the view still shows
 // its `before` side. Afterwards the view shows the document, with the row
-// the step was about selected: the first row that came back, the row above
-// rows that went, or the row whose record changed.
+// the step was about selected: the change's own choice when it has one, else
+// the first row that came back, the row above rows that went, or the row
+// whose record changed.
 void ShowChange(const EditTarget& target, const DocumentChange& change);
 
 }  // namespace lumvik

@@ -116,8 +116,10 @@ bool WriteDocumentWithBackup(const std::string& path, const Document& document,
   // Taken before the write, kept only after it: a failed save leaves the
   // backups as they were.
   const EarlierVersion earlier = TakeEarlierVersion(path, backups);
-  if (!WriteDocumentFile(path, document, program_name)) return false;
-  KeepEarlierVersion(earlier, backups, LocalNow());
+  const std::string bytes = SerializeDocument(document, program_name);
+  if (!WriteFileAtomically(path, bytes)) return false;
+  // A save that changed nothing has nothing earlier to keep.
+  if (earlier.bytes != bytes) KeepEarlierVersion(earlier, backups, LocalNow());
   return true;
 }
 

@@ -10,12 +10,6 @@ namespace {
 // A name's "(2)", "(3)"... go this far before the backup is given up.
 constexpr int kMostAttempts = 100;
 
-std::string Joined(const std::string& folder, const std::string& name) {
-  const bool slashes =
-      folder.find('\\') == std::string::npos && folder.find('/') != std::string::npos;
-  return folder + (slashes ? '/' : '\\') + name;
-}
-
 }  // namespace
 
 EarlierVersion TakeEarlierVersion(const std::string& document_path, int keep) {
@@ -31,13 +25,13 @@ void KeepEarlierVersion(const EarlierVersion& version, int keep, const LocalDate
   const std::string folder = BackupFolder(version.document_path);
   if (!MakeFolder(folder)) return;
   for (int attempt = 1; attempt <= kMostAttempts; ++attempt) {
-    const std::string path = Joined(folder, BackupFileName(version.document_path, when, attempt));
+    const std::string path = JoinPath(folder, BackupFileName(version.document_path, when, attempt));
     if (PathExists(path)) continue;
     if (!WriteFileAtomically(path, *version.bytes)) return;
     break;
   }
   for (const std::string& name : BackupsBeyond(FileNamesIn(folder), version.document_path, keep)) {
-    RemoveFile(Joined(folder, name));
+    RemoveFile(JoinPath(folder, name));
   }
 }
 

@@ -100,7 +100,7 @@ void EditHistory::Reset(const Document& document) {
   saved_ = document.saved == 1 ? base_ : kUnreachable;
 }
 
-bool EditHistory::Record(const Document& now, std::uint64_t run) {
+bool EditHistory::Record(const Document& now, std::uint64_t run, StepSelection selection) {
   DocumentChange change{Difference(recorded_.rows, now.rows),
                         Difference(recorded_.categories, now.categories),
                         Difference(recorded_.tasks, now.tasks)};
@@ -114,7 +114,8 @@ bool EditHistory::Record(const Document& now, std::uint64_t run) {
 
   if (!done_.empty()) {
     Step& top = done_.back();
-    if (run != 0 && top.run == run && saved_ != top.id && Inside(top.change.rows, change.rows) &&
+    if (run != 0 && top.run == run && joinable_ == top.id && saved_ != top.id &&
+        Inside(top.change.rows, change.rows) &&
         Inside(top.change.categories, change.categories) &&
         Inside(top.change.tasks, change.tasks)) {
       Join(top.change.rows, change.rows);
@@ -123,10 +124,12 @@ bool EditHistory::Record(const Document& now, std::uint64_t run) {
       bytes_ -= top.bytes;
       top.bytes = ChangeBytes(top.change);
       bytes_ += top.bytes;
+      top.selection.after = selection.after;
       return true;
     }
   }
-  Push(Step{std::move(change), next_id_++, run, 0});
+  joinable_ = next_id_;
+  Push(Step{std::move(change), next_id_++, run, 0, selection});
   return true;
 }
 
@@ -155,7 +158,8 @@ std::optional<DocumentChange> EditHistory::Undo(Document& document) {
   Apply(document, undoing);
   Apply(recorded_, undoing);
   step.change = Reversed(undoing);
-  step.run = 0;  // typing after an undo starts a step of its own
+  joinable_ = 0;  // typing after an undo starts a step of its own
+  undoing.selected = step.selection.Chosen(step.selection.before);
   undone_.push_back(std::move(step));
   return undoing;
 }
@@ -167,6 +171,8 @@ std::optional<DocumentChange> EditHistory::Redo(Document& document) {
   Apply(document, step.change);
   Apply(recorded_, step.change);
   DocumentChange redone = step.change;
+  redone.selected = step.selection.Chosen(step.selection.after);
+  joinable_ = 0;
   done_.push_back(std::move(step));
   return redone;
 }

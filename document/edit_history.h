@@ -31,7 +31,19 @@ struct DocumentChange {
   Splice<TreeEntry> rows;
   Splice<CategoryRecord> categories;
   Splice<TaskRecord> tasks;
+  // The row to select once the change is shown, when the command chose it
+  // (a moved row); -1 leaves the choice to the change itself.
+  int selected = -1;
   bool empty() const { return rows.empty() && categories.empty() && tasks.empty(); }
+};
+
+// The selected row before and after a command, -1 for none.
+struct StepSelection {
+  int before = -1;
+  int after = -1;
+  // `side` when the command moved the selection, so that it says which row
+  // the command was about; else -1.
+  int Chosen(int side) const { return before != after ? side : -1; }
 };
 
 struct HistoryLimits {
@@ -49,8 +61,14 @@ class EditHistory {
 
   // Takes what changed since the last record as one step; false when nothing
   // changed. A step of the same non-zero `run` as the step before joins it
-  // (the typing in one box), unless the document was saved in between.
-  bool Record(const Document& now, std::uint64_t run = 0);
+  // (the typing in one box), unless the document was saved, a step undone or
+  // redone, or the run ended in between. `selection` is what the user had
+  // selected around the command, shown again by its undo and its redo.
+  bool Record(const Document& now, std::uint64_t run = 0, StepSelection selection = {});
+
+  // The next step starts afresh whatever its run: a slider let go, a list
+  // closed.
+  void EndRun() { joinable_ = 0; }
 
   bool CanUndo() const { return !done_.empty(); }
   bool CanRedo() const { return !undone_.empty(); }
@@ -74,6 +92,7 @@ class EditHistory {
     std::uint64_t id = 0;
     std::uint64_t run = 0;
     std::size_t bytes = 0;
+    StepSelection selection;
   };
   std::uint64_t Current() const { return done_.empty() ? base_ : done_.back().id; }
   void Push(Step step);
@@ -84,6 +103,7 @@ class EditHistory {
   std::deque<Step> done_;
   std::vector<Step> undone_;
   std::uint64_t next_id_ = 1;
+  std::uint64_t joinable_ = 0;  // the step that a step of its run may join
   std::uint64_t base_ = 0;   // the state below the oldest step
   std::uint64_t saved_ = 0;  // kUnreachable once no undo or redo leads back to it
   std::size_t bytes_ = 0;

@@ -20,8 +20,8 @@ enum class EventKind {
 // What happened to a gadget, where it matters to its handler. Picked: the
 // user chose a day in a calendar, as against the calendar moving on its own
 // (to another month, say). Selected: the selection of a tree moved to
-// another item, by whatever means.
-enum class GadgetAction { Other, LeftClick, RightClick, DoubleClick, Picked, Selected };
+// another item, by whatever means. Released: the user let go of a slider.
+enum class GadgetAction { Other, LeftClick, RightClick, DoubleClick, Picked, Selected, Released };
 
 struct Event {
   EventKind kind = EventKind::Menu;

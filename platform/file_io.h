@@ -32,6 +32,10 @@ bool MakeFolder(const std::string& path);
 // The names of the files (not the folders) in a folder; empty when it cannot be read.
 std::vector<std::string> FileNamesIn(const std::string& folder);
 
+// `name` in `folder`, joined by the separator the folder already uses ("\"
+// when it has none).
+std::string JoinPath(const std::string& folder, const std::string& name);
+
 // The running executable's full path as the system reports it.
 std::string ExecutablePath();
 

@@ -7,6 +7,13 @@ std::string FolderOf(const std::string& path) {
   return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
+std::string JoinPath(const std::string& folder, const std::string& name) {
+  if (!folder.empty() && (folder.back() == '\\' || folder.back() == '/')) return folder + name;
+  const bool slashes =
+      folder.find('\\') == std::string::npos && folder.find('/') != std::string::npos;
+  return folder + (slashes ? '/' : '\\') + name;
+}
+
 std::string ExecutableFolder() { return FolderOf(ExecutablePath()); }
 
 }  // namespace lumvik

@@ -51,9 +51,12 @@ class LumvikAppTest : public ::testing::Test {
     app = std::make_unique<LumvikApp>(::GetModuleHandleA(nullptr), prompt, registry);
     app->SetPopupMenuShower([this](HWND, HMENU menu, POINT) { popups.push_back(menu); });
     app->SetClock([] { return kToday; });
+    app->SetRecoveryFolder(RecoveryFolder());
     ASSERT_TRUE(app->Start(folder.path(), parameter));
     app->HandlePendingEvents();
   }
+  // Where this test's Lumvik keeps its recovery copies.
+  std::string RecoveryFolder() const { return folder.File("recovery"); }
   HWND Window() { return app->window().window(); }
   HWND Gadget(int number) { return app->window().Gadget(number); }
   void Command(int command) {

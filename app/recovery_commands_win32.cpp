@@ -1,0 +1,117 @@
+// Recovery after a crash: while the document has unsaved changes, a copy of
+// it is kept in the user's local application data, and the next start
+// offers it back.
+#include <shlobj.h>
+
+#include <cstdio>
+
+#include "app/lumvik_app_win32.h"
+#include "config/text_numbers.h"
+#include "platform/file_io.h"
+#include "platform/local_time.h"
+
+namespace lumvik {
+
+namespace {
+
+constexpr UINT_PTR kRecoveryTimer = 1;
+// How long after a change the copy is taken: a burst of typing makes one copy.
+constexpr UINT kRecoveryDelayMs = 2000;
+
+std::string DefaultRecoveryFolder() {
+  char folder[MAX_PATH] = {};
+  if (FAILED(::SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, nullptr,
+                                SHGFP_TYPE_CURRENT, folder))) {
+    return {};
+  }
+  return JoinPath(JoinPath(folder, "Lumvik"), "recovery");
+}
+
+// The start time and the process number: a name no other Lumvik takes.
+std::string OwnCopyName() {
+  const LocalDateTime now = LocalNow();
+  char name[64];
+  std::snprintf(name, sizeof name, "%04d-%02d-%02d %02d-%02d-%02d %lu", now.year, now.month,
+                now.day, now.hour, now.minute, now.second, ::GetCurrentProcessId());
+  return name;
+}
+
+}  // namespace
+
+void LumvikApp::StartRecovery() {
+  if (recovery_folder_.empty()) recovery_folder_ = DefaultRecoveryFolder();
+  recovery_ = std::make_unique<RecoveryKeeper>(recovery_folder_, OwnCopyName());
+}
+
+bool LumvikApp::OfferRecoveredCopy() {
+  std::optional<LeftCopy> copy = recovery_->CopyToOffer();
+  if (!copy) return false;
+  RecoveredDocument& recovered = copy->recovered;
+  const std::string question =
+      texts_[kTextRecoverChanges] + "\r\n\r\n" +
+      (recovered.path.empty() ? texts_[kTextUntitledDocument] : recovered.path) + "\r\n" +
+      recovered.time;
+  if (prompt_.Message(texts_[kTextProgramName], question, Buttons::YesNo) != Answer::Yes) {
+    recovery_->Discard(*copy);
+    return false;
+  }
+  recovered.document.file_path = recovered.path;
+  ShowRecoveredDocument(Commands(), std::move(recovered.document));
+  SelectFirstRow();
+  // The changes are this program's to keep from now on: its own copy holds
+  // them before the old one goes.
+  KeepRecoveryCopy();
+  recovery_->Flush();
+  recovery_->Discard(*copy);
+  return true;
+}
+
+void LumvikApp::RecoveryAfterChange(bool changed) {
+  if (!HasChangesToRecover()) {
+    if (recovery_timer_) ::KillTimer(window_->window(), kRecoveryTimer);
+    recovery_timer_ = false;
+    if (copy_kept_) recovery_->Remove();
+    copy_kept_ = false;
+    return;
+  }
+  if ((changed || !copy_kept_) && !recovery_timer_) {
+    recovery_timer_ = ::SetTimer(window_->window(), kRecoveryTimer, kRecoveryDelayMs, nullptr) != 0;
+  }
+}
+
+bool LumvikApp::HasChangesToRecover() const {
+  // A document without rows (a refused last file) holds nothing to give back.
+  return document_.saved != 1 && !document_.rows.empty();
+}
+
+void LumvikApp::KeepRecoveryCopy() {
+  if (recovery_timer_) ::KillTimer(window_->window(), kRecoveryTimer);
+  recovery_timer_ = false;
+  if (!HasChangesToRecover()) return;
+  // The document is taken here, between two events; the keeper's thread
+  // writes it while the user goes on.
+  recovery_->Keep(RecoveryText(document_, texts_[kTextProgramName], LocalNow()));
+  copy_kept_ = true;
+}
+
+std::optional<LRESULT> LumvikApp::RecoveryMessage(UINT message, WPARAM wparam) {
+  switch (message) {
+    case WM_TIMER:
+      if (wparam != kRecoveryTimer) return std::nullopt;
+      KeepRecoveryCopy();
+      return 0;
+    case WM_QUERYENDSESSION:
+      // Windows may end the program at any moment from here on: the changes
+      // go where the next start finds them, and the session is never held up.
+      KeepRecoveryCopy();
+      recovery_->Flush();
+      WriteLastFile(program_folder_, document_.file_path);
+      return TRUE;
+    case WM_ENDSESSION:
+      return 0;
+    default:
+      return std::nullopt;
+  }
+}
+
+}  // namespace lumvik

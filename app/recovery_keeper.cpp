@@ -1,0 +1,130 @@
+#include "app/recovery_keeper.h"
+
+#include <vector>
+
+#include "platform/file_io.h"
+
+namespace lumvik {
+
+namespace {
+
+constexpr std::string_view kLockExtension = ".lock";
+
+bool EndsWith(std::string_view text, std::string_view end) {
+  return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
+}
+
+// The lock that goes with a copy: the same name, another extension.
+std::string LockOf(const std::string& copy) {
+  return copy.substr(0, copy.size() - kRecoveryExtension.size()) + std::string(kLockExtension);
+}
+
+}  // namespace
+
+RecoveryKeeper::RecoveryKeeper(const std::string& folder, const std::string& name)
+    : folder_(folder) {
+  std::string parent = FolderOf(folder);
+  if (parent.size() > 1) parent.pop_back();
+  MakeFolder(parent);
+  MakeFolder(folder);
+  // Locks of programs that ended before they had a copy to keep.
+  for (const std::string& left : FileNamesIn(folder)) {
+    const std::string lock = JoinPath(folder, left);
+    if (EndsWith(left, kLockExtension) && !IsLockHeld(lock) &&
+        !PathExists(lock.substr(0, lock.size() - kLockExtension.size()) +
+                    std::string(kRecoveryExtension))) {
+      RemoveFile(lock);
+    }
+  }
+  for (int attempt = 1;; ++attempt) {
+    const std::string stem =
+        JoinPath(folder, attempt == 1 ? name : name + " (" + std::to_string(attempt) + ")");
+    own_file_ = stem + std::string(kRecoveryExtension);
+    if (PathExists(own_file_) || PathExists(stem + std::string(kLockExtension))) continue;
+    lock_.emplace(stem + std::string(kLockExtension));
+    break;
+  }
+  worker_ = std::thread([this] { Work(); });
+}
+
+RecoveryKeeper::~RecoveryKeeper() {
+  Flush();
+  {
+    const std::lock_guard<std::mutex> guard(mutex_);
+    stopping_ = true;
+  }
+  asked_.notify_one();
+  worker_.join();
+  // A program that ends cleanly leaves no lock behind.
+  const std::string lock = LockOf(own_file_);
+  lock_.reset();
+  RemoveFile(lock);
+}
+
+std::optional<LeftCopy> RecoveryKeeper::CopyToOffer() const {
+  std::vector<LeftCopy> copies;
+  std::vector<RecoveryCandidate> candidates;
+  for (const std::string& name : FileNamesIn(folder_)) {
+    if (!EndsWith(name, kRecoveryExtension)) continue;
+    const std::string file = JoinPath(folder_, name);
+    if (IsLockHeld(LockOf(file))) continue;
+    const std::optional<std::string> bytes = ReadWholeFile(file);
+    if (!bytes) continue;
+    std::optional<RecoveredDocument> recovered = ReadRecoveryText(*bytes);
+    if (!recovered) continue;
+    candidates.push_back({name, recovered->time, false});
+    copies.push_back({file, std::move(*recovered)});
+  }
+  const std::optional<std::size_t> newest = lumvik::CopyToOffer(candidates);
+  if (!newest) return std::nullopt;
+  return std::move(copies[*newest]);
+}
+
+void RecoveryKeeper::Discard(const LeftCopy& copy) const {
+  RemoveFile(copy.file);
+  RemoveFile(LockOf(copy.file));
+}
+
+void RecoveryKeeper::Keep(std::string bytes) {
+  {
+    const std::lock_guard<std::mutex> guard(mutex_);
+    pending_.emplace(std::move(bytes));
+  }
+  asked_.notify_one();
+}
+
+void RecoveryKeeper::Remove() {
+  {
+    const std::lock_guard<std::mutex> guard(mutex_);
+    pending_.emplace(std::nullopt);
+  }
+  asked_.notify_one();
+}
+
+void RecoveryKeeper::Flush() {
+  std::unique_lock<std::mutex> guard(mutex_);
+  done_.wait(guard, [this] { return !pending_ && !busy_; });
+}
+
+void RecoveryKeeper::Work() {
+  std::unique_lock<std::mutex> guard(mutex_);
+  for (;;) {
+    asked_.wait(guard, [this] { return pending_ || stopping_; });
+    if (!pending_) return;
+    const std::optional<std::string> job = std::move(*pending_);
+    pending_.reset();
+    busy_ = true;
+    guard.unlock();
+    // Bytes asked for meanwhile replace these; the next round writes them.
+    if (job) {
+      WriteFileAtomically(own_file_, *job);
+    } else {
+      RemoveFile(own_file_);
+    }
+    guard.lock();
+    busy_ = false;
+    done_.notify_all();
+  }
+}
+
+}  // namespace lumvik
