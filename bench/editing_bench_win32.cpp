@@ -11,6 +11,8 @@
 
 #include "app/tree_view_win32.h"
 #include "bench/editing_cases.h"
+#include "document/change_view.h"
+#include "document/edit_history.h"
 #include "document/tree_rebuild.h"
 
 namespace lumvik {
@@ -55,6 +57,33 @@ int Run() {
       std::fflush(stdout);
     }
     std::printf("\n");
+  }
+
+  // Each command again at the middle row, recorded, undone and redone as
+  // the program does, each until painted.
+  std::printf("\n%-28s %10s %10s %10s %10s\n", "with the edit history, middle", "command",
+              "record", "undo", "redo");
+  EditHistory history;
+  history.Reset(document);
+  for (const Timed& timed : Commands()) {
+    const int row =
+        RowNear(document, static_cast<int>(document.rows.size()) / 2, timed.passes);
+    const auto painted = [&](const std::function<void()>& work) {
+      return Milliseconds([&] {
+        work();
+        ::UpdateWindow(tree);
+      });
+    };
+    const double command = painted([&] { timed.command(target, row); });
+    const double record = Milliseconds([&] { history.Record(document); });
+    const double undo = painted([&] {
+      if (auto change = history.Undo(document)) ShowChange(target, *change);
+    });
+    const double redo = painted([&] {
+      if (auto change = history.Redo(document)) ShowChange(target, *change);
+    });
+    std::printf("%-28s %10.3f %10.3f %10.3f %10.3f\n", timed.name, command, record, undo, redo);
+    std::fflush(stdout);
   }
   ::DestroyWindow(frame);
   return 0;

@@ -53,14 +53,19 @@ class BothSides {
 
   const Earlier<TreeEntry>& earlier_rows() const { return rows_; }
 
-  // Whether the item of the earlier row can stay as the item of the present one.
+  // Whether the item of the earlier row can stay as the item of the present
+  // one: it shows the same record, or a record equal to it. Equal records
+  // (new ones not yet renamed, say) may be told apart differently by the
+  // change than by the rows, and their items look the same anyway.
   bool Pair(const TreeEntry& earlier, const TreeEntry& present) const {
     if (earlier.kind != present.kind || earlier.level != present.level || earlier.index < 0) {
       return false;
     }
-    const auto index = static_cast<std::size_t>(earlier.index);
-    return earlier.kind == kCategoryRow ? categories_.Now(index) == present.index
-                                        : tasks_.Now(index) == present.index;
+    const auto e = static_cast<std::size_t>(earlier.index);
+    const auto p = static_cast<std::size_t>(present.index);
+    return earlier.kind == kCategoryRow
+               ? categories_.Now(e) == present.index || categories_[e] == now_.categories[p]
+               : tasks_.Now(e) == present.index || tasks_[e] == now_.tasks[p];
   }
   // Whether the record of a paired row changed.
   bool Changed(const TreeEntry& earlier, const TreeEntry& present) const {
@@ -89,6 +94,50 @@ void ShowAnew(const EditTarget& target, int position) {
     if (importance < 1 || importance > 5) target.view.ClearColours(position);
   }
   RefreshRow(target.view, target.document, position, target.colours);
+}
+
+// The length of the first of two runs of whole subtrees that swapped places
+// within the stretch [start, end) of the same length on both sides (a row
+// moved past its neighbours); 0 when the stretch is no such swap.
+std::size_t SwappedRun(const BothSides& sides, const std::vector<TreeEntry>& rows,
+                       std::size_t start, std::size_t end) {
+  const Earlier<TreeEntry>& earlier = sides.earlier_rows();
+  const std::size_t length = end - start;
+  const std::int32_t top = earlier[start].level;
+  std::size_t first = 1;
+  while (first < length && earlier[start + first].level > top) ++first;
+  if (first >= length || earlier[start + first].level != top) return 0;
+  for (std::size_t k = 0; k < length; ++k) {
+    const TreeEntry& before = earlier[start + (k + first) % length];
+    if (earlier[start + k].level < top || !sides.Pair(before, rows[start + k])) return 0;
+  }
+  return first;
+}
+
+// Removes the items of the earlier rows [from, to), whole subtrees, which
+// the view shows from `position` on.
+void RemoveSubtrees(RowView& view, const Earlier<TreeEntry>& earlier, std::size_t from,
+                    std::size_t to, std::size_t position) {
+  for (std::size_t k = from; k < to;) {
+    const std::int32_t level = earlier[k].level;
+    view.Remove(static_cast<int>(position));
+    for (++k; k < to && earlier[k].level > level; ++k) {
+    }
+  }
+}
+
+// Shows the present rows [from, to) as new items.
+void InsertRows(const EditTarget& target, std::size_t from, std::size_t to) {
+  const std::vector<TreeEntry>& rows = target.document.rows;
+  std::vector<RowItem> items;
+  items.reserve(to - from);
+  for (std::size_t k = from; k < to; ++k) {
+    items.push_back({RecordName(target.document, rows[k]), rows[k].level});
+  }
+  target.view.InsertRun(static_cast<int>(from), items);
+  for (std::size_t k = from; k < to; ++k) {
+    RefreshRow(target.view, target.document, static_cast<int>(k), target.colours);
+  }
 }
 
 }  // namespace
@@ -124,22 +173,35 @@ void ShowChange(const EditTarget& target, const DocumentChange& change) {
     }
   }
 
-  // The tree removes an item with the items under it: one call a subtree.
-  for (std::size_t k = start; k < earlier_end;) {
-    const std::int32_t level = earlier[k].level;
-    target.view.Remove(static_cast<int>(start));
-    for (++k; k < earlier_end && earlier[k].level > level; ++k) {
-    }
+  // The present rows shown as new items, [fresh, fresh_end); within the
+  // stretch, the rows [kept, kept_end) keep the items of the earlier rows
+  // `kept_offset` further on.
+  std::size_t fresh = start;
+  std::size_t fresh_end = present_end;
+  std::size_t kept = start;
+  std::size_t kept_end = start;
+  std::ptrdiff_t kept_offset = 0;
+  const std::size_t first = earlier_end == present_end && present_end - start > 1
+                                ? SwappedRun(sides, rows, start, present_end)
+                                : 0;
+  const std::size_t second = present_end - start - first;
+  if (first != 0 && first <= second) {
+    // The first run moved down past the second: only its items go and come.
+    RemoveSubtrees(target.view, earlier, start, start + first, start);
+    fresh = start + second;
+    kept_end = fresh;
+    kept_offset = static_cast<std::ptrdiff_t>(first);
+  } else if (first != 0) {
+    // The second run moved up past the first.
+    RemoveSubtrees(target.view, earlier, start + first, earlier_end, start + first);
+    fresh_end = start + second;
+    kept = fresh_end;
+    kept_end = present_end;
+    kept_offset = -static_cast<std::ptrdiff_t>(second);
+  } else {
+    RemoveSubtrees(target.view, earlier, start, earlier_end, start);
   }
-  std::vector<RowItem> items;
-  items.reserve(present_end - start);
-  for (std::size_t k = start; k < present_end; ++k) {
-    items.push_back({RecordName(target.document, rows[k]), rows[k].level});
-  }
-  target.view.InsertRun(static_cast<int>(start), items);
-  for (std::size_t k = start; k < present_end; ++k) {
-    RefreshRow(target.view, target.document, static_cast<int>(k), target.colours);
-  }
+  InsertRows(target, fresh, fresh_end);
 
   // Items that stay and show a changed record: a rename, a status, progress
   // carried up to the categories.
@@ -147,23 +209,25 @@ void ShowChange(const EditTarget& target, const DocumentChange& change) {
   if (!change.categories.empty() || !change.tasks.empty()) {
     const std::size_t shift = earlier_end - present_end;
     for (std::size_t k = 0; k < rows.size(); ++k) {
-      if (k == start) k = present_end;
+      if (k == fresh) k = fresh_end;
       if (k >= rows.size()) break;
-      if (!sides.Changed(earlier[k < start ? k : k + shift], rows[k])) continue;
+      const std::size_t before = k < start                   ? k
+                                 : k >= kept && k < kept_end ? k + kept_offset
+                                                             : k + shift;
+      if (!sides.Changed(earlier[before], rows[k])) continue;
       ShowAnew(target, static_cast<int>(k));
       last_changed = static_cast<int>(k);
     }
   }
 
-  // The row the step was about: the row the user had selected in the state
-  // now shown, else the first row that came, else the row above those that
-  // went, else the deepest changed record (a task before the categories that
-  // follow it).
+  // The row the step was about: the command's own choice, else the first row
+  // that came, else the row above those that went, else the deepest changed
+  // record (a task before the categories that follow it).
   int selected = last_changed;
   if (change.selected >= 0 && static_cast<std::size_t>(change.selected) < rows.size()) {
     selected = change.selected;
-  } else if (present_end > start) {
-    selected = static_cast<int>(start);
+  } else if (fresh_end > fresh) {
+    selected = static_cast<int>(fresh);
   } else if (earlier_end > start && !rows.empty()) {
     selected = static_cast<int>(std::min(start, rows.size()) - (start > 0 ? 1 : 0));
   }

@@ -3,6 +3,7 @@
 // its file and in the tree, and the saved mark follows.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <random>
 #include <vector>
@@ -92,10 +93,12 @@ bool Redo(EditHistory& history, EditedDocument& edited) {
 
 TEST(EditHistory, UndoAllTheWayBackAndRedoAllTheWayForward) {
   std::mt19937 random(1126);
-  for (int round = 0; round < 400; ++round) {
+  for (int round = 0; round < 2000; ++round) {
     SCOPED_TRACE(::testing::Message() << "round " << round);
     EditedDocument edited(testing::RandomDocument(random, 25));
-    EditHistory history;
+    // Every fourth history keeps only its newest steps.
+    const std::size_t limit = round % 4 == 0 ? 5 : 1000;
+    EditHistory history(HistoryLimits{limit, 64u << 20});
     history.Reset(edited.document);
     std::vector<Document> states{edited.document};
     for (int command = 0; command < 20; ++command) {
@@ -103,14 +106,16 @@ TEST(EditHistory, UndoAllTheWayBackAndRedoAllTheWayForward) {
       ASSERT_TRUE(edited.Consistent());
       if (history.Record(edited.document)) states.push_back(edited.document);
     }
-    ASSERT_EQ(history.steps(), states.size() - 1);
-    for (std::size_t k = states.size() - 1; k > 0; --k) {
+    const std::size_t reachable = std::min(states.size() - 1, limit);
+    ASSERT_EQ(history.steps(), reachable);
+    const std::size_t oldest = states.size() - 1 - reachable;
+    for (std::size_t k = states.size() - 1; k > oldest; --k) {
       ASSERT_TRUE(Undo(history, edited));
       ExpectState(edited, states[k - 1]);
     }
     EXPECT_FALSE(Undo(history, edited));
-    EXPECT_TRUE(history.AtSaved());
-    for (std::size_t k = 1; k < states.size(); ++k) {
+    EXPECT_EQ(history.AtSaved(), oldest == 0) << "the opened state, while it can be reached";
+    for (std::size_t k = oldest + 1; k < states.size(); ++k) {
       ASSERT_TRUE(Redo(history, edited));
       ExpectState(edited, states[k]);
     }
@@ -121,7 +126,8 @@ TEST(EditHistory, UndoAllTheWayBackAndRedoAllTheWayForward) {
 
 TEST(EditHistory, UndoRedoAndNewCommandsInAnyOrder) {
   std::mt19937 random(2026);
-  for (int round = 0; round < 300; ++round) {
+  std::uint64_t runs = 0;
+  for (int round = 0; round < 1500; ++round) {
     SCOPED_TRACE(::testing::Message() << "round " << round);
     EditedDocument edited(testing::RandomDocument(random, 20));
     EditHistory history;
@@ -131,7 +137,7 @@ TEST(EditHistory, UndoRedoAndNewCommandsInAnyOrder) {
     std::size_t at = 0;
     std::size_t saved = 0;
     for (int action = 0; action < 40; ++action) {
-      switch (RandomInt(random, 0, 4)) {
+      switch (RandomInt(random, 0, 5)) {
         case 0:
           ASSERT_EQ(Undo(history, edited), at > 0);
           if (at > 0) --at;
@@ -144,6 +150,30 @@ TEST(EditHistory, UndoRedoAndNewCommandsInAnyOrder) {
           history.MarkSaved();
           saved = at;
           break;
+        case 3: {
+          // A run of typing in one box: one step, unless it was saved midway.
+          const std::uint64_t run = ++runs;
+          bool open = false;
+          for (int key = RandomInt(random, 1, 4); key > 0; --key) {
+            if (edited.document.tasks.empty()) break;
+            edited.document.tasks[0].designation += static_cast<char>('a' + key);
+            ASSERT_TRUE(history.Record(edited.document, run));
+            if (open && saved != at) {
+              states[at] = edited.document;
+            } else {
+              states.resize(at + 1);
+              if (saved > at) saved = states.size() + 1000;
+              states.push_back(edited.document);
+              ++at;
+            }
+            open = true;
+            if (RandomInt(random, 0, 3) == 0) {
+              history.MarkSaved();
+              saved = at;
+            }
+          }
+          break;
+        }
         default:
           RandomCommand(edited, random);
           if (history.Record(edited.document)) {
