@@ -31,11 +31,8 @@ void LumvikApp::ShowHistoryState() {
 }
 
 void LumvikApp::TakeStep(bool forward) {
-  // A name being typed in the tree undoes its own typing.
-  if (label_editing_) {
-    if (!forward) ::SendMessageA(TreeView_GetEditControl(window_->rows().tree()), EM_UNDO, 0, 0);
-    return;
-  }
+  // A name being typed in the tree keeps its own keys.
+  if (label_editing_) return;
   const std::optional<DocumentChange> change =
       forward ? history_.Redo(document_) : history_.Undo(document_);
   if (!change) return;
@@ -46,6 +43,8 @@ void LumvikApp::TakeStep(bool forward) {
   document_.saved = history_.AtSaved() ? 1 : 0;
   if (const int row = SelectedRow(); row >= 0) panel_->ShowRow(row);
   RecordChange();
+  // The step was taken in the history already: the copy follows it all the same.
+  RecoveryAfterChange(true);
 }
 
 }  // namespace lumvik

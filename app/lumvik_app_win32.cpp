@@ -61,6 +61,7 @@ bool LumvikApp::Start(const std::string& program_folder, const std::string& para
   ::ShowWindow(window_->window(), SW_SHOW);
   StartRecovery();
   if (!OfferRecoveredCopy()) ShowFirstDocument(ChooseFirstDocument(parameter, settings_));
+  started_ = true;
   return true;
 }
 
@@ -139,7 +140,10 @@ void LumvikApp::ApplySettings() {
   }
   window_->ApplyFonts(skin_);
   if (!window_->BuildToolbar(texts_, skin_)) {
-    // As at start-up, a program without its toolbar ends at once.
+    // As at start-up, a program without its toolbar ends at once; its
+    // changes wait for the next start.
+    KeepRecoveryCopy();
+    recovery_->Flush();
     ended_at_once_ = true;
     quit_ = 1;
     return;

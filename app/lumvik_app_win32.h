@@ -179,6 +179,7 @@ class LumvikApp : public DocumentScreen {
   bool ended_at_once_ = false;  // nothing more is written when the toolbar is lost
   bool user_sizing_ = false;
   bool label_editing_ = false;
+  bool started_ = false;  // the first document is shown
 };
 
 }  // namespace lumvik

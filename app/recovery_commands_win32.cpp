@@ -58,11 +58,10 @@ bool LumvikApp::OfferRecoveredCopy() {
   recovered.document.file_path = recovered.path;
   ShowRecoveredDocument(Commands(), std::move(recovered.document));
   SelectFirstRow();
-  // The changes are this program's to keep from now on: its own copy holds
-  // them before the old one goes.
+  // The changes are this program's to keep from now on: the old copy goes
+  // once its own copy holds them.
   KeepRecoveryCopy();
-  recovery_->Flush();
-  recovery_->Discard(*copy);
+  if (recovery_->Flush()) recovery_->Discard(*copy);
   return true;
 }
 
@@ -102,7 +101,9 @@ std::optional<LRESULT> LumvikApp::RecoveryMessage(UINT message, WPARAM wparam) {
       return 0;
     case WM_QUERYENDSESSION:
       // Windows may end the program at any moment from here on: the changes
-      // go where the next start finds them, and the session is never held up.
+      // go where the next start finds them, and the session is never held
+      // up. Before the first document is shown there is no last file yet.
+      if (!started_) return TRUE;
       KeepRecoveryCopy();
       recovery_->Flush();
       WriteLastFile(program_folder_, document_.file_path);

@@ -65,7 +65,18 @@ TEST_F(RecoveryTest, ACopyFollowsTheChangesWithinSecondsAndGoesWithTheSave) {
   Command(kCmdSave);
   EXPECT_TRUE(Copies(0, 5).empty()) << "saved changes leave nothing to recover";
   Command(kCmdAddTask);
+  Command(kCmdAddTask);
   ASSERT_EQ(Copies(1, 5).size(), 1u);
+  // An undone change leaves the copy too: what was undone never comes back.
+  Command(kCmdUndo);
+  copies = Copies(1, 5);
+  for (DWORD start = ::GetTickCount();
+       copies.size() == 1 && copies[0].document.rows.size() != 6 && ::GetTickCount() - start < 5000;
+       copies = Copies(1)) {
+    ::Sleep(50);
+  }
+  ASSERT_EQ(copies.size(), 1u);
+  EXPECT_EQ(copies[0].document.rows.size(), 6u);
   Command(kCmdUndo);  // back to what the file holds
   EXPECT_TRUE(Copies(0, 5).empty());
 }

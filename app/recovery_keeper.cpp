@@ -9,6 +9,8 @@ namespace lumvik {
 namespace {
 
 constexpr std::string_view kLockExtension = ".lock";
+// How far "name (2)", "name (3)"... go in search of a free name.
+constexpr int kMostNames = 100;
 
 bool EndsWith(std::string_view text, std::string_view end) {
   return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
@@ -42,7 +44,10 @@ RecoveryKeeper::RecoveryKeeper(const std::string& folder, const std::string& nam
     own_file_ = stem + std::string(kRecoveryExtension);
     if (PathExists(own_file_) || PathExists(stem + std::string(kLockExtension))) continue;
     lock_.emplace(stem + std::string(kLockExtension));
-    break;
+    // Another program may have taken the name meanwhile; a folder that
+    // cannot be written keeps nothing anyway.
+    if (lock_->held() || attempt >= kMostNames) break;
+    lock_.reset();
   }
   worker_ = std::thread([this] { Work(); });
 }
@@ -67,21 +72,26 @@ std::optional<LeftCopy> RecoveryKeeper::CopyToOffer() const {
   for (const std::string& name : FileNamesIn(folder_)) {
     if (!EndsWith(name, kRecoveryExtension)) continue;
     const std::string file = JoinPath(folder_, name);
-    if (IsLockHeld(LockOf(file))) continue;
     const std::optional<std::string> bytes = ReadWholeFile(file);
     if (!bytes) continue;
     std::optional<RecoveredDocument> recovered = ReadRecoveryText(*bytes);
     if (!recovered) continue;
-    candidates.push_back({name, recovered->time, false});
-    copies.push_back({file, std::move(*recovered)});
+    candidates.push_back({name, recovered->time, IsLockHeld(LockOf(file))});
+    copies.push_back({file, std::move(*recovered), nullptr});
   }
-  const std::optional<std::size_t> newest = lumvik::CopyToOffer(candidates);
-  if (!newest) return std::nullopt;
-  return std::move(copies[*newest]);
+  // The newest first; a copy that another start took meanwhile gives way to the next.
+  while (const std::optional<std::size_t> newest = lumvik::CopyToOffer(candidates)) {
+    LeftCopy& copy = copies[*newest];
+    copy.lock = std::make_unique<ProcessLock>(LockOf(copy.file));
+    if (copy.lock->held()) return std::move(copy);
+    candidates[*newest].held = true;
+  }
+  return std::nullopt;
 }
 
-void RecoveryKeeper::Discard(const LeftCopy& copy) const {
+void RecoveryKeeper::Discard(LeftCopy& copy) const {
   RemoveFile(copy.file);
+  copy.lock.reset();
   RemoveFile(LockOf(copy.file));
 }
 
@@ -101,9 +111,10 @@ void RecoveryKeeper::Remove() {
   asked_.notify_one();
 }
 
-void RecoveryKeeper::Flush() {
+bool RecoveryKeeper::Flush() {
   std::unique_lock<std::mutex> guard(mutex_);
   done_.wait(guard, [this] { return !pending_ && !busy_; });
+  return done_well_;
 }
 
 void RecoveryKeeper::Work() {
@@ -116,12 +127,10 @@ void RecoveryKeeper::Work() {
     busy_ = true;
     guard.unlock();
     // Bytes asked for meanwhile replace these; the next round writes them.
-    if (job) {
-      WriteFileAtomically(own_file_, *job);
-    } else {
-      RemoveFile(own_file_);
-    }
+    const bool well = job ? WriteFileAtomically(own_file_, *job)
+                          : RemoveFile(own_file_) || !PathExists(own_file_);
     guard.lock();
+    done_well_ = well;
     busy_ = false;
     done_.notify_all();
   }

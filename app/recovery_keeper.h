@@ -4,6 +4,7 @@
 #pragma once
 
 #include <condition_variable>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -14,10 +15,12 @@
 
 namespace lumvik {
 
-// A copy left by a program that no longer runs, read back.
+// A copy left by a program that no longer runs, read back, and held by this
+// program until it is discarded, so that no other start offers it meanwhile.
 struct LeftCopy {
   std::string file;  // its full path
   RecoveredDocument recovered;
+  std::unique_ptr<ProcessLock> lock;
 };
 
 class RecoveryKeeper {
@@ -36,15 +39,16 @@ class RecoveryKeeper {
   // read are left alone.
   std::optional<LeftCopy> CopyToOffer() const;
   // Deletes a copy that CopyToOffer gave, with its lock.
-  void Discard(const LeftCopy& copy) const;
+  void Discard(LeftCopy& copy) const;
 
   // This program's copy is to hold `bytes`; the thread writes the latest
   // bytes asked for, in one step.
   void Keep(std::string bytes);
   // This program's copy is to go.
   void Remove();
-  // Waits until what was asked is done.
-  void Flush();
+  // Waits until what was asked is done; false when the last write or
+  // removal failed.
+  bool Flush();
 
   // Where this program's copy lies.
   const std::string& own_file() const { return own_file_; }
@@ -62,6 +66,7 @@ class RecoveryKeeper {
   std::optional<std::optional<std::string>> pending_;
   bool busy_ = false;
   bool stopping_ = false;
+  bool done_well_ = true;  // how the last job went
   std::thread worker_;
 };
 

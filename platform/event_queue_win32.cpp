@@ -1,5 +1,8 @@
 #include "platform/event_queue_win32.h"
 
+// commctrl.h needs the types of windows.h
+#include <commctrl.h>
+
 #include <utility>
 
 #include "platform/dialog_keys_win32.h"
@@ -68,6 +71,16 @@ void EventQueue::QuitReceived() {
   Post(closing);
 }
 
+namespace {
+
+bool IsTree(HWND window) {
+  char name[32] = {};
+  ::GetClassNameA(window, name, sizeof name);
+  return ::lstrcmpiA(name, WC_TREEVIEWA) == 0;
+}
+
+}  // namespace
+
 void EventQueue::SetAccelerators(HWND window, HACCEL accelerators) {
   accelerator_window_ = window;
   accelerators_ = accelerators;
@@ -81,7 +94,13 @@ bool EventQueue::IsShortcut(const MSG& message) const {
   // The Delete key deletes text where text is typed, not the selected row.
   const bool plain_delete = (message.message == WM_KEYDOWN && message.wParam == VK_DELETE &&
                              ::GetKeyState(VK_CONTROL) >= 0 && ::GetKeyState(VK_MENU) >= 0);
-  return !(plain_delete && IsTextBox(message.hwnd));
+  if (plain_delete && IsTextBox(message.hwnd)) return false;
+  // A name being typed in a tree undoes its own typing, whatever the
+  // document's history holds.
+  const bool undo_key = message.message == WM_KEYDOWN &&
+                        (message.wParam == 'Z' || message.wParam == 'Y') &&
+                        ::GetKeyState(VK_CONTROL) < 0;
+  return !(undo_key && IsTextBox(message.hwnd) && IsTree(::GetParent(message.hwnd)));
 }
 
 void EventQueue::Deliver(MSG& message) {
