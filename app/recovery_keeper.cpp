@@ -25,6 +25,12 @@ std::string LockOf(const std::string& copy) {
 
 RecoveryKeeper::RecoveryKeeper(const std::string& folder, const std::string& name)
     : folder_(folder) {
+  if (!folder.empty()) TakeName(name);  // without a folder, nothing is kept
+  worker_ = std::thread([this] { Work(); });
+}
+
+void RecoveryKeeper::TakeName(const std::string& name) {
+  const std::string& folder = folder_;
   std::string parent = FolderOf(folder);
   if (parent.size() > 1) parent.pop_back();
   MakeFolder(parent);
@@ -49,7 +55,6 @@ RecoveryKeeper::RecoveryKeeper(const std::string& folder, const std::string& nam
     if (lock_->held() || attempt >= kMostNames) break;
     lock_.reset();
   }
-  worker_ = std::thread([this] { Work(); });
 }
 
 RecoveryKeeper::~RecoveryKeeper() {
@@ -61,12 +66,13 @@ RecoveryKeeper::~RecoveryKeeper() {
   asked_.notify_one();
   worker_.join();
   // A program that ends cleanly leaves no lock behind.
-  const std::string lock = LockOf(own_file_);
+  if (!lock_) return;
   lock_.reset();
-  RemoveFile(lock);
+  RemoveFile(LockOf(own_file_));
 }
 
 std::optional<LeftCopy> RecoveryKeeper::CopyToOffer() const {
+  if (folder_.empty()) return std::nullopt;
   std::vector<LeftCopy> copies;
   std::vector<RecoveryCandidate> candidates;
   for (const std::string& name : FileNamesIn(folder_)) {
@@ -127,8 +133,9 @@ void RecoveryKeeper::Work() {
     busy_ = true;
     guard.unlock();
     // Bytes asked for meanwhile replace these; the next round writes them.
-    const bool well = job ? WriteFileAtomically(own_file_, *job)
-                          : RemoveFile(own_file_) || !PathExists(own_file_);
+    const bool well = own_file_.empty() ? !job
+                      : job           ? WriteFileAtomically(own_file_, *job)
+                                      : RemoveFile(own_file_) || !PathExists(own_file_);
     guard.lock();
     done_well_ = well;
     busy_ = false;

@@ -54,6 +54,8 @@ class RecoveryKeeper {
   const std::string& own_file() const { return own_file_; }
 
  private:
+  // This program's name and lock in the folder, made when missing.
+  void TakeName(const std::string& name);
   void Work();
 
   std::string folder_;

@@ -102,6 +102,17 @@ std::string BackupFileName(std::string_view document_path, const LocalDateTime& 
   return name + std::string(kExtension);
 }
 
+std::optional<LocalDateTime> BackupTime(const std::string& file_name,
+                                        std::string_view document_path) {
+  Backup backup;
+  if (!ReadBackup(file_name, Stem(document_path), backup)) return std::nullopt;
+  const auto number = [&](std::size_t at, std::size_t length) {
+    return std::stoi(std::string(backup.stamp.substr(at, length)));
+  };
+  return LocalDateTime{number(0, 4),  number(5, 2),  number(8, 2),
+                       number(11, 2), number(14, 2), number(17, 2)};
+}
+
 std::vector<std::string> BackupsBeyond(const std::vector<std::string>& file_names,
                                        std::string_view document_path, int keep) {
   const std::string_view stem = Stem(document_path);

@@ -4,6 +4,7 @@
 // keeps "C:\Lists\backup\Home 2026-12-08 14-05-09.lvk".
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +21,11 @@ std::string BackupFolder(std::string_view document_path);
 // "yyyy-mm-dd hh-mm-ss", then " (2)", " (3)"... for `attempt` 2, 3...
 std::string BackupFileName(std::string_view document_path, const LocalDateTime& when,
                            int attempt = 1);
+
+// The time in the name of a backup of this document; nothing when the name
+// is no such backup.
+std::optional<LocalDateTime> BackupTime(const std::string& file_name,
+                                        std::string_view document_path);
 
 // Of the file names in the backup folder, the backups of this document
 // beyond the newest `keep`, oldest first. Other files are never named.

@@ -21,6 +21,14 @@ TEST(BackupNames, NameTimeAndTheNumberOfATakenName) {
   EXPECT_EQ(BackupFileName("C:\\Lists\\Home.LVK", kWhen, 2), "Home 2026-12-08 14-05-09 (2).lvk");
   EXPECT_EQ(BackupFileName("/a/notes.txt", LocalDateTime{2027, 1, 2, 3, 4, 5}, 3),
             "notes.txt 2027-01-02 03-04-05 (3).lvk");
+
+  const auto time = BackupTime("home 2026-12-08 14-05-09 (2).LVK", "C:\\Lists\\Home.lvk");
+  ASSERT_TRUE(time.has_value());
+  EXPECT_EQ(SecondsOf(*time), SecondsOf(kWhen));
+  EXPECT_FALSE(BackupTime("Homework 2026-12-08 14-05-09.lvk", "C:\\Lists\\Home.lvk"));
+  // Across a leap day, and a year's end.
+  EXPECT_EQ(SecondsOf({2028, 3, 1, 0, 0, 0}) - SecondsOf({2028, 2, 28, 23, 59, 59}), 86401);
+  EXPECT_EQ(SecondsOf({2027, 1, 1, 0, 0, 0}) - SecondsOf({2026, 12, 31, 0, 0, 0}), 86400);
 }
 
 TEST(BackupNames, TheOldestBackupsOfThisDocumentGoAndNothingElse) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <span>
 #include <vector>
 
 #include "document/row_decoration.h"
@@ -11,34 +12,57 @@ namespace lumvik {
 
 namespace {
 
-// A list as it stood before the change, read through the list after it.
+// A list as it stood before the change, read through the list after it and
+// the pieces that changed: one piece of any sizes, or pieces that kept theirs.
 template <typename T>
 class Earlier {
  public:
-  Earlier(const std::vector<T>& now, const Splice<T>& splice) : now_(now), splice_(splice) {}
+  Earlier(const std::vector<T>& now, const Splice<T>& splice) : now_(now), pieces_(&splice, 1) {}
+  Earlier(const std::vector<T>& now, const Patch<T>& patch) : now_(now), pieces_(patch.pieces) {}
 
-  std::size_t size() const { return now_.size() - splice_.after.size() + splice_.before.size(); }
+  std::size_t size() const {
+    if (pieces_.size() != 1) return now_.size();
+    return now_.size() - pieces_[0].after.size() + pieces_[0].before.size();
+  }
   const T& operator[](std::size_t i) const {
-    if (i < splice_.start) return now_[i];
-    if (i < splice_.start + splice_.before.size()) return splice_.before[i - splice_.start];
-    return now_[i - splice_.before.size() + splice_.after.size()];
+    if (pieces_.size() != 1) {
+      const Splice<T>* piece = PieceAt(i);
+      return piece ? piece->before[i - piece->start] : now_[i];
+    }
+    const Splice<T>& splice = pieces_[0];
+    if (i < splice.start) return now_[i];
+    if (i < splice.start + splice.before.size()) return splice.before[i - splice.start];
+    return now_[i - splice.before.size() + splice.after.size()];
   }
   // Where element `i` of before the change stands now: elements that were
   // written over keep their place, removed ones have none (-1).
   std::int64_t Now(std::size_t i) const {
-    const std::size_t kept = std::min(splice_.before.size(), splice_.after.size());
-    if (i < splice_.start + kept) return static_cast<std::int64_t>(i);
-    if (i < splice_.start + splice_.before.size()) return -1;
-    return static_cast<std::int64_t>(i - splice_.before.size() + splice_.after.size());
+    if (pieces_.size() != 1) return static_cast<std::int64_t>(i);
+    const Splice<T>& splice = pieces_[0];
+    const std::size_t kept = std::min(splice.before.size(), splice.after.size());
+    if (i < splice.start + kept) return static_cast<std::int64_t>(i);
+    if (i < splice.start + splice.before.size()) return -1;
+    return static_cast<std::int64_t>(i - splice.before.size() + splice.after.size());
   }
   // Whether element `i` of before the change may differ from the one now at its place.
   bool Rewritten(std::size_t i) const {
-    return i >= splice_.start && i < splice_.start + splice_.before.size();
+    if (pieces_.size() != 1) return PieceAt(i) != nullptr;
+    return i >= pieces_[0].start && i < pieces_[0].start + pieces_[0].before.size();
   }
 
  private:
+  // The piece that holds element `i`, among pieces that kept their sizes.
+  const Splice<T>* PieceAt(std::size_t i) const {
+    const auto after = std::upper_bound(
+        pieces_.begin(), pieces_.end(), i,
+        [](std::size_t index, const Splice<T>& piece) { return index < piece.start; });
+    if (after == pieces_.begin()) return nullptr;
+    const Splice<T>& piece = *(after - 1);
+    return i < piece.start + piece.before.size() ? &piece : nullptr;
+  }
+
   const std::vector<T>& now_;
-  const Splice<T>& splice_;
+  std::span<const Splice<T>> pieces_;
 };
 
 // The document on both sides of the change, its rows paired by the records
@@ -68,6 +92,11 @@ class BothSides {
                : tasks_.Now(e) == present.index || tasks_[e] == now_.tasks[p];
   }
   // Whether the record of a paired row changed.
+  // The name the earlier row showed.
+  const std::string& EarlierName(const TreeEntry& earlier) const {
+    const auto e = static_cast<std::size_t>(earlier.index);
+    return earlier.kind == kCategoryRow ? categories_[e].nom : tasks_[e].nom;
+  }
   bool Changed(const TreeEntry& earlier, const TreeEntry& present) const {
     const auto e = static_cast<std::size_t>(earlier.index);
     const auto p = static_cast<std::size_t>(present.index);
@@ -83,10 +112,12 @@ class BothSides {
   Earlier<TaskRecord> tasks_;
 };
 
-// An item that stays, its record changed.
-void ShowAnew(const EditTarget& target, int position) {
+// An item that stays, its record changed; its text is set only when the name
+// changed, as a tree lays out every item again for a new text.
+void ShowAnew(const EditTarget& target, int position, const std::string& earlier_name) {
   const TreeEntry& row = target.document.rows[position];
-  target.view.SetText(position, RecordName(target.document, row));
+  const std::string& name = RecordName(target.document, row);
+  if (name != earlier_name) target.view.SetText(position, name);
   // An urgency without colours leaves an item's colours alone; this item
   // must lose those it had.
   if (row.kind == kTaskRow) {
@@ -215,7 +246,7 @@ void ShowChange(const EditTarget& target, const DocumentChange& change) {
                                  : k >= kept && k < kept_end ? k + kept_offset
                                                              : k + shift;
       if (!sides.Changed(earlier[before], rows[k])) continue;
-      ShowAnew(target, static_cast<int>(k));
+      ShowAnew(target, static_cast<int>(k), sides.EarlierName(earlier[before]));
       last_changed = static_cast<int>(k);
     }
   }

@@ -9,6 +9,18 @@ namespace {
 
 // A name's "(2)", "(3)"... go this far before the backup is given up.
 constexpr int kMostAttempts = 100;
+// A backup is written within moments of the time in its name.
+constexpr std::int64_t kWritingSeconds = 60;
+
+// A backup written again well after the time in its name was opened and
+// saved in place: it holds work of its own, and no save of the document it
+// came from removes it.
+bool SavedSinceKept(const std::string& folder, const std::string& name,
+                    const std::string& document_path) {
+  const std::optional<LocalDateTime> kept = BackupTime(name, document_path);
+  const std::optional<LocalDateTime> written = LastWriteTime(JoinPath(folder, name));
+  return kept && written && SecondsOf(*written) > SecondsOf(*kept) + kWritingSeconds;
+}
 
 }  // namespace
 
@@ -31,6 +43,7 @@ void KeepEarlierVersion(const EarlierVersion& version, int keep, const LocalDate
     break;
   }
   for (const std::string& name : BackupsBeyond(FileNamesIn(folder), version.document_path, keep)) {
+    if (SavedSinceKept(folder, name, version.document_path)) continue;
     RemoveFile(JoinPath(folder, name));
   }
 }

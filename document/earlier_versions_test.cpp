@@ -78,6 +78,16 @@ TEST_F(EarlierVersionsTest, NoneWithoutAnEarlierFileOrWithZeroKeptOrForAFailedSa
   EXPECT_FALSE(PathExists(dir.File("backup")));
 }
 
+TEST_F(EarlierVersionsTest, ABackupOpenedAndSavedInPlaceIsNeverPruned) {
+  ASSERT_TRUE(MakeFolder(dir.File("backup")));
+  // Written now, long after the time in its name.
+  WriteTestFile(dir.File("backup/Home 2020-01-01 10-00-00.lvk"), "restored and edited");
+  WriteTestFile(dir.File("Home.lvk"), "first version");
+  for (int save = 0; save < 3; ++save) ASSERT_EQ(SaveOver("Home.lvk", 1), SaveStatus::Saved);
+  EXPECT_EQ(ReadWholeFile(dir.File("backup/Home 2020-01-01 10-00-00.lvk")), "restored and edited");
+  EXPECT_EQ(Backups().size(), 2u) << "beside it, the newest backup only";
+}
+
 TEST_F(EarlierVersionsTest, ADocumentInABackupFolderKeepsItsBackupsThere) {
   ASSERT_TRUE(MakeFolder(dir.File("backup")));
   WriteTestFile(dir.File("backup/Home 2026-12-01 10-00-00.lvk"), "restored");

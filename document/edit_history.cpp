@@ -1,5 +1,6 @@
 #include "document/edit_history.h"
 
+#include <algorithm>
 #include <limits>
 #include <utility>
 
@@ -20,44 +21,59 @@ std::size_t ElementBytes(const TaskRecord& task) {
 
 template <typename T>
 std::size_t SpliceBytes(const Splice<T>& splice) {
-  std::size_t bytes = 0;
+  std::size_t bytes = sizeof(Splice<T>);
   for (const T& element : splice.before) bytes += ElementBytes(element);
   for (const T& element : splice.after) bytes += ElementBytes(element);
   return bytes;
 }
 
-std::size_t ChangeBytes(const DocumentChange& change) {
-  return sizeof(DocumentChange) + SpliceBytes(change.rows) + SpliceBytes(change.categories) +
-         SpliceBytes(change.tasks);
+template <typename T>
+std::size_t PatchBytes(const Patch<T>& patch) {
+  std::size_t bytes = 0;
+  for (const Splice<T>& piece : patch.pieces) bytes += SpliceBytes(piece);
+  return bytes;
 }
 
-// Puts `to` where `from` stands in `list`.
+std::size_t ChangeBytes(const DocumentChange& change) {
+  return sizeof(DocumentChange) + SpliceBytes(change.rows) + PatchBytes(change.categories) +
+         PatchBytes(change.tasks);
+}
+
+// Puts the `after` side of `splice` where its `before` side stands in `list`.
 template <typename T>
-void Replace(std::vector<T>& list, std::size_t start, const std::vector<T>& from,
-             const std::vector<T>& to) {
-  const auto first = list.begin() + static_cast<std::ptrdiff_t>(start);
-  const std::size_t common = std::min(from.size(), to.size());
-  std::copy(to.begin(), to.begin() + static_cast<std::ptrdiff_t>(common), first);
-  if (from.size() > common) {
+void Replace(std::vector<T>& list, const Splice<T>& splice) {
+  const auto first = list.begin() + static_cast<std::ptrdiff_t>(splice.start);
+  const std::size_t common = std::min(splice.before.size(), splice.after.size());
+  std::copy(splice.after.begin(), splice.after.begin() + static_cast<std::ptrdiff_t>(common), first);
+  if (splice.before.size() > common) {
     list.erase(first + static_cast<std::ptrdiff_t>(common),
-               first + static_cast<std::ptrdiff_t>(from.size()));
+               first + static_cast<std::ptrdiff_t>(splice.before.size()));
   } else {
     list.insert(first + static_cast<std::ptrdiff_t>(common),
-                to.begin() + static_cast<std::ptrdiff_t>(common), to.end());
+                splice.after.begin() + static_cast<std::ptrdiff_t>(common), splice.after.end());
   }
+}
+
+template <typename T>
+void Replace(std::vector<T>& list, const Patch<T>& patch) {
+  for (const Splice<T>& piece : patch.pieces) Replace(list, piece);
 }
 
 // Turns the lists from the `before` side of the change to its `after` side.
 void Apply(Document& document, const DocumentChange& change) {
-  Replace(document.rows, change.rows.start, change.rows.before, change.rows.after);
-  Replace(document.categories, change.categories.start, change.categories.before,
-          change.categories.after);
-  Replace(document.tasks, change.tasks.start, change.tasks.before, change.tasks.after);
+  Replace(document.rows, change.rows);
+  Replace(document.categories, change.categories);
+  Replace(document.tasks, change.tasks);
 }
 
 template <typename T>
 void Swap(Splice<T>& splice) {
   std::swap(splice.before, splice.after);
+}
+
+template <typename T>
+void Swap(Patch<T>& patch) {
+  for (Splice<T>& piece : patch.pieces) Swap(piece);
 }
 
 DocumentChange Reversed(DocumentChange change) {
@@ -75,6 +91,24 @@ bool Inside(const Splice<T>& earlier, const Splice<T>& later) {
          later.start + later.before.size() <= earlier.start + earlier.after.size();
 }
 
+// The piece of `earlier` that holds `later`, if one does.
+template <typename T>
+Splice<T>* Holder(Patch<T>& earlier, const Splice<T>& later) {
+  for (Splice<T>& piece : earlier.pieces) {
+    if (Inside(piece, later)) return &piece;
+  }
+  return nullptr;
+}
+
+// Pieces that keep their size stay so when joined.
+template <typename T>
+bool Inside(Patch<T>& earlier, const Patch<T>& later) {
+  return std::all_of(later.pieces.begin(), later.pieces.end(), [&](const Splice<T>& piece) {
+    return Holder(earlier, piece) != nullptr &&
+           (earlier.pieces.size() == 1 || piece.before.size() == piece.after.size());
+  });
+}
+
 // `earlier` followed by `later`, as one splice.
 template <typename T>
 void Join(Splice<T>& earlier, Splice<T>& later) {
@@ -84,6 +118,11 @@ void Join(Splice<T>& earlier, Splice<T>& later) {
   earlier.after.erase(first, first + static_cast<std::ptrdiff_t>(later.before.size()));
   earlier.after.insert(earlier.after.begin() + offset, std::make_move_iterator(later.after.begin()),
                        std::make_move_iterator(later.after.end()));
+}
+
+template <typename T>
+void Join(Patch<T>& earlier, Patch<T>& later) {
+  for (Splice<T>& piece : later.pieces) Join(*Holder(earlier, piece), piece);
 }
 
 }  // namespace
@@ -102,8 +141,8 @@ void EditHistory::Reset(const Document& document) {
 
 bool EditHistory::Record(const Document& now, std::uint64_t run, StepSelection selection) {
   DocumentChange change{Difference(recorded_.rows, now.rows),
-                        Difference(recorded_.categories, now.categories),
-                        Difference(recorded_.tasks, now.tasks)};
+                        PiecesOfDifference(recorded_.categories, now.categories),
+                        PiecesOfDifference(recorded_.tasks, now.tasks)};
   if (change.empty()) return false;
   Apply(recorded_, change);
   for (const Step& step : undone_) {

@@ -1,6 +1,7 @@
 // The document's edit history, for undo and redo. A step keeps only what one
-// command changed: for the row list and each record list, the stretch that
-// differs between before and after. The history finds that stretch itself by
+// command changed: for the row list, the stretch that differs between before
+// and after; for each record list, that stretch or, when no record came or
+// went, the records that differ within it. The history finds that stretch itself by
 // comparing the document with the state it last recorded, so every command,
 // present or future, is undoable by recording once after it.
 #pragma once
@@ -25,12 +26,21 @@ struct Splice {
   bool empty() const { return before.empty() && after.empty(); }
 };
 
+// Pieces of a list that gave way to others, in order and apart: either one
+// piece of any sizes, or pieces that each keep their size, so that an element
+// has the same place on both sides outside them.
+template <typename T>
+struct Patch {
+  std::vector<Splice<T>> pieces;
+  bool empty() const { return pieces.empty(); }
+};
+
 // What one step changed, as it stands in the direction last applied:
 // `before` is what the document held, `after` what it holds now.
 struct DocumentChange {
   Splice<TreeEntry> rows;
-  Splice<CategoryRecord> categories;
-  Splice<TaskRecord> tasks;
+  Patch<CategoryRecord> categories;
+  Patch<TaskRecord> tasks;
   // The row to select once the change is shown, when the command chose it
   // (a moved row); -1 leaves the choice to the change itself.
   int selected = -1;
@@ -128,6 +138,35 @@ Splice<T> Difference(const std::vector<T>& before, const std::vector<T>& after) 
   splice.after.assign(after.begin() + static_cast<std::ptrdiff_t>(head),
                       after.end() - static_cast<std::ptrdiff_t>(tail));
   return splice;
+}
+
+// The elements that differ between two lists: their Difference, split into
+// the runs of elements that differ when the lists have the same length (a
+// task's progress carried up to categories far apart, say).
+template <typename T>
+Patch<T> PiecesOfDifference(const std::vector<T>& before, const std::vector<T>& after) {
+  Patch<T> patch;
+  Splice<T> whole = Difference(before, after);
+  if (whole.empty()) return patch;
+  if (whole.before.size() != whole.after.size()) {
+    patch.pieces.push_back(std::move(whole));
+    return patch;
+  }
+  for (std::size_t k = 0; k < whole.before.size();) {
+    if (whole.before[k] == whole.after[k]) {
+      ++k;
+      continue;
+    }
+    std::size_t end = k + 1;
+    while (end < whole.before.size() && !(whole.before[end] == whole.after[end])) ++end;
+    const auto from = static_cast<std::ptrdiff_t>(k);
+    const auto to = static_cast<std::ptrdiff_t>(end);
+    patch.pieces.push_back({whole.start + k,
+                            {whole.before.begin() + from, whole.before.begin() + to},
+                            {whole.after.begin() + from, whole.after.begin() + to}});
+    k = end;
+  }
+  return patch;
 }
 
 }  // namespace lumvik

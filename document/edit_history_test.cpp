@@ -174,6 +174,17 @@ TEST(EditHistory, StepsAndTreeWorkFollowTheChangeNotTheDocument) {
   EXPECT_TRUE(testing::ShownAsIs(edited.document, view, testing::kUrgencyColours));
   EXPECT_EQ(view.touched, 1);
   EXPECT_EQ(view.Selection(), row);
+
+  // Progress carried up to categories far apart: the step keeps those two.
+  ShowChange(target, *history.Redo(edited.document));
+  const std::size_t before = history.bytes();
+  edited.document.categories[0].avancement = 7;
+  edited.document.categories[480].avancement = 7;
+  ASSERT_TRUE(history.Record(edited.document));
+  EXPECT_LT(history.bytes() - before, 1024u);
+  view.touched = 0;
+  ShowChange(target, *history.Undo(edited.document));
+  EXPECT_TRUE(testing::ShownAsIs(edited.document, view, testing::kUrgencyColours));
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/local_time.h"
+
 namespace lumvik {
 
 // The whole file in binary mode, or nothing when it cannot be opened or read.
@@ -16,6 +18,9 @@ std::optional<std::string> ReadWholeFile(const std::string& path);
 bool PathExists(const std::string& path);
 
 bool IsDirectory(const std::string& path);
+
+// When the file was last written, in local time; nothing when it cannot be told.
+std::optional<LocalDateTime> LastWriteTime(const std::string& path);
 
 // Writes the bytes to a temporary file in the target's folder, flushes it and
 // then puts it in place in one step. A folder or a read-only file under the

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <iterator>
 
@@ -59,6 +60,10 @@ TEST(FileIo, ReadingSomethingThatIsNoFile) {
   EXPECT_TRUE(IsDirectory(dir.path()));
   WriteTestFile(dir.File("f"), "abc");
   EXPECT_FALSE(IsDirectory(dir.File("f")));
+  const std::optional<LocalDateTime> written = LastWriteTime(dir.File("f"));
+  ASSERT_TRUE(written.has_value());
+  EXPECT_LE(std::abs(SecondsOf(*written) - SecondsOf(LocalNow())), 60) << "in local time";
+  EXPECT_FALSE(LastWriteTime(dir.File("none")).has_value());
   EXPECT_TRUE(RemoveFile(dir.File("f")));
   EXPECT_FALSE(PathExists(dir.File("f")));
 }

@@ -1,6 +1,9 @@
 // A local date and time as the system clock gives it.
 #pragma once
 
+#include <cstdint>
+#include <ctime>
+
 namespace lumvik {
 
 struct LocalDateTime {
@@ -14,5 +17,11 @@ struct LocalDateTime {
 
 // Now, by the system clock.
 LocalDateTime LocalNow();
+
+// A moment of the system clock, in local time.
+LocalDateTime LocalDateTimeOf(std::time_t moment);
+
+// Seconds from a fixed day to `when`: how far apart two local times are.
+std::int64_t SecondsOf(const LocalDateTime& when);
 
 }  // namespace lumvik
