@@ -147,6 +147,8 @@ class LumvikApp : public DocumentScreen {
   void RecoveryAfterChange(bool changed);
   bool HasChangesToRecover() const;
   void KeepRecoveryCopy();
+  void RecoveryTick();
+  void StopRecoveryTimer();
   // The copy's timer and the end of the Windows session.
   std::optional<LRESULT> RecoveryMessage(UINT message, WPARAM wparam);
 
@@ -168,7 +170,8 @@ class LumvikApp : public DocumentScreen {
   std::string recovery_folder_;
   std::unique_ptr<RecoveryKeeper> recovery_;
   bool recovery_timer_ = false;
-  bool copy_kept_ = false;
+  bool copy_kept_ = false;     // this program's copy is there, or asked for
+  bool copy_current_ = false;  // the copy asked for last holds the document
   OptionsWindow* options_ = nullptr;
   AboutBox* about_ = nullptr;
   HelpWindow* help_ = nullptr;

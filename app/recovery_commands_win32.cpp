@@ -67,15 +67,32 @@ bool LumvikApp::OfferRecoveredCopy() {
 
 void LumvikApp::RecoveryAfterChange(bool changed) {
   if (!HasChangesToRecover()) {
-    if (recovery_timer_) ::KillTimer(window_->window(), kRecoveryTimer);
-    recovery_timer_ = false;
+    StopRecoveryTimer();
     if (copy_kept_) recovery_->Remove();
     copy_kept_ = false;
+    copy_current_ = false;
     return;
   }
-  if ((changed || !copy_kept_) && !recovery_timer_) {
+  if (changed) copy_current_ = false;
+  if (!copy_current_ && !recovery_timer_) {
     recovery_timer_ = ::SetTimer(window_->window(), kRecoveryTimer, kRecoveryDelayMs, nullptr) != 0;
   }
+}
+
+// The timer runs until the copy holds the document and is written: a copy
+// that could not be written (a file held open by another program) is taken
+// again on the next tick.
+void LumvikApp::RecoveryTick() {
+  if (!HasChangesToRecover()) return StopRecoveryTimer();
+  const std::optional<bool> written = recovery_->Outcome();
+  if (!written) return;  // still writing
+  if (copy_current_ && *written) return StopRecoveryTimer();
+  KeepRecoveryCopy();
+}
+
+void LumvikApp::StopRecoveryTimer() {
+  if (recovery_timer_) ::KillTimer(window_->window(), kRecoveryTimer);
+  recovery_timer_ = false;
 }
 
 bool LumvikApp::HasChangesToRecover() const {
@@ -84,20 +101,19 @@ bool LumvikApp::HasChangesToRecover() const {
 }
 
 void LumvikApp::KeepRecoveryCopy() {
-  if (recovery_timer_) ::KillTimer(window_->window(), kRecoveryTimer);
-  recovery_timer_ = false;
   if (!HasChangesToRecover()) return;
   // The document is taken here, between two events; the keeper's thread
   // writes it while the user goes on.
   recovery_->Keep(RecoveryText(document_, texts_[kTextProgramName], LocalNow()));
   copy_kept_ = true;
+  copy_current_ = true;
 }
 
 std::optional<LRESULT> LumvikApp::RecoveryMessage(UINT message, WPARAM wparam) {
   switch (message) {
     case WM_TIMER:
       if (wparam != kRecoveryTimer) return std::nullopt;
-      KeepRecoveryCopy();
+      RecoveryTick();
       return 0;
     case WM_QUERYENDSESSION:
       // Windows may end the program at any moment from here on: the changes

@@ -37,6 +37,17 @@ class RecoveryTest : public LumvikAppTest {
       ::Sleep(50);
     }
   }
+  // The one copy, once it holds `rows` rows, or as it is after 5 seconds.
+  std::vector<RecoveredDocument> CopyWithRows(std::size_t rows) {
+    std::vector<RecoveredDocument> copies = Copies(1);
+    for (DWORD start = ::GetTickCount(); copies.size() == 1 &&
+                                         copies[0].document.rows.size() != rows &&
+                                         ::GetTickCount() - start < 5000;
+         copies = Copies(1)) {
+      ::Sleep(50);
+    }
+    return copies;
+  }
   // A copy left by a Lumvik that was killed.
   void LeaveCopy(const std::string& name, const Document& document, const LocalDateTime& when) {
     MakeFolder(RecoveryFolder());
@@ -69,16 +80,37 @@ TEST_F(RecoveryTest, ACopyFollowsTheChangesWithinSecondsAndGoesWithTheSave) {
   ASSERT_EQ(Copies(1, 5).size(), 1u);
   // An undone change leaves the copy too: what was undone never comes back.
   Command(kCmdUndo);
-  copies = Copies(1, 5);
-  for (DWORD start = ::GetTickCount();
-       copies.size() == 1 && copies[0].document.rows.size() != 6 && ::GetTickCount() - start < 5000;
-       copies = Copies(1)) {
-    ::Sleep(50);
-  }
+  copies = CopyWithRows(6);
   ASSERT_EQ(copies.size(), 1u);
   EXPECT_EQ(copies[0].document.rows.size(), 6u);
   Command(kCmdUndo);  // back to what the file holds
   EXPECT_TRUE(Copies(0, 5).empty());
+}
+
+TEST_F(RecoveryTest, ACopyThatCouldNotBeWrittenIsWrittenOnceItCanBe) {
+  Start(SampleFile("list.lvk"));
+  app->window().rows().Select(0);
+  Command(kCmdAddTask);
+  ASSERT_EQ(Copies(1, 5).size(), 1u);
+  std::string copy;
+  for (const std::string& name : FileNamesIn(RecoveryFolder())) {
+    if (name.ends_with(".lvkr")) copy = JoinPath(RecoveryFolder(), name);
+  }
+  {
+    const testing::ReadOnlyFile held(copy);  // the copy cannot be replaced for a while
+    Command(kCmdAddTask);
+    const DWORD start = ::GetTickCount();
+    while (::GetTickCount() - start < 3000) {
+      app->HandlePendingEvents();
+      ::Sleep(50);
+    }
+    const std::vector<RecoveredDocument> kept = Copies(1);
+    ASSERT_EQ(kept.size(), 1u);
+    ASSERT_EQ(kept[0].document.rows.size(), 5u);
+  }
+  const std::vector<RecoveredDocument> copies = CopyWithRows(6);
+  ASSERT_EQ(copies.size(), 1u);
+  EXPECT_EQ(copies[0].document.rows.size(), 6u) << "written on a later tick";
 }
 
 TEST_F(RecoveryTest, QuittingCleanlyLeavesNoCopyAndEndingTheSessionKeepsOne) {

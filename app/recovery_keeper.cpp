@@ -16,6 +16,11 @@ bool EndsWith(std::string_view text, std::string_view end) {
   return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
 }
 
+std::optional<RecoveredDocument> ReadRecovery(const std::string& file) {
+  const std::optional<std::string> bytes = ReadWholeFile(file);
+  return bytes ? ReadRecoveryText(*bytes) : std::nullopt;
+}
+
 // The lock that goes with a copy: the same name, another extension.
 std::string LockOf(const std::string& copy) {
   return copy.substr(0, copy.size() - kRecoveryExtension.size()) + std::string(kLockExtension);
@@ -78,19 +83,24 @@ std::optional<LeftCopy> RecoveryKeeper::CopyToOffer() const {
   for (const std::string& name : FileNamesIn(folder_)) {
     if (!EndsWith(name, kRecoveryExtension)) continue;
     const std::string file = JoinPath(folder_, name);
-    const std::optional<std::string> bytes = ReadWholeFile(file);
-    if (!bytes) continue;
-    std::optional<RecoveredDocument> recovered = ReadRecoveryText(*bytes);
+    // The copy of a running program is its own: not even read.
+    if (IsLockHeld(LockOf(file))) continue;
+    std::optional<RecoveredDocument> recovered = ReadRecovery(file);
     if (!recovered) continue;
-    candidates.push_back({name, recovered->time, IsLockHeld(LockOf(file))});
+    candidates.push_back({name, recovered->time, false});
     copies.push_back({file, std::move(*recovered), nullptr});
   }
-  // The newest first; a copy that another start took meanwhile gives way to the next.
+  // The newest first. Another start may have taken a copy meanwhile, or
+  // taken it and let it go: only a copy still there once held is offered.
   while (const std::optional<std::size_t> newest = lumvik::CopyToOffer(candidates)) {
     LeftCopy& copy = copies[*newest];
-    copy.lock = std::make_unique<ProcessLock>(LockOf(copy.file));
-    if (copy.lock->held()) return std::move(copy);
     candidates[*newest].held = true;
+    copy.lock = std::make_unique<ProcessLock>(LockOf(copy.file));
+    if (!copy.lock->held()) continue;
+    std::optional<RecoveredDocument> again = ReadRecovery(copy.file);
+    if (!again) continue;
+    copy.recovered = std::move(*again);
+    return std::move(copy);
   }
   return std::nullopt;
 }
@@ -120,6 +130,12 @@ void RecoveryKeeper::Remove() {
 bool RecoveryKeeper::Flush() {
   std::unique_lock<std::mutex> guard(mutex_);
   done_.wait(guard, [this] { return !pending_ && !busy_; });
+  return done_well_;
+}
+
+std::optional<bool> RecoveryKeeper::Outcome() {
+  const std::lock_guard<std::mutex> guard(mutex_);
+  if (pending_ || busy_) return std::nullopt;
   return done_well_;
 }
 

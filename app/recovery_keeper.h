@@ -49,6 +49,9 @@ class RecoveryKeeper {
   // Waits until what was asked is done; false when the last write or
   // removal failed.
   bool Flush();
+  // How the last job went, without waiting: nothing while one is still to
+  // be done, else whether it went well.
+  std::optional<bool> Outcome();
 
   // Where this program's copy lies.
   const std::string& own_file() const { return own_file_; }

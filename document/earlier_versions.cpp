@@ -10,16 +10,17 @@ namespace {
 // A name's "(2)", "(3)"... go this far before the backup is given up.
 constexpr int kMostAttempts = 100;
 // A backup is written within moments of the time in its name.
-constexpr std::int64_t kWritingSeconds = 60;
+constexpr std::time_t kWritingSeconds = 60;
 
 // A backup written again well after the time in its name was opened and
 // saved in place: it holds work of its own, and no save of the document it
 // came from removes it.
 bool SavedSinceKept(const std::string& folder, const std::string& name,
                     const std::string& document_path) {
-  const std::optional<LocalDateTime> kept = BackupTime(name, document_path);
-  const std::optional<LocalDateTime> written = LastWriteTime(JoinPath(folder, name));
-  return kept && written && SecondsOf(*written) > SecondsOf(*kept) + kWritingSeconds;
+  const std::optional<LocalDateTime> named = BackupTime(name, document_path);
+  const std::optional<std::time_t> kept = named ? MomentOf(*named) : std::nullopt;
+  const std::optional<std::time_t> written = LastWriteTime(JoinPath(folder, name));
+  return kept && written && *written > *kept + kWritingSeconds;
 }
 
 }  // namespace

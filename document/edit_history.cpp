@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <map>
 #include <utility>
 
 namespace lumvik {
@@ -44,7 +45,8 @@ template <typename T>
 void Replace(std::vector<T>& list, const Splice<T>& splice) {
   const auto first = list.begin() + static_cast<std::ptrdiff_t>(splice.start);
   const std::size_t common = std::min(splice.before.size(), splice.after.size());
-  std::copy(splice.after.begin(), splice.after.begin() + static_cast<std::ptrdiff_t>(common), first);
+  std::copy(splice.after.begin(), splice.after.begin() + static_cast<std::ptrdiff_t>(common),
+            first);
   if (splice.before.size() > common) {
     list.erase(first + static_cast<std::ptrdiff_t>(common),
                first + static_cast<std::ptrdiff_t>(splice.before.size()));
@@ -91,22 +93,50 @@ bool Inside(const Splice<T>& earlier, const Splice<T>& later) {
          later.start + later.before.size() <= earlier.start + earlier.after.size();
 }
 
-// The piece of `earlier` that holds `later`, if one does.
 template <typename T>
-Splice<T>* Holder(Patch<T>& earlier, const Splice<T>& later) {
-  for (Splice<T>& piece : earlier.pieces) {
-    if (Inside(piece, later)) return &piece;
-  }
-  return nullptr;
+bool KeepsSizes(const Patch<T>& patch) {
+  return std::all_of(patch.pieces.begin(), patch.pieces.end(), [](const Splice<T>& piece) {
+    return piece.before.size() == piece.after.size();
+  });
 }
 
-// Pieces that keep their size stay so when joined.
+// Whether `later` can join `earlier`: records rewritten in place join
+// whichever records they touch (a slider drag carried up to categories far
+// apart); a list that gained or lost records joins only inside its one piece.
 template <typename T>
-bool Inside(Patch<T>& earlier, const Patch<T>& later) {
-  return std::all_of(later.pieces.begin(), later.pieces.end(), [&](const Splice<T>& piece) {
-    return Holder(earlier, piece) != nullptr &&
-           (earlier.pieces.size() == 1 || piece.before.size() == piece.after.size());
-  });
+bool Inside(const Patch<T>& earlier, const Patch<T>& later) {
+  if (later.empty() || (KeepsSizes(earlier) && KeepsSizes(later))) return true;
+  return earlier.pieces.size() == 1 && later.pieces.size() == 1 &&
+         Inside(earlier.pieces[0], later.pieces[0]);
+}
+
+// `later` over `earlier`, both rewriting records in place: each record keeps
+// its value before `earlier` and takes its value after `later`.
+template <typename T>
+void JoinInPlace(Patch<T>& earlier, Patch<T>& later) {
+  std::map<std::size_t, std::pair<T, T>> records;
+  for (Splice<T>& piece : earlier.pieces) {
+    for (std::size_t k = 0; k < piece.before.size(); ++k) {
+      records.emplace(piece.start + k,
+                      std::pair<T, T>{std::move(piece.before[k]), std::move(piece.after[k])});
+    }
+  }
+  for (Splice<T>& piece : later.pieces) {
+    for (std::size_t k = 0; k < piece.before.size(); ++k) {
+      const auto [place, added] =
+          records.try_emplace(piece.start + k, std::move(piece.before[k]), piece.after[k]);
+      if (!added) place->second.second = std::move(piece.after[k]);
+    }
+  }
+  earlier.pieces.clear();
+  for (auto& [index, values] : records) {
+    if (earlier.pieces.empty() ||
+        earlier.pieces.back().start + earlier.pieces.back().before.size() != index) {
+      earlier.pieces.push_back({index, {}, {}});
+    }
+    earlier.pieces.back().before.push_back(std::move(values.first));
+    earlier.pieces.back().after.push_back(std::move(values.second));
+  }
 }
 
 // `earlier` followed by `later`, as one splice.
@@ -122,7 +152,9 @@ void Join(Splice<T>& earlier, Splice<T>& later) {
 
 template <typename T>
 void Join(Patch<T>& earlier, Patch<T>& later) {
-  for (Splice<T>& piece : later.pieces) Join(*Holder(earlier, piece), piece);
+  if (later.empty()) return;
+  if (KeepsSizes(earlier) && KeepsSizes(later)) return JoinInPlace(earlier, later);
+  Join(earlier.pieces[0], later.pieces[0]);
 }
 
 }  // namespace
@@ -154,8 +186,7 @@ bool EditHistory::Record(const Document& now, std::uint64_t run, StepSelection s
   if (!done_.empty()) {
     Step& top = done_.back();
     if (run != 0 && top.run == run && joinable_ == top.id && saved_ != top.id &&
-        Inside(top.change.rows, change.rows) &&
-        Inside(top.change.categories, change.categories) &&
+        Inside(top.change.rows, change.rows) && Inside(top.change.categories, change.categories) &&
         Inside(top.change.tasks, change.tasks)) {
       Join(top.change.rows, change.rows);
       Join(top.change.categories, change.categories);

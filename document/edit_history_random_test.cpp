@@ -151,13 +151,23 @@ TEST(EditHistory, UndoRedoAndNewCommandsInAnyOrder) {
           saved = at;
           break;
         case 3: {
-          // A run of typing in one box: one step, unless it was saved midway.
+          // A run of typing in one box, or a drag of one row's slider with
+          // the categories that follow it: one step, unless saved midway.
           const std::uint64_t run = ++runs;
+          Document& document = edited.document;
+          if (document.tasks.empty()) break;
+          const int row = RandomInt(random, 0, static_cast<int>(document.rows.size()) - 1);
+          const bool slider = RandomInt(random, 0, 1) == 1;
           bool open = false;
           for (int key = RandomInt(random, 1, 4); key > 0; --key) {
-            if (edited.document.tasks.empty()) break;
-            edited.document.tasks[0].designation += static_cast<char>('a' + key);
-            ASSERT_TRUE(history.Record(edited.document, run));
+            if (slider) {
+              RecordProgress(document, document.rows[row]) = testing::RandomProgress(random);
+              RefreshRow(edited.view, document, row, testing::kUrgencyColours);
+              PropagateProgress(edited.target(), row);
+            } else {
+              document.tasks[0].designation += static_cast<char>('a' + key);
+            }
+            if (!history.Record(document, run)) continue;
             if (open && saved != at) {
               states[at] = edited.document;
             } else {

@@ -5,9 +5,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <ctime>
 #include <vector>
-
-#include "platform/local_time.h"
 
 namespace lumvik {
 
@@ -19,8 +18,9 @@ bool PathExists(const std::string& path);
 
 bool IsDirectory(const std::string& path);
 
-// When the file was last written, in local time; nothing when it cannot be told.
-std::optional<LocalDateTime> LastWriteTime(const std::string& path);
+// When the file was last written, as a moment of the system clock; nothing
+// when it cannot be told.
+std::optional<std::time_t> LastWriteTime(const std::string& path);
 
 // Writes the bytes to a temporary file in the target's folder, flushes it and
 // then puts it in place in one step. A folder or a read-only file under the

@@ -1,14 +1,6 @@
 #include "platform/file_io.h"
 
-#include <sys/stat.h>
-
 namespace lumvik {
-
-std::optional<LocalDateTime> LastWriteTime(const std::string& path) {
-  struct stat info {};
-  if (::stat(path.c_str(), &info) != 0) return std::nullopt;
-  return LocalDateTimeOf(info.st_mtime);
-}
 
 std::string FolderOf(const std::string& path) {
   const std::size_t slash = path.find_last_of("/\\");

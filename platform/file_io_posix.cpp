@@ -39,6 +39,12 @@ bool IsDirectory(const std::string& path) {
   return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+std::optional<std::time_t> LastWriteTime(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) return std::nullopt;
+  return info.st_mtime;
+}
+
 namespace {
 
 bool WriteAll(int fd, std::string_view bytes) {

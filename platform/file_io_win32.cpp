@@ -6,8 +6,10 @@
 namespace lumvik {
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
-  UniqueFile file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  // A file being read may still be replaced or removed by its owner.
+  UniqueFile file(::CreateFileA(path.c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return std::nullopt;
   LARGE_INTEGER size{};
   if (!::GetFileSizeEx(file.get(), &size)) return std::nullopt;
@@ -29,6 +31,18 @@ bool PathExists(const std::string& path) {
 bool IsDirectory(const std::string& path) {
   const DWORD attributes = ::GetFileAttributesA(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+std::optional<std::time_t> LastWriteTime(const std::string& path) {
+  // Read in UTC: the C library's local conversion is off by an hour for
+  // files written on the other side of a daylight-saving change.
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+  const ULONGLONG ticks = (static_cast<ULONGLONG>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+                          data.ftLastWriteTime.dwLowDateTime;
+  constexpr ULONGLONG kTicksPerSecond = 10000000;
+  constexpr ULONGLONG kSecondsFrom1601To1970 = 11644473600;
+  return static_cast<std::time_t>(ticks / kTicksPerSecond - kSecondsFrom1601To1970);
 }
 
 namespace {

@@ -1,8 +1,8 @@
 // A local date and time as the system clock gives it.
 #pragma once
 
-#include <cstdint>
 #include <ctime>
+#include <optional>
 
 namespace lumvik {
 
@@ -18,10 +18,8 @@ struct LocalDateTime {
 // Now, by the system clock.
 LocalDateTime LocalNow();
 
-// A moment of the system clock, in local time.
-LocalDateTime LocalDateTimeOf(std::time_t moment);
-
-// Seconds from a fixed day to `when`: how far apart two local times are.
-std::int64_t SecondsOf(const LocalDateTime& when);
+// The moment of the system clock that a local time names (the earlier one
+// where a daylight-saving change repeats it); nothing when it names none.
+std::optional<std::time_t> MomentOf(const LocalDateTime& when);
 
 }  // namespace lumvik
