@@ -1,11 +1,13 @@
 // The commands that change the rows of the document: adding, deleting and
-// moving categories and tasks, from the pop-up menus, the toolbar and the
-// Delete key.
+// moving categories and tasks, from the pop-up menus, the toolbar, the
+// Delete key and the keys of the tree.
 #include "app/lumvik_app_win32.h"
 #include "config/text_numbers.h"
 #include "document/date_mask.h"
 #include "document/row_edits.h"
+#include "document/row_levels.h"
 #include "document/row_moves.h"
+#include "document/tree_queries.h"
 
 namespace lumvik {
 
@@ -45,10 +47,33 @@ void LumvikApp::EditCommand(int command) {
       if (window_->rows().Count() < 2) return;
       DeleteAsking(target, row);
       break;
+    case kCmdKeyAddTask:
+    case kCmdKeyAddSubCategory:
+    case kCmdKeyAddCategory:
+      AddFromKeys(command, row);
+      return;
+    case kCmdMoveIn:
+      if (!MoveRowIn(target, row)) return;
+      break;
+    case kCmdMoveOut:
+      if (!MoveRowOut(target, row)) return;
+      break;
     default:
       return;
   }
   document_.saved = 0;
+}
+
+// The tree's Insert keys add to the selected category, or to the category
+// of the selected task, as its pop-up menu does.
+void LumvikApp::AddFromKeys(int command, int row) {
+  const int category =
+      document_.rows[row].kind == kCategoryRow ? row : ParentRow(document_.rows, row);
+  if (category < 0 || document_.rows[category].kind != kCategoryRow) return;
+  window_->rows().Select(category);
+  EditCommand(command == kCmdKeyAddTask          ? kCmdAddTask
+              : command == kCmdKeyAddSubCategory ? kCmdAddSubCategory
+                                                 : kCmdAddCategory);
 }
 
 // A category that has just been given contents follows them from now on:

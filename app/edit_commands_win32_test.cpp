@@ -3,6 +3,8 @@
 #include "app/testing/lumvik_app_fixture_win32.h"
 #include "config/text_numbers.h"
 #include "document/document_file.h"
+#include "document/row_records.h"
+#include "document/testing/edited_document.h"
 
 namespace lumvik {
 namespace {
@@ -172,6 +174,51 @@ TEST_F(EditCommandsTest, DeletingWithTheQuestion) {
   Command(kCmdDeleteAsking);
   EXPECT_EQ(document().rows.size(), 2u);
   EXPECT_EQ(prompt.asked().size(), 2u);
+}
+
+// The tree's own keys, typed in the tree through the table of its keys; the
+// same keys in a description box edit its text.
+TEST_F(EditCommandsTest, TheTreesKeysAddMoveAndRenameThereOnly) {
+  Start(SampleFile("list.lvk"));  // Home (Paint the door, Garden (Dig))
+  HWND tree = Gadget(kGadgetTree);
+  const auto key = [&](HWND target, UINT code, testing::Modifiers held = {}) {
+    ::SetFocus(target);
+    testing::PostKey(target, code, held);
+    app->HandlePendingEvents();
+    testing::HoldModifiers({});
+  };
+  app->window().rows().Expand(0);
+  app->window().rows().Select(1);  // Paint the door
+  key(tree, VK_INSERT);            // a task in Home, the task's category
+  EXPECT_EQ(testing::Outline(app->document()),
+            "Home0 Paint the door1 Garden1 Dig2 " + app->texts()[kTextNewTask] + "1");
+  app->window().rows().Select(1);
+  key(tree, VK_INSERT, {.shift = true});  // a category beside Home
+  ASSERT_EQ(app->document().rows.size(), 6u);
+  EXPECT_EQ(app->document().rows[5].level, 0);
+  EXPECT_EQ(app->document().rows[5].kind, kCategoryRow);
+
+  app->window().rows().Select(2);  // Garden
+  key(tree, VK_LEFT, {.alt = true});
+  EXPECT_EQ(RecordName(app->document(), app->document().rows[3]), "Garden");
+  EXPECT_EQ(app->document().rows[3].level, 0) << "out of Home, after its run";
+  EXPECT_EQ(app->window().rows().Selection(), 3);
+  key(tree, VK_RIGHT, {.alt = true});  // back into Home, last
+  EXPECT_EQ(app->document().rows[3].level, 1);
+  key(tree, VK_UP, {.alt = true});
+  EXPECT_EQ(app->document().rows[2].index, 1) << "Garden moved up past the new task";
+
+  key(tree, VK_F2);
+  EXPECT_NE(TreeView_GetEditControl(tree), nullptr) << "F2 renames";
+  TreeView_EndEditLabelNow(tree, TRUE);
+  app->HandlePendingEvents();
+
+  const std::size_t rows = app->document().rows.size();
+  app->window().rows().Select(1);
+  app->HandlePendingEvents();
+  key(Gadget(kGadgetTaskDescription), VK_INSERT);
+  key(Gadget(kGadgetTaskDescription), VK_INSERT, {.shift = true});
+  EXPECT_EQ(app->document().rows.size(), rows) << "Insert edits the description's text";
 }
 
 }  // namespace

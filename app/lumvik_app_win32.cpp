@@ -260,6 +260,11 @@ void LumvikApp::DispatchMenu(int command) {
     case kCmdMoveUp:
     case kCmdMoveDown:
     case kCmdDeleteAsking:
+    case kCmdKeyAddTask:
+    case kCmdKeyAddSubCategory:
+    case kCmdKeyAddCategory:
+    case kCmdMoveIn:
+    case kCmdMoveOut:
       EditCommand(command);
       break;
     case kCmdUndo:

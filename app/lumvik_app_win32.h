@@ -118,6 +118,7 @@ class LumvikApp : public DocumentScreen {
   void DispatchTree(const Event& event);
   void EditCommand(int command);
   void ContentsAdded(int row);
+  void AddFromKeys(int command, int row);
   void DeleteAsking(const EditTarget& target, int row);
   void Relayout();
   void Quit();

@@ -92,6 +92,21 @@ void MainWindow::BuildAccelerators() {
   };
   accelerators_.reset(::CreateAcceleratorTableA(keys, static_cast<int>(std::size(keys))));
   events_.SetAccelerators(window_.get(), accelerators_.get());
+
+  // In a text box Insert and its companions edit text, and Alt with an
+  // arrow opens a list: these keys are the tree's alone.
+  ACCEL tree_keys[] = {
+      {FVIRTKEY, VK_INSERT, kCmdKeyAddTask},
+      {FVIRTKEY | FCONTROL, VK_INSERT, kCmdKeyAddSubCategory},
+      {FVIRTKEY | FSHIFT, VK_INSERT, kCmdKeyAddCategory},
+      {FVIRTKEY, VK_F2, kCmdRenameTask},
+      {FVIRTKEY | FALT, VK_UP, kCmdMoveUp},
+      {FVIRTKEY | FALT, VK_DOWN, kCmdMoveDown},
+      {FVIRTKEY | FALT, VK_RIGHT, kCmdMoveIn},
+      {FVIRTKEY | FALT, VK_LEFT, kCmdMoveOut},
+  };
+  tree_keys_.reset(::CreateAcceleratorTableA(tree_keys, static_cast<int>(std::size(tree_keys))));
+  events_.SetControlKeys(rows_->tree(), tree_keys_.get());
 }
 
 }  // namespace lumvik

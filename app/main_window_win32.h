@@ -112,6 +112,7 @@ class MainWindow {
   UniqueMenu category_popup_;
   UniqueMenu task_popup_;
   UniqueAccelerators accelerators_;
+  UniqueAccelerators tree_keys_;
   UniqueImageList row_icons_;
   UniqueImageList progress_images_;
 };

@@ -65,6 +65,13 @@ constexpr int kCmdMoveDown = 124;
 constexpr int kCmdDeleteAsking = 125;
 constexpr int kCmdUndo = 126;
 constexpr int kCmdRedo = 127;
+// Keys of the tree alone: an add to the selected category or to the
+// category of the selected task, and a move one level in or out.
+constexpr int kCmdKeyAddTask = 128;
+constexpr int kCmdKeyAddSubCategory = 129;
+constexpr int kCmdKeyAddCategory = 130;
+constexpr int kCmdMoveIn = 131;
+constexpr int kCmdMoveOut = 132;
 
 // The about box and its controls.
 constexpr int kWindowAbout = 41;

@@ -13,6 +13,7 @@
 #include "document/edit_history.h"
 #include "document/progress_propagation.h"
 #include "document/row_edits.h"
+#include "document/row_levels.h"
 #include "document/row_moves.h"
 #include "document/testing/edited_document.h"
 #include "document/testing/random_document.h"
@@ -29,7 +30,7 @@ void RandomCommand(EditedDocument& edited, std::mt19937& random) {
   const int position = RandomInt(random, -1, static_cast<int>(document.rows.size()));
   const EditTarget target = edited.target();
   const bool on_row = IsRowPosition(document, position);
-  switch (RandomInt(random, 0, 11)) {
+  switch (RandomInt(random, 0, 13)) {
     case 0:
       return AddSiblingCategory(target, position, "New category");
     case 1:
@@ -48,6 +49,12 @@ void RandomCommand(EditedDocument& edited, std::mt19937& random) {
       return MoveCategoryDown(target, position);
     case 8:
       return MoveTaskDown(target, position);
+    case 10:
+      MoveRowIn(target, position);
+      return;
+    case 11:
+      MoveRowOut(target, position);
+      return;
     case 9:
       // Progress, with the categories that follow it.
       if (!on_row) return;

@@ -12,6 +12,7 @@
 #include "document/document_file.h"
 #include "document/progress_propagation.h"
 #include "document/row_edits.h"
+#include "document/row_levels.h"
 #include "document/row_moves.h"
 #include "document/stored_form.h"
 #include "document/testing/edited_document.h"
@@ -95,6 +96,7 @@ struct Command {
   bool keeps_parents = true;   // no row that stays gets another parent
   bool selects_moved = false;  // the moved row is selected at its new place
   std::int16_t adds = -1;      // the kind of row it adds, if any
+  bool new_parents_follow = false;  // the moved row's new ancestors follow their children
 };
 
 const std::vector<Command>& Commands() {
@@ -112,6 +114,8 @@ const std::vector<Command>& Commands() {
       {MoveTaskUp, true, true},
       {MoveCategoryDown, true, true},
       {MoveTaskDown, true, true},
+      {MoveRowIn, false, true, -1, true},
+      {MoveRowOut, false, true, -1, true},
   };
   return commands;
 }
@@ -178,6 +182,11 @@ TEST(Editing, RandomCommandsKeepTheDocumentWhole) {
           const int selection = edited.view.Selection();
           ASSERT_TRUE(IsRowPosition(edited.document, selection));
           EXPECT_EQ(IdentityOf(edited.document, selection), IdentityOf(before.document, position));
+          if (command.new_parents_follow) {
+            EditedDocument slow = edited;
+            testing::WrittenPropagate(slow.target(), selection);
+            EXPECT_EQ(slow.document.categories, edited.document.categories);
+          }
         }
       }
       ASSERT_FALSE(HasFailure());

@@ -10,17 +10,6 @@ namespace lumvik {
 
 namespace {
 
-// The nearest earlier row that is not deeper than the row, when it stands at
-// the row's level; -1 when there is none or it is shallower: then it is the
-// row's parent, and no sibling stands between them even where levels jump.
-int PreviousSibling(const std::vector<TreeEntry>& rows, int position) {
-  const std::int32_t level = rows[position].level;
-  for (int row = position - 1; row >= 0; --row) {
-    if (rows[row].level <= level) return rows[row].level == level ? row : -1;
-  }
-  return -1;
-}
-
 // Puts the run of rows `first` to `last` at position `to` before it, through
 // the move buffer, and shows its items there afresh.
 void MoveRunUp(const EditTarget& target, int first, int last, int to) {

@@ -19,6 +19,15 @@ int ParentRow(std::span<const TreeEntry> rows, int position) {
   return -1;
 }
 
+int PreviousSibling(std::span<const TreeEntry> rows, int position) {
+  if (!IsRow(rows, position)) return -1;
+  const std::int32_t level = rows[position].level;
+  for (int row = position - 1; row >= 0; --row) {
+    if (rows[row].level <= level) return rows[row].level == level ? row : -1;
+  }
+  return -1;
+}
+
 int DescendantCount(std::span<const TreeEntry> rows, int position) {
   if (!IsRow(rows, position)) return 0;
   const std::int32_t level = rows[position].level;

@@ -14,6 +14,11 @@ namespace lumvik {
 // of a file that starts deeper than it goes on).
 int ParentRow(std::span<const TreeEntry> rows, int position);
 
+// The nearest earlier row that is not deeper than the row, when it stands at
+// the row's level; -1 when there is none or it is shallower: then it is the
+// row's parent, and no sibling stands between them even where levels jump.
+int PreviousSibling(std::span<const TreeEntry> rows, int position);
+
 // How many rows directly after `position` are deeper than it: the row and
 // its descendants are the positions `position` to `position` + count. 0 for a
 // position that is no row.

@@ -103,7 +103,16 @@ bool EventQueue::IsShortcut(const MSG& message) const {
   return !(undo_key && IsTextBox(message.hwnd) && IsTree(::GetParent(message.hwnd)));
 }
 
+void EventQueue::SetControlKeys(HWND control, HACCEL keys) {
+  keys_control_ = control;
+  control_keys_ = keys;
+}
+
 void EventQueue::Deliver(MSG& message) {
+  if (control_keys_ != nullptr && message.hwnd == keys_control_ &&
+      ::TranslateAcceleratorA(accelerator_window_, control_keys_, &message) != 0) {
+    return;
+  }
   if (IsShortcut(message) &&
       ::TranslateAcceleratorA(accelerator_window_, accelerators_, &message) != 0) {
     return;

@@ -60,6 +60,9 @@ class EventQueue {
   // before the messages are dispatched, for keys typed in that window. A
   // plain Delete typed in a text box stays there.
   void SetAccelerators(HWND window, HACCEL accelerators);
+  // Keys that are commands of that window only while `control` has the
+  // focus: elsewhere they keep their Windows meaning.
+  void SetControlKeys(HWND control, HACCEL keys);
 
  private:
   bool IsShortcut(const MSG& message) const;
@@ -70,6 +73,8 @@ class EventQueue {
   std::optional<Event> close_request_;
   HWND accelerator_window_ = nullptr;
   HACCEL accelerators_ = nullptr;
+  HWND keys_control_ = nullptr;
+  HACCEL control_keys_ = nullptr;
 };
 
 }  // namespace lumvik

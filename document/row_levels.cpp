@@ -1,0 +1,70 @@
+#include "document/row_levels.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "document/progress_propagation.h"
+#include "document/row_records.h"
+#include "document/tree_queries.h"
+
+namespace lumvik {
+
+namespace {
+
+// The rows `from` to `from` + `count`, whose items the view still shows as
+// the subtree at `shown`, shown afresh at their present place and levels.
+void ShowRun(const EditTarget& target, int shown, int from, int count) {
+  const Document& document = target.document;
+  target.view.Remove(shown);
+  std::vector<RowItem> items;
+  items.reserve(static_cast<std::size_t>(count));
+  for (int row = from; row < from + count; ++row) {
+    items.push_back({RecordName(document, document.rows[row]), document.rows[row].level});
+  }
+  target.view.InsertRun(from, items);
+  for (int row = from; row < from + count; ++row) {
+    RefreshRow(target.view, document, row, target.colours);
+  }
+}
+
+void ShiftLevels(Document& document, int from, int count, std::int32_t by) {
+  for (int row = from; row < from + count; ++row) document.rows[row].level += by;
+}
+
+}  // namespace
+
+bool MoveRowIn(const EditTarget& target, int position) {
+  Document& document = target.document;
+  if (!IsRowPosition(document, position)) return false;
+  const int sibling = PreviousSibling(document.rows, position);
+  if (sibling == -1 || document.rows[sibling].kind != kCategoryRow) return false;
+  // The row's run follows the sibling's run already: one level deeper, it
+  // ends that run.
+  const int count = DescendantCount(document.rows, position) + 1;
+  ShiftLevels(document, position, count, 1);
+  ShowRun(target, position, position, count);
+  PropagateProgress(target, position);
+  target.view.Select(position);
+  return true;
+}
+
+bool MoveRowOut(const EditTarget& target, int position) {
+  Document& document = target.document;
+  const int parent = ParentRow(document.rows, position);
+  if (parent == -1) return false;
+  const int count = DescendantCount(document.rows, position) + 1;
+  const int parent_end = parent + DescendantCount(document.rows, parent) + 1;
+  const auto rows = document.rows.begin();
+  std::rotate(rows + position, rows + position + count, rows + parent_end);
+  const int moved = parent_end - count;
+  ShiftLevels(document, moved, count, document.rows[parent].level - document.rows[moved].level);
+  ShowRun(target, position, moved, count);
+  // The parent follows the children it keeps; without any, it keeps its own
+  // progress. The row's new parent follows its children too.
+  if (DescendantCount(document.rows, parent) > 0) PropagateProgress(target, parent + 1);
+  PropagateProgress(target, moved);
+  target.view.Select(moved);
+  return true;
+}
+
+}  // namespace lumvik

@@ -1,0 +1,20 @@
+// Moving a row, with the rows under it, one level in or out of the
+// categories around it. The moved rows keep their order and their nesting,
+// a task never gets rows under it, and the categories that gain or lose a
+// child follow their children's progress again.
+#pragma once
+
+#include "document/edit_target.h"
+
+namespace lumvik {
+
+// Makes the row the last child of its previous sibling when that is a
+// category, and selects it there. Does nothing otherwise; true when it moved.
+bool MoveRowIn(const EditTarget& target, int position);
+
+// Takes the row out of its parent to follow the parent's run, at the
+// parent's level, and selects it there. Does nothing for a top-level row;
+// true when it moved.
+bool MoveRowOut(const EditTarget& target, int position);
+
+}  // namespace lumvik
