@@ -1,6 +1,8 @@
 #include "document/row_levels.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 #include <vector>
 
 #include "document/progress_propagation.h"
@@ -27,8 +29,13 @@ void ShowRun(const EditTarget& target, int shown, int from, int count) {
   }
 }
 
-void ShiftLevels(Document& document, int from, int count, std::int32_t by) {
-  for (int row = from; row < from + count; ++row) document.rows[row].level += by;
+// Levels are whatever a file gave, up to the ends of their range: the shift
+// is worked out wide, and each new level lies between levels that exist.
+void ShiftLevels(Document& document, int from, int count, std::int64_t by) {
+  for (int row = from; row < from + count; ++row) {
+    std::int32_t& level = document.rows[row].level;
+    level = static_cast<std::int32_t>(level + by);
+  }
 }
 
 }  // namespace
@@ -41,6 +48,12 @@ bool MoveRowIn(const EditTarget& target, int position) {
   // The row's run follows the sibling's run already: one level deeper, it
   // ends that run.
   const int count = DescendantCount(document.rows, position) + 1;
+  const auto run = document.rows.begin() + position;
+  if (std::any_of(run, run + count, [](const TreeEntry& row) {
+        return row.level == std::numeric_limits<std::int32_t>::max();
+      })) {
+    return false;  // a row as deep as a level can be goes no deeper
+  }
   ShiftLevels(document, position, count, 1);
   ShowRun(target, position, position, count);
   PropagateProgress(target, position);
@@ -57,7 +70,8 @@ bool MoveRowOut(const EditTarget& target, int position) {
   const auto rows = document.rows.begin();
   std::rotate(rows + position, rows + position + count, rows + parent_end);
   const int moved = parent_end - count;
-  ShiftLevels(document, moved, count, document.rows[parent].level - document.rows[moved].level);
+  ShiftLevels(document, moved, count,
+              std::int64_t{document.rows[parent].level} - document.rows[moved].level);
   ShowRun(target, position, moved, count);
   // The parent follows the children it keeps; without any, it keeps its own
   // progress. The row's new parent follows its children too.

@@ -47,5 +47,16 @@ TEST(RowLevels, OutTakesTheRowAndItsRunToFollowItsParent) {
   EXPECT_TRUE(testing::SameRowsAndRecords(edited.document, unchanged));
 }
 
+// A file may give any level: moves stop at the ends of the range.
+TEST(RowLevels, LevelsAtTheEndsOfTheirRange) {
+  EditedDocument edited("Top-2147483648 Mid4 Deep2147483647 Deeper2147483647");
+  EXPECT_FALSE(MoveRowIn(edited.target(), 3)) << "no level is deeper";
+  EXPECT_TRUE(MoveRowOut(edited.target(), 1));
+  EXPECT_EQ(edited.document.rows[1].level, -2147483647 - 1);
+  EXPECT_EQ(edited.document.rows[2].level, -5) << "the run keeps its shape below Mid";
+  EXPECT_EQ(edited.document.rows[3].level, -5);
+  EXPECT_TRUE(edited.Consistent());
+}
+
 }  // namespace
 }  // namespace lumvik
