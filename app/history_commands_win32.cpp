@@ -42,8 +42,8 @@ void LumvikApp::TakeStep(bool forward) {
   ReleaseRedraw();
   document_.saved = history_.AtSaved() ? 1 : 0;
   if (const int row = SelectedRow(); row >= 0) panel_->ShowRow(row);
-  RecordChange();
-  // The step was taken in the history already: the copy follows it all the same.
+  // The history holds the step already: nothing is left to record.
+  ShowHistoryState();
   RecoveryAfterChange(true);
 }
 

@@ -12,18 +12,19 @@ constexpr std::string_view kLockExtension = ".lock";
 // How far "name (2)", "name (3)"... go in search of a free name.
 constexpr int kMostNames = 100;
 
-bool EndsWith(std::string_view text, std::string_view end) {
-  return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
-}
-
 std::optional<RecoveredDocument> ReadRecovery(const std::string& file) {
   const std::optional<std::string> bytes = ReadWholeFile(file);
   return bytes ? ReadRecoveryText(*bytes) : std::nullopt;
 }
 
+// `file` with its extension `from` (which it has) replaced by `to`.
+std::string Retyped(const std::string& file, std::string_view from, std::string_view to) {
+  return file.substr(0, file.size() - from.size()) + std::string(to);
+}
+
 // The lock that goes with a copy: the same name, another extension.
 std::string LockOf(const std::string& copy) {
-  return copy.substr(0, copy.size() - kRecoveryExtension.size()) + std::string(kLockExtension);
+  return Retyped(copy, kRecoveryExtension, kLockExtension);
 }
 
 }  // namespace
@@ -43,9 +44,8 @@ void RecoveryKeeper::TakeName(const std::string& name) {
   // Locks of programs that ended before they had a copy to keep.
   for (const std::string& left : FileNamesIn(folder)) {
     const std::string lock = JoinPath(folder, left);
-    if (EndsWith(left, kLockExtension) && !IsLockHeld(lock) &&
-        !PathExists(lock.substr(0, lock.size() - kLockExtension.size()) +
-                    std::string(kRecoveryExtension))) {
+    if (left.ends_with(kLockExtension) && !IsLockHeld(lock) &&
+        !PathExists(Retyped(lock, kLockExtension, kRecoveryExtension))) {
       RemoveFile(lock);
     }
   }
@@ -81,7 +81,7 @@ std::optional<LeftCopy> RecoveryKeeper::CopyToOffer() const {
   std::vector<LeftCopy> copies;
   std::vector<RecoveryCandidate> candidates;
   for (const std::string& name : FileNamesIn(folder_)) {
-    if (!EndsWith(name, kRecoveryExtension)) continue;
+    if (!name.ends_with(kRecoveryExtension)) continue;
     const std::string file = JoinPath(folder_, name);
     // The copy of a running program is its own: not even read.
     if (IsLockHeld(LockOf(file))) continue;
@@ -150,8 +150,8 @@ void RecoveryKeeper::Work() {
     guard.unlock();
     // Bytes asked for meanwhile replace these; the next round writes them.
     const bool well = own_file_.empty() ? !job
-                      : job           ? WriteFileAtomically(own_file_, *job)
-                                      : RemoveFile(own_file_) || !PathExists(own_file_);
+                      : job             ? WriteFileAtomically(own_file_, *job)
+                                        : RemoveFile(own_file_) || !PathExists(own_file_);
     guard.lock();
     done_well_ = well;
     busy_ = false;
