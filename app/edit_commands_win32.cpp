@@ -5,6 +5,7 @@
 #include "config/text_numbers.h"
 #include "document/date_mask.h"
 #include "document/row_edits.h"
+#include "document/row_drop.h"
 #include "document/row_levels.h"
 #include "document/row_moves.h"
 #include "document/tree_queries.h"
@@ -62,6 +63,15 @@ void LumvikApp::EditCommand(int command) {
       return;
   }
   document_.saved = 0;
+}
+
+void LumvikApp::DropDraggedRow() {
+  const std::optional<RowDrop> drop = window_->TakeDrop();
+  if (!drop || drop->row >= static_cast<int>(document_.rows.size())) return;
+  const UrgencyColours colours = Colours();
+  if (DropRow({document_, window_->rows(), colours}, drop->row, drop->onto)) {
+    document_.saved = 0;
+  }
 }
 
 // The tree's Insert keys add to the selected category, or to the category

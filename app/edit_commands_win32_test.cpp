@@ -221,5 +221,54 @@ TEST_F(EditCommandsTest, TheTreesKeysAddMoveAndRenameThereOnly) {
   EXPECT_EQ(app->document().rows.size(), rows) << "Insert edits the description's text";
 }
 
+// A row dragged with the mouse as the tree reports it: the button goes down
+// on its label and the pointer leaves it; then the window holding the mouse
+// sees the pointer over the other row, highlighted, and the button let go.
+TEST_F(EditCommandsTest, DraggingARowDropsItWithEverythingUnderIt) {
+  const std::string path = folder.File("three.lvk");
+  ASSERT_TRUE(WriteDocumentFile(path, ThreeCategories(), "Lumvik"));
+  Start(path);  // Home (Paint the door, Garden (Dig)), Shed (Saw), Attic
+  for (int row : {0, 2, 4}) rows().Expand(row);
+  HWND tree = Gadget(kGadgetTree);
+  const auto label_centre = [&](int row) {
+    RECT label{};
+    TreeView_GetItemRect(tree, rows().Item(row), &label, TRUE);
+    return POINT{(label.left + label.right) / 2, (label.top + label.bottom) / 2};
+  };
+  const auto drag = [&](int row, int onto) {
+    const POINT from = label_centre(row);
+    ::PostMessageA(tree, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.x, from.y));
+    ::PostMessageA(tree, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(from.x + 20, from.y + 40));
+    app->HandlePendingEvents();
+    EXPECT_EQ(::GetCapture(), Window()) << "the main window holds the mouse";
+    EXPECT_NE(ImageList_GetDragImage(nullptr, nullptr), nullptr) << "a picture of the row";
+    POINT over = label_centre(onto);
+    ::MapWindowPoints(tree, Window(), &over, 1);
+    ::PostMessageA(Window(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(over.x, over.y));
+    app->HandlePendingEvents();
+    EXPECT_EQ(TreeView_GetDropHilight(tree), rows().Item(onto));
+    ::PostMessageA(Window(), WM_LBUTTONUP, 0, MAKELPARAM(over.x, over.y));
+    app->HandlePendingEvents();
+    EXPECT_EQ(TreeView_GetDropHilight(tree), nullptr);
+    EXPECT_NE(::GetCapture(), Window());
+  };
+
+  drag(5, 2);  // Saw onto Garden: its last child
+  EXPECT_EQ(testing::Outline(document()), "Home0 Paint the door1 Garden1 Dig2 Saw2 Shed0 Attic0");
+  EXPECT_EQ(rows().Selection(), 4);
+  EXPECT_EQ(TextOf(kGadgetTaskName), "Saw");
+  EXPECT_EQ(TreeCount(), 7);
+
+  drag(2, 6);  // Garden with Dig and Saw onto Attic
+  EXPECT_EQ(testing::Outline(document()), "Home0 Paint the door1 Shed0 Attic0 Garden1 Dig2 Saw2");
+  drag(3, 4);  // Attic onto its own child: nothing
+  EXPECT_EQ(testing::Outline(document()), "Home0 Paint the door1 Shed0 Attic0 Garden1 Dig2 Saw2");
+
+  Command(kCmdUndo);  // each drop is one step
+  EXPECT_EQ(testing::Outline(document()), "Home0 Paint the door1 Garden1 Dig2 Saw2 Shed0 Attic0");
+  Command(kCmdUndo);
+  EXPECT_EQ(document().rows, ThreeCategories().rows);
+}
+
 }  // namespace
 }  // namespace lumvik

@@ -23,6 +23,7 @@ void LumvikApp::RecordChange(std::uint64_t run, StepSelection selection) {
   if (document_.saved == 1) history_.MarkSaved();
   ShowHistoryState();
   RecoveryAfterChange(changed);
+  RememberDocumentFile();
 }
 
 void LumvikApp::ShowHistoryState() {

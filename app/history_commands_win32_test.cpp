@@ -3,7 +3,9 @@
 // description box.
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <string>
+#include <utility>
 
 #include "app/testing/lumvik_app_fixture_win32.h"
 #include "config/text_numbers.h"
@@ -55,11 +57,20 @@ TEST_F(HistoryTest, TheEditMenuStandsBetweenFileAndHelpGreyedUntilThereIsAStep) 
   EXPECT_EQ(MenuString(bar, 1, MF_BYPOSITION), texts[kTextEditMenu]);
   EXPECT_EQ(MenuString(bar, 2, MF_BYPOSITION), texts[39]);
   HMENU edit = ::GetSubMenu(bar, 1);
-  ASSERT_EQ(::GetMenuItemCount(edit), 2);
-  EXPECT_EQ(::GetMenuItemID(edit, 0), static_cast<UINT>(kCmdUndo));
-  EXPECT_EQ(MenuString(edit, 0, MF_BYPOSITION), texts[kTextUndo] + "\tCtrl+Z");
-  EXPECT_EQ(::GetMenuItemID(edit, 1), static_cast<UINT>(kCmdRedo));
-  EXPECT_EQ(MenuString(edit, 1, MF_BYPOSITION), texts[kTextRedo] + "\tCtrl+Y");
+  const std::pair<int, std::string> items[] = {
+      {kCmdUndo, texts[kTextUndo] + "\tCtrl+Z"},
+      {kCmdRedo, texts[kTextRedo] + "\tCtrl+Y"},
+      {0, ""},  // a separator before the searches
+      {kCmdFind, texts[kTextFind] + "\tCtrl+F"},
+      {kCmdFindNext, texts[kTextFindNext] + "\tF3"},
+      {kCmdFindPrevious, texts[kTextFindPrevious] + "\tShift+F3"},
+      {kCmdNextOverdue, texts[kTextNextOverdue] + "\tCtrl+J"},
+  };
+  ASSERT_EQ(::GetMenuItemCount(edit), static_cast<int>(std::size(items)));
+  for (UINT k = 0; k < std::size(items); ++k) {
+    EXPECT_EQ(::GetMenuItemID(edit, static_cast<int>(k)), static_cast<UINT>(items[k].first)) << k;
+    EXPECT_EQ(MenuString(edit, k, MF_BYPOSITION), items[k].second) << k;
+  }
   EXPECT_FALSE(Usable(kCmdUndo));
   EXPECT_FALSE(Usable(kCmdRedo));
 

@@ -58,7 +58,9 @@ bool LumvikApp::Start(const std::string& program_folder, const std::string& para
     return MainWindowCallback(window, message, wparam, lparam);
   });
   ApplyStartupLayout();
+  StartDueMarks();
   ::ShowWindow(window_->window(), SW_SHOW);
+  LoadRecentFiles();
   StartRecovery();
   if (!OfferRecoveredCopy()) ShowFirstDocument(ChooseFirstDocument(parameter, settings_));
   started_ = true;
@@ -149,7 +151,9 @@ void LumvikApp::ApplySettings() {
     return;
   }
   window_->ApplyTexts(texts_);
+  if (find_) find_->ApplyTexts(texts_);
   window_->BuildMenus(texts_);
+  window_->ShowRecentFiles(recent_files_);
   ShowHistoryState();
   registry_.ApplyStartWithWindows(settings_.demarrage, ExecutablePath());
   if (settings_.droite == 0) {
@@ -182,8 +186,12 @@ void LumvikApp::Dispatch(const Event& event) {
       DispatchMenu(event.command);
       break;
     case EventKind::Gadget:
-      // The tree changes the document only through a rename, recorded when
-      // the name is typed.
+      // The tree changes the document through a drop, and through a rename,
+      // recorded when the name is typed.
+      if (event.gadget == kGadgetTree && event.action == GadgetAction::Dropped) {
+        DropDraggedRow();
+        break;
+      }
       if (event.gadget == kGadgetTree) {
         DispatchTree(event);
         return;
@@ -230,6 +238,12 @@ void LumvikApp::DispatchMenu(int command) {
     case kCmdQuit:
       Quit();
       break;
+    case kCmdExport:
+      ExportDocumentCommand();
+      break;
+    case kCmdPrint:
+      PrintCommand();
+      break;
     case kCmdRenameCategory:
     case kCmdRenameTask:
       if (const int row = SelectedRow(); row >= 0) window_->rows().EditLabel(row);
@@ -271,7 +285,20 @@ void LumvikApp::DispatchMenu(int command) {
     case kCmdRedo:
       TakeStep(command == kCmdRedo);
       break;
+    case kCmdFind:
+      OpenFind();
+      break;
+    case kCmdFindNext:
+    case kCmdFindPrevious:
+      FindAgain(command == kCmdFindNext);
+      break;
+    case kCmdNextOverdue:
+      NextOverdue();
+      break;
     default:
+      if (command >= kCmdFirstRecentFile && command < kCmdFirstRecentFile + kRecentFileCount) {
+        OpenRecentFile(command - kCmdFirstRecentFile);
+      }
       break;
   }
 }
@@ -309,6 +336,7 @@ void LumvikApp::DispatchTree(const Event& event) {
     case GadgetAction::Picked:
     case GadgetAction::Selected:
     case GadgetAction::Released:
+    case GadgetAction::Dropped:
       break;
   }
 }
@@ -404,6 +432,7 @@ void LumvikApp::ReleaseRedraw() { redraw_hold_.reset(); }
 std::optional<LRESULT> LumvikApp::MainWindowCallback(HWND, UINT message, WPARAM wparam,
                                                      LPARAM lparam) {
   if (std::optional<LRESULT> result = RecoveryMessage(message, wparam)) return result;
+  if (std::optional<LRESULT> result = ClockMessage(message, wparam)) return result;
   switch (message) {
     case WM_NOTIFY: {
       const auto& header = *reinterpret_cast<const NMHDR*>(lparam);

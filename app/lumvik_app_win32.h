@@ -10,8 +10,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/file_commands.h"
+#include "app/find_window_win32.h"
 #include "app/first_document.h"
 #include "app/main_window_win32.h"
 #include "app/options_window_win32.h"
@@ -77,6 +79,8 @@ class LumvikApp : public DocumentScreen {
   HelpWindow* help() { return help_; }
   // The feedback form while it is open, else null.
   FeedbackForm* feedback() { return feedback_; }
+  // The find window once it has been opened, else null.
+  FindWindow* find() { return find_.get(); }
   // Where the feedback mail goes.
   void SetMailRoute(MailRoute route) { mail_route_ = std::move(route); }
   // Where recovery copies are kept, in place of the user's local application
@@ -100,6 +104,7 @@ class LumvikApp : public DocumentScreen {
   void DocumentReplaced() override;
 
   const EditHistory& history() const { return history_; }
+  const std::vector<std::string>& recent_files() const { return recent_files_; }
 
  private:
   FileCommands Commands();
@@ -119,6 +124,8 @@ class LumvikApp : public DocumentScreen {
   void EditCommand(int command);
   void ContentsAdded(int row);
   void AddFromKeys(int command, int row);
+  // The row the user let go over another, where the drop puts it.
+  void DropDraggedRow();
   void DeleteAsking(const EditTarget& target, int row);
   void Relayout();
   void Quit();
@@ -138,6 +145,25 @@ class LumvikApp : public DocumentScreen {
   void TakeStep(bool forward);
   // Undo and Redo greyed as the history allows.
   void ShowHistoryState();
+
+  // The File menu's recent documents.
+  void LoadRecentFiles();
+  void RememberDocumentFile();
+  void RecentFilesChanged();
+  void OpenRecentFile(int number);
+
+  // File > Export and File > Print.
+  void ExportDocumentCommand();
+  void PrintCommand();
+
+  // The find window, the searches and the marks of the tasks that fall due.
+  void OpenFind();
+  void FindAgain(bool forward);
+  void NextOverdue();
+  void ShowFoundRow(int row);
+  void StartDueMarks();
+  void FollowClock();
+  std::optional<LRESULT> ClockMessage(UINT message, WPARAM wparam);
 
   // The recovery copy: the keeper of this program's copy; the newest copy
   // left by a program that ended, offered back (true when the user took it);
@@ -177,6 +203,9 @@ class LumvikApp : public DocumentScreen {
   AboutBox* about_ = nullptr;
   HelpWindow* help_ = nullptr;
   FeedbackForm* feedback_ = nullptr;
+  std::unique_ptr<FindWindow> find_;
+  std::vector<std::string> recent_files_;  // newest first
+  CalendarDate marks_today_;  // the day the due marks are drawn for
   MailRoute mail_route_ = BuildMailRoute();
   const char* help_library_ = "atl.dll";
   int quit_ = 0;

@@ -390,7 +390,7 @@ TEST_F(LumvikAppTest, MainWindowHasItsGadgetsMenusAndToolbar) {
   HMENU bar = ::GetMenu(Window());
   ASSERT_NE(bar, nullptr);
   EXPECT_EQ(::GetMenuItemCount(bar), 3);
-  EXPECT_EQ(::GetMenuItemCount(::GetSubMenu(bar, 0)), 8);
+  EXPECT_EQ(::GetMenuItemCount(::GetSubMenu(bar, 0)), 10);
   EXPECT_EQ(::GetMenuItemCount(::GetSubMenu(bar, 2)), 6);
   char item[64] = {};
   ::GetMenuStringA(bar, kCmdNew, item, sizeof item, MF_BYCOMMAND);

@@ -1,6 +1,10 @@
 // The main window's menus: the menu bar with its shortcuts shown, the two
 // pop-up menus of the tree, and the shortcut table itself.
+#include <algorithm>
+#include <utility>
+
 #include "app/main_window_win32.h"
+#include "config/recent_files.h"
 #include "config/text_numbers.h"
 
 namespace lumvik {
@@ -51,11 +55,14 @@ void MainWindow::BuildMenus(const TextTable& texts) {
 void MainWindow::BuildMenuBar(const TextTable& texts) {
   HMENU bar = ::CreateMenu();
   if (bar == nullptr) return;
+  recent_files_shown_ = false;
   HMENU file = ::CreatePopupMenu();
   AppendItem(file, kCmdNew, texts[1] + "\tCtrl+N");
   AppendItem(file, kCmdOpen, texts[2] + "\tCtrl+O");
   AppendItem(file, kCmdSave, texts[3] + "\tCtrl+S");
   AppendItem(file, kCmdSaveAs, texts[4]);
+  AppendItem(file, kCmdExport, texts[kTextExport]);
+  AppendItem(file, kCmdPrint, texts[kTextPrint]);
   AppendSeparator(file);
   AppendItem(file, kCmdOptions, texts[68] + "\tCtrl+P");
   AppendSeparator(file);
@@ -67,6 +74,11 @@ void MainWindow::BuildMenuBar(const TextTable& texts) {
   for (int command : {kCmdUndo, kCmdRedo}) {
     ::EnableMenuItem(edit, static_cast<UINT>(command), MF_BYCOMMAND | MF_GRAYED);
   }
+  AppendSeparator(edit);
+  AppendItem(edit, kCmdFind, texts[kTextFind] + "\tCtrl+F");
+  AppendItem(edit, kCmdFindNext, texts[kTextFindNext] + "\tF3");
+  AppendItem(edit, kCmdFindPrevious, texts[kTextFindPrevious] + "\tShift+F3");
+  AppendItem(edit, kCmdNextOverdue, texts[kTextNextOverdue] + "\tCtrl+J");
   HMENU help = ::CreatePopupMenu();
   AppendItem(help, kCmdHelp, texts[40] + "\tF1");
   AppendSeparator(help);
@@ -80,6 +92,33 @@ void MainWindow::BuildMenuBar(const TextTable& texts) {
   ::SetMenu(window_.get(), bar);  // the window owns its menu bar from here on
 }
 
+void MainWindow::ShowRecentFiles(const std::vector<std::string>& paths) {
+  HMENU file = ::GetSubMenu(::GetMenu(window_.get()), 0);
+  if (file == nullptr) return;
+  for (int k = 0; k < kRecentFileCount; ++k) {
+    ::DeleteMenu(file, static_cast<UINT>(kCmdFirstRecentFile + k), MF_BYCOMMAND);
+  }
+  const auto quit_position = [file] {
+    for (int position = ::GetMenuItemCount(file) - 1; position >= 0; --position) {
+      if (::GetMenuItemID(file, position) == static_cast<UINT>(kCmdQuit)) return position;
+    }
+    return ::GetMenuItemCount(file);
+  };
+  if (std::exchange(recent_files_shown_, false)) {
+    ::DeleteMenu(file, static_cast<UINT>(quit_position() - 1), MF_BYPOSITION);
+  }
+  const int count = std::min(static_cast<int>(paths.size()), kRecentFileCount);
+  if (count == 0) return;
+  int position = quit_position();
+  for (int k = 0; k < count; ++k) {
+    ::InsertMenuA(file, static_cast<UINT>(position++), MF_BYPOSITION | MF_STRING,
+                  static_cast<UINT_PTR>(kCmdFirstRecentFile + k),
+                  RecentFileMenuText(k + 1, paths[static_cast<std::size_t>(k)]).c_str());
+  }
+  ::InsertMenuA(file, static_cast<UINT>(position), MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
+  recent_files_shown_ = true;
+}
+
 void MainWindow::BuildAccelerators() {
   ACCEL keys[] = {
       {FVIRTKEY | FCONTROL, 'N', kCmdNew},     {FVIRTKEY | FCONTROL, 'O', kCmdOpen},
@@ -89,6 +128,8 @@ void MainWindow::BuildAccelerators() {
       {FVIRTKEY, VK_F7, kCmdSupportPage},      {FVIRTKEY, VK_F12, kCmdAbout},
       {FVIRTKEY, VK_DELETE, kCmdDeleteAsking}, {FVIRTKEY | FCONTROL, 'Z', kCmdUndo},
       {FVIRTKEY | FCONTROL, 'Y', kCmdRedo},    {FVIRTKEY | FCONTROL | FSHIFT, 'Z', kCmdRedo},
+      {FVIRTKEY | FCONTROL, 'F', kCmdFind},    {FVIRTKEY, VK_F3, kCmdFindNext},
+      {FVIRTKEY | FSHIFT, VK_F3, kCmdFindPrevious}, {FVIRTKEY | FCONTROL, 'J', kCmdNextOverdue},
   };
   accelerators_.reset(::CreateAcceleratorTableA(keys, static_cast<int>(std::size(keys))));
   events_.SetAccelerators(window_.get(), accelerators_.get());

@@ -1,6 +1,7 @@
 #include "app/main_window_win32.h"
 
 #include <richedit.h>
+#include <windowsx.h>
 
 #include <cstring>
 #include <utility>
@@ -57,6 +58,7 @@ MainWindow::MainWindow(HINSTANCE program, const TextTable& texts, const Skin& sk
                          Place(10, 60, 330, 510), WS_EX_CLIENTEDGE);
   SetStyleBits(tree, TVS_EDITLABELS);
   rows_ = std::make_unique<TreeRowView>(tree);
+  drag_ = std::make_unique<RowDrag>(window_.get(), *rows_);
 
   BuildTaskPanel(skin);
   BuildCategoryPanel(skin);
@@ -419,6 +421,22 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_NOTIFY:
       return HandleNotify(*reinterpret_cast<NMHDR*>(lparam), lparam);
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONUP:
+      if (drag_->dragging()) {
+        POINT screen{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
+        ::ClientToScreen(window, &screen);
+        if (message == WM_MOUSEMOVE) {
+          drag_->Move(screen);
+        } else if ((drop_ = drag_->Finish(screen))) {
+          Post(EventKind::Gadget, kGadgetTree, 0, GadgetAction::Dropped);
+        }
+        return 0;
+      }
+      break;
+    case WM_CAPTURECHANGED:
+      drag_->Cancel();
+      return 0;
     case WM_CLOSE:
       Post(EventKind::CloseWindow, 0, 0);
       return 0;
@@ -464,6 +482,9 @@ LRESULT MainWindow::HandleNotify(NMHDR& header, LPARAM lparam) {
       case TVN_SELCHANGEDA:
         // Handled once the command that moved it has finished with the rows.
         Post(EventKind::Gadget, gadget, 0, GadgetAction::Selected);
+        return 0;
+      case TVN_BEGINDRAGA:
+        drag_->Begin(*reinterpret_cast<const NMTREEVIEWA*>(lparam));
         return 0;
       default:
         return 0;

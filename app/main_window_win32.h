@@ -14,9 +14,11 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/object_numbers.h"
+#include "app/row_drag_win32.h"
 #include "app/skin_win32.h"
 #include "app/tree_view_win32.h"
 #include "config/text_table.h"
@@ -47,6 +49,8 @@ class MainWindow {
   void EnableCommand(int command, bool enabled);
   TreeRowView& rows() { return *rows_; }
   const TreeRowView& rows() const { return *rows_; }
+  // The row let go over another, once, after the tree's Dropped event.
+  std::optional<RowDrop> TakeDrop() { return std::exchange(drop_, std::nullopt); }
 
   void SetHook(MainWindowHook hook) { hook_ = std::move(hook); }
 
@@ -65,6 +69,8 @@ class MainWindow {
   void ApplyTexts(const TextTable& texts);
   // The menu bar and the two pop-up menus built anew in that language.
   void BuildMenus(const TextTable& texts);
+  // The File menu's recent documents, newest first, just above Quit.
+  void ShowRecentFiles(const std::vector<std::string>& paths);
   // The skin's name font on the panels' name lines, its description font
   // in their description boxes.
   void ApplyFonts(const Skin& skin);
@@ -105,10 +111,13 @@ class MainWindow {
   std::array<HWND, kGadgetTaskPanel + 1> gadgets_{};
   std::array<std::vector<HWND>, 2> pages_;  // task panel, category panel
   std::unique_ptr<TreeRowView> rows_;
+  std::unique_ptr<RowDrag> drag_;
+  std::optional<RowDrop> drop_;
   HWND toolbar_ = nullptr;
   UniqueImageList toolbar_images_;
   HWND focus_before_ = nullptr;  // the control with the focus when the window was left
   std::array<std::string, kCmdDeleteAsking + 1> tips_;
+  bool recent_files_shown_ = false;  // the File menu holds them and their separator
   UniqueMenu category_popup_;
   UniqueMenu task_popup_;
   UniqueAccelerators accelerators_;

@@ -72,6 +72,18 @@ constexpr int kCmdKeyAddSubCategory = 129;
 constexpr int kCmdKeyAddCategory = 130;
 constexpr int kCmdMoveIn = 131;
 constexpr int kCmdMoveOut = 132;
+// The Edit menu's searches: the find window, the next and previous match,
+// and the next overdue task.
+constexpr int kCmdFind = 133;
+constexpr int kCmdFindNext = 134;
+constexpr int kCmdFindPrevious = 135;
+constexpr int kCmdNextOverdue = 136;
+// The File menu's export and printable view, and its recent documents,
+// the most recent first.
+constexpr int kCmdExport = 137;
+constexpr int kCmdPrint = 138;
+constexpr int kCmdFirstRecentFile = 139;  // 139 to 146
+constexpr int kRecentFileCount = 8;
 
 // The about box and its controls.
 constexpr int kWindowAbout = 41;
@@ -97,6 +109,14 @@ constexpr int kGadgetFeedbackCancel = 57;
 constexpr int kWindowHelp = 58;
 constexpr int kGadgetHelpBrowser = 59;
 constexpr int kGadgetHelpInBrowser = 233;  // opens the page in the default browser
+
+// The find window and its controls.
+constexpr int kWindowFind = 234;
+constexpr int kGadgetFindCaption = 235;
+constexpr int kGadgetFindText = 236;
+constexpr int kGadgetFindNext = 237;
+constexpr int kGadgetFindPrevious = 238;
+constexpr int kGadgetFindOutcome = 239;  // says when nothing matches
 
 // The options window and its controls.
 constexpr int kWindowOptions = 200;

@@ -415,8 +415,8 @@ TEST_F(OptionsWindowTest, OkWritesTheOptionKeysInOrderAndKeepsTheRest) {
 }
 
 TEST_F(OptionsWindowTest, CancelWritesNothingAndTheFocusReturns) {
+  Start(SampleFile("list.lvk"));  // the document opened heads the recent files
   const std::string before = Settings();
-  Start(SampleFile("list.lvk"));
   ::SetFocus(Gadget(kGadgetCategoryDescription));
   WithOptions({[&](OptionsWindow& options) {
     Click(options, kGadgetStartUpCheck);

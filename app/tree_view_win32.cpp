@@ -324,19 +324,35 @@ void TreeRowView::EditLabel(int position) {
   ::SendMessageA(tree_, TVM_EDITLABELA, 0, reinterpret_cast<LPARAM>(rows_[position]->item));
 }
 
-LRESULT TreeRowView::OnCustomDraw(NMTVCUSTOMDRAW& draw) const {
+LRESULT TreeRowView::OnCustomDraw(NMTVCUSTOMDRAW& draw) {
   switch (draw.nmcd.dwDrawStage) {
     case CDDS_PREPAINT:
       return CDRF_NOTIFYITEMDRAW;
     case CDDS_ITEMPREPAINT: {
       const auto* row = reinterpret_cast<const Row*>(draw.nmcd.lItemlParam);
+      if (row == nullptr) return CDRF_DODEFAULT;
       // The selected row keeps the selection's colours, so that it stays visible.
-      if (row != nullptr && row->coloured && (draw.nmcd.uItemState & CDIS_SELECTED) == 0) {
+      const bool selected = (draw.nmcd.uItemState & CDIS_SELECTED) != 0;
+      if (row->coloured && !selected) {
         draw.clrText = AsColorRef(row->colours.text);
         draw.clrTextBk = AsColorRef(row->colours.background);
       }
-      return CDRF_DODEFAULT;
+      // While the selection is shown without the focus (a search going on
+      // in the find window), it keeps the colours it has with the focus:
+      // the pale ones it would take are hard to see on every theme.
+      const bool shown_always = (::GetWindowLongPtrA(tree_, GWL_STYLE) & TVS_SHOWSELALWAYS) != 0;
+      if (selected && shown_always && ::GetFocus() != tree_) {
+        draw.clrText = ::GetSysColor(COLOR_HIGHLIGHTTEXT);
+        draw.clrTextBk = ::GetSysColor(COLOR_HIGHLIGHT);
+      }
+      const DueState due = due_ && Valid(row->position) && rows_[row->position].get() == row
+                               ? due_(row->position)
+                               : DueState::None;
+      return due_marks_.BeforeRow(tree_, draw, due);
     }
+    case CDDS_ITEMPOSTPAINT:
+      due_marks_.AfterRow(tree_, draw);
+      return CDRF_DODEFAULT;
     default:
       return CDRF_DODEFAULT;
   }

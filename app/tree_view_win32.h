@@ -7,11 +7,14 @@
 #include <commctrl.h>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "app/due_marks_win32.h"
+#include "document/due_dates.h"
 #include "document/row_view.h"
 
 namespace lumvik {
@@ -54,9 +57,14 @@ class TreeRowView : public RowView {
   // Starts in-place editing of the item's label.
   void EditLabel(int position);
 
+  // Whether the row at a position falls due, asked as the row is drawn, so
+  // that the marks follow the clock and the rows without redecorating them.
+  void SetDueLookup(std::function<DueState(int position)> lookup) { due_ = std::move(lookup); }
+
   // The answer to the tree's NM_CUSTOMDRAW notification: rows given colours
-  // are drawn in them, the others in the tree's own colours.
-  LRESULT OnCustomDraw(NMTVCUSTOMDRAW& draw) const;
+  // are drawn in them, the others in the tree's own colours; tasks that
+  // fall due carry their marks.
+  LRESULT OnCustomDraw(NMTVCUSTOMDRAW& draw);
 
  private:
   friend class RedrawHold;
@@ -74,6 +82,8 @@ class TreeRowView : public RowView {
   void CreateHeldItems();
 
   HWND tree_;
+  std::function<DueState(int position)> due_;
+  DueMarks due_marks_;
   std::vector<std::unique_ptr<Row>> rows_;
   int holds_ = 0;
   // Rows from here on were appended under a hold and have no item yet.

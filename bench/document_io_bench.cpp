@@ -1,5 +1,7 @@
 // Writes and reads a document of 100 000 rows and prints rows per second,
-// beside the time that `wc -l` takes to count the lines of the same file.
+// beside the time that `wc -l` takes to count the lines of the same file;
+// then each export and the printable view of the same document beside the
+// write.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -7,8 +9,13 @@
 #include <functional>
 #include <string>
 
+#include "config/text_numbers.h"
 #include "document/document_file.h"
 #include "document/stored_form.h"
+#include "document/due_dates.h"
+#include "document/find.h"
+#include "export/document_export.h"
+#include "export/printable_view.h"
 
 namespace lumvik {
 namespace {
@@ -79,6 +86,66 @@ void PrintRate(const char* what, double seconds) {
   std::printf("%-36s %8.1f ms  %6.2f M rows/s\n", what, seconds * 1e3, kRows / seconds / 1e6);
 }
 
+void PrintBesideWrite(const char* what, double seconds, double write) {
+  std::printf("%-36s %8.1f ms  %6.2f x write\n", what, seconds * 1e3, seconds / write);
+}
+
+TextTable EnglishTexts() {
+  TextTable texts(kLumvikTextCount);
+  const char* const statuses[] = {"To do", "Started", "Waiting", "Nearly done", "Done"};
+  const char* const urgencies[] = {"Later", "Soon", "Normal", "High", "Urgent"};
+  for (int v = 0; v < 5; ++v) {
+    texts.Set(kTextStatusFirst + v, statuses[v]);
+    texts.Set(kTextImportanceFirst + v, urgencies[v]);
+  }
+  return texts;
+}
+
+// Each export of the document, and its printable view, beside writing it.
+void TimeExports(const Document& document, double write) {
+  const TextTable texts = EnglishTexts();
+  const UtcTime now{2026, 5, 1, 12, 0, 0};
+  const UrgencyColours colours = {
+      {{0, 0xFFFFFF}, {0, 0xCCFFFF}, {0, 0x99FFFF}, {0, 0x6699FF}, {0xFFFFFF, 0x0000CC}}};
+  const struct {
+    const char* what;
+    ExportFormat format;
+  } formats[] = {{"export CSV:", ExportFormat::Csv},
+                 {"export Markdown:", ExportFormat::Markdown},
+                 {"export HTML:", ExportFormat::Html},
+                 {"export iCalendar:", ExportFormat::ICalendar}};
+  std::size_t bytes = 0;
+  for (const auto& format : formats) {
+    const double seconds =
+        BestSeconds([&] { bytes = ExportDocument(document, texts, format.format, now).size(); });
+    PrintBesideWrite(format.what, seconds, write);
+  }
+  const double print =
+      BestSeconds([&] { bytes = PrintableView(document, texts, colours, "Large.lvk").size(); });
+  PrintBesideWrite("printable view:", print, write);
+  std::printf("(the printable view is %.1f MB)\n", static_cast<double>(bytes) / 1e6);
+}
+
+// Find and the marks of the tasks that fall due each look at every row
+// once, as a search through the whole document and a repaint of every row do.
+void TimeSearches(const Document& document, double write) {
+  int found = 0;
+  const double find =
+      BestSeconds([&] { found = FindRow(document, "no such words", 0, true); });
+  PrintBesideWrite("find, nothing matching:", find, write);
+  int overdue = 0;
+  const double marks = BestSeconds([&] {
+    overdue = 0;
+    for (const TreeEntry& row : document.rows) {
+      if (row.kind != kTaskRow) continue;
+      const TaskRecord& task = document.tasks[static_cast<std::size_t>(row.index)];
+      overdue += DueStateOf(task, CalendarDate{2026, 12, 8}) == DueState::Overdue ? 1 : 0;
+    }
+  });
+  PrintBesideWrite("due marks of every row:", marks, write);
+  std::printf("(%d found, %d tasks overdue)\n", found, overdue);
+}
+
 }  // namespace
 }  // namespace lumvik
 
@@ -98,15 +165,21 @@ int main() {
   std::size_t rows_read = 0;
   const double read =
       BestSeconds([&] { rows_read = ReadDocument(path, "Lumvik").document.rows.size(); });
+#ifndef _WIN32
   const std::string count_lines = "wc -l < \"" + path + "\" > /dev/null";
   int wc_status = 0;
   const double wc = BestSeconds([&] { wc_status = std::system(count_lines.c_str()); });
+#endif
 
   std::printf("%d rows (%zu read back), %.1f MB, best of %d runs\n", kRows, rows_read,
               static_cast<double>(std::filesystem::file_size(path)) / 1e6, kRuns);
   PrintRate("write (serialise, atomic write):", write);
   PrintRate("read (header, parse, progress):", read);
+#ifndef _WIN32
   PrintRate(wc_status == 0 ? "wc -l on the same file:" : "wc -l (failed):", wc);
+#endif
+  TimeSearches(document, write);
+  TimeExports(document, write);
   std::filesystem::remove(path);
   return 0;
 }

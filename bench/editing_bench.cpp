@@ -14,9 +14,7 @@
 
 #include "bench/editing_cases.h"
 #include "document/change_view.h"
-#include "document/due_dates.h"
 #include "document/edit_history.h"
-#include "document/find.h"
 #include "document/recovery_copy.h"
 #include "document/tree_rebuild.h"
 
@@ -198,21 +196,6 @@ int main() {
       });
   std::printf("recovery copy taken (%zu bytes): %.3f\n", copy.size(), snapshot);
 
-  // Find and the overdue marks each look at every row once.
-  int found = 0;
-  const double search =
-      BestMilliseconds([] {}, [&] { found = FindRow(document, "no such words", 0, true); });
-  std::printf("find over the whole document (nothing matches, %d): %.3f\n", found, search);
-  int overdue = 0;
-  const double marks = BestMilliseconds(
-      [] {},
-      [&] {
-        overdue = 0;
-        for (const TaskRecord& task : document.tasks) {
-          overdue += DueStateOf(task, CalendarDate{2026, 12, 8}) == DueState::Overdue ? 1 : 0;
-        }
-      });
-  std::printf("due state of every task (%d overdue): %.3f\n", overdue, marks);
 
   const Shown chain = Show(ChainDocument());
   std::printf("\nchain of %d nested categories, task progress at the bottom, propagated: %.3f\n",

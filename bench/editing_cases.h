@@ -10,6 +10,7 @@
 
 #include "document/document_file.h"
 #include "document/progress_propagation.h"
+#include "document/row_drop.h"
 #include "document/row_edits.h"
 #include "document/row_moves.h"
 #include "document/tree_queries.h"
@@ -110,6 +111,19 @@ inline void SetProgressAndPropagate(const EditTarget& target, int position) {
   PropagateProgress(target, position);
 }
 
+// A drag of the row's run onto the last top-level category outside it: to
+// the end of the document.
+inline void DragToTheEnd(const EditTarget& target, int position) {
+  const std::vector<TreeEntry>& rows = target.document.rows;
+  const int run_end = position + DescendantCount(rows, position) + 1;
+  for (int onto = static_cast<int>(rows.size()) - 1; onto >= run_end; --onto) {
+    if (rows[onto].level == 0 && rows[onto].kind == kCategoryRow) {
+      DropRow(target, position, onto);
+      return;
+    }
+  }
+}
+
 inline const std::vector<Timed>& Commands() {
   static const std::vector<Timed> commands = {
       {"add sibling category", IsCategory,
@@ -132,6 +146,9 @@ inline const std::vector<Timed>& Commands() {
        [](const Document& d, int r) { return IsTask(d, r) && HasRowsAfterItsRun(d, r); },
        MoveTaskDown},
       {"task progress, propagated", IsTask, SetProgressAndPropagate},
+      {"drag a project to the end",
+       [](const Document& d, int r) { return IsCategory(d, r) && d.rows[r].level == 0; },
+       DragToTheEnd},
   };
   return commands;
 }

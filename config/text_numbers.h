@@ -24,6 +24,7 @@ constexpr int kTextThanks = 55;
 constexpr int kTextNameMissing = 56;
 constexpr int kTextMessageMissing = 57;
 constexpr int kTextSubjectMissing = 58;
+constexpr int kTextProgressCaption = 66;
 constexpr int kTextDocumentFileKind = 67;
 constexpr int kTextConfirmDelete = 98;
 constexpr int kTextUntitledDocument = 111;
@@ -54,5 +55,29 @@ constexpr int kTextEditMenu = 158;
 constexpr int kTextUndo = 159;
 constexpr int kTextRedo = 160;
 constexpr int kTextRecoverChanges = 161;
+constexpr int kTextFind = 162;
+constexpr int kTextFindNext = 163;
+constexpr int kTextFindPrevious = 164;
+constexpr int kTextNextOverdue = 165;
+constexpr int kTextFindTitle = 166;
+constexpr int kTextFindCaption = 167;
+constexpr int kTextNothingFound = 168;
+constexpr int kTextNothingOverdue = 169;
+constexpr int kTextExport = 170;
+constexpr int kTextPrint = 171;
+constexpr int kTextExportTitle = 172;
+constexpr int kTextExportHtml = 173;  // file type names of the export dialog
+constexpr int kTextExportCsv = 174;
+constexpr int kTextExportMarkdown = 175;
+constexpr int kTextExportCalendar = 176;
+constexpr int kTextCannotExport = 177;
+constexpr int kTextCannotPrint = 178;
+// Column headings of the printable view; its progress column is headed by
+// kTextProgressCaption.
+constexpr int kTextHeadingName = 179;
+constexpr int kTextHeadingStatus = 180;
+constexpr int kTextHeadingUrgency = 181;
+constexpr int kTextHeadingStart = 182;
+constexpr int kTextHeadingDue = 183;
 
 }  // namespace lumvik

@@ -34,22 +34,23 @@ struct TextRange {
 // The text numbers that each program shows somewhere.
 constexpr TextRange kLumvikTexts[] = {{0, 11},    {13, 30},   {34, 35},  {37, 37}, {39, 58},
                                       {61, 63},   {66, 69},   {71, 73},  {85, 91}, {98, 111},
-                                      {151, 152}, {154, 156}, {158, 161}};
+                                      {151, 152}, {154, 156}, {158, 183}};
 constexpr TextRange kSkinwrightTexts[] = {{1, 1},     {3, 3},     {21, 25},   {27, 27},
                                           {50, 51},   {66, 66},   {80, 83},   {93, 97},
                                           {109, 110}, {112, 115}, {153, 153}, {157, 157}};
 
 // Menu titles and items; the menu bar appends a tab and the shortcut itself.
-constexpr int kMenuTexts[] = {0,  1,  2,  3,  4,  5,  6,  7,   8,   39, 40,
-                              41, 42, 43, 62, 63, 68, 87, 158, 159, 160};
+constexpr int kMenuTexts[] = {0,  1,  2,  3,  4,   5,   6,   7,   8,   39,  40,  41,  42, 43,
+                              62, 63, 68, 87, 158, 159, 160, 162, 163, 164, 165, 170, 171};
 // Stored in documents between double quotes.
 constexpr int kStoredTexts[] = {35, 37, 54};
 // The mail's Subject line, in a mail declared us-ascii.
 constexpr int kFeedbackSubjects[] = {46, 47, 48, 49};
 constexpr int kUrgencyCaption = 27;  // Skinwright's urgency page drops its last two characters
-constexpr int kOpenFilterName = 67;  // followed by " (*.lvk)|*.lvk"
+// File type names of the open and export dialogs, each followed by " (*.ext)|*.ext".
+constexpr int kFilterNames[] = {67, 173, 174, 175, 176};
 // Captions that carry their own closing colon, before a field or a list.
-constexpr int kCaptionsWithColon[] = {26, 27, 28, 29, 44, 45, 52, 95, 108, 151};
+constexpr int kCaptionsWithColon[] = {26, 27, 28, 29, 44, 45, 52, 95, 108, 151, 167};
 // Captions that the program follows with " :" (73) or " : " and a value (88 to 91).
 constexpr int kCaptionsBeforeColon[] = {73, 88, 89, 90, 91};
 constexpr int kThemeQuestion = 97;  // followed directly by a theme name
@@ -80,6 +81,9 @@ constexpr Room kRooms[] = {
     {105, 105, 400}, {109, 109, 490},  // Skinwright's name preview
     {114, 115, 300}, {154, 154, 290},  // the help window's button, 300 wide
     {155, 155, 390},                   // the feedback form's title while it sends
+    {163, 164, 100},                   // the find window's buttons
+    {167, 167, 80},                    // the find window's caption before its text box
+    {168, 168, 330},                   // the find window's word when nothing matches
 };
 
 // A width estimate in pixels of `text` in the 8-point dialog font, on the wide
@@ -205,9 +209,9 @@ TEST(DeliveredLanguageFile, EachGroupHoldsExactlyTheTextsThatTheProgramsShow) {
   const std::set<int> used = UsedTexts();
   const std::set<int> lumvik = Numbers(kLumvikTexts);
   const std::set<int> skinwright = Numbers(kSkinwrightTexts);
-  ASSERT_EQ(lumvik.size(), 93u);
+  ASSERT_EQ(lumvik.size(), 115u);
   ASSERT_EQ(skinwright.size(), 28u);
-  ASSERT_EQ(used.size(), 108u);
+  ASSERT_EQ(used.size(), 130u);
   // Each program loads every text from kFirstAddedText up to the end of its
   // own table; below it, only up to "langagenb".
   ASSERT_LE(*lumvik.rbegin(), kLastLumvikText);
@@ -275,7 +279,7 @@ TEST(DeliveredLanguageFile, TextsReadWellWhereTheyAreShown) {
         return c >= 0x20 && c < 0x7F;
       })) << number;
     }
-    EXPECT_EQ(texts[kOpenFilterName].find('|'), std::string::npos);
+    for (int number : kFilterNames) EXPECT_EQ(texts[number].find('|'), std::string::npos) << number;
     EXPECT_FALSE(IsWordCharacter(texts[kThemeQuestion].back()))
         << "the theme name would stick to the text";
   }

@@ -12,6 +12,7 @@
 #include "document/document_file.h"
 #include "document/edit_history.h"
 #include "document/progress_propagation.h"
+#include "document/row_drop.h"
 #include "document/row_edits.h"
 #include "document/row_levels.h"
 #include "document/row_moves.h"
@@ -24,13 +25,14 @@ namespace {
 using testing::EditedDocument;
 using testing::RandomInt;
 
-// Every command of the menus, the toolbar and the panel, at a random row.
+// Every command of the menus, the toolbar, the panel and the tree, at a
+// random row.
 void RandomCommand(EditedDocument& edited, std::mt19937& random) {
   Document& document = edited.document;
   const int position = RandomInt(random, -1, static_cast<int>(document.rows.size()));
   const EditTarget target = edited.target();
   const bool on_row = IsRowPosition(document, position);
-  switch (RandomInt(random, 0, 13)) {
+  switch (RandomInt(random, 0, 14)) {
     case 0:
       return AddSiblingCategory(target, position, "New category");
     case 1:
@@ -54,6 +56,10 @@ void RandomCommand(EditedDocument& edited, std::mt19937& random) {
       return;
     case 11:
       MoveRowOut(target, position);
+      return;
+    case 12:
+      // A drag onto another row.
+      DropRow(target, position, RandomInt(random, -1, static_cast<int>(document.rows.size())));
       return;
     case 9:
       // Progress, with the categories that follow it.

@@ -11,6 +11,7 @@
 
 #include "document/document_file.h"
 #include "document/progress_propagation.h"
+#include "document/row_drop.h"
 #include "document/row_edits.h"
 #include "document/row_levels.h"
 #include "document/row_moves.h"
@@ -88,9 +89,17 @@ int AddedRow(const Document& document, std::int16_t kind) {
   return static_cast<int>(row - document.rows.begin());
 }
 
-using Edit = std::function<void(const EditTarget&, int)>;
+// The row a command is about, and a second row: the one a drag ends on.
+using Edit = std::function<void(const EditTarget&, int position, int onto)>;
 
-// A command of the menus and the toolbar, with what it promises besides.
+// A command about the one row alone.
+template <auto command>
+void AtRow(const EditTarget& target, int position, int) {
+  command(target, position);
+}
+
+// A command of the menus, the toolbar and the tree, with what it promises
+// besides.
 struct Command {
   Edit edit;
   bool keeps_parents = true;   // no row that stays gets another parent
@@ -101,21 +110,22 @@ struct Command {
 
 const std::vector<Command>& Commands() {
   static const std::vector<Command> commands = {
-      {[](const EditTarget& t, int p) { AddSiblingCategory(t, p, "New category"); }, true, false,
+      {[](const EditTarget& t, int p, int) { AddSiblingCategory(t, p, "New category"); }, true,
+       false, kCategoryRow},
+      {[](const EditTarget& t, int p, int) { AddSubCategory(t, p, "New \"sub\""); }, true, false,
        kCategoryRow},
-      {[](const EditTarget& t, int p) { AddSubCategory(t, p, "New \"sub\""); }, true, false,
-       kCategoryRow},
-      {[](const EditTarget& t, int p) { AddTask(t, p, "New task", "07/05/2026"); }, true, false,
-       kTaskRow},
-      {DeleteCategory},
+      {[](const EditTarget& t, int p, int) { AddTask(t, p, "New task", "07/05/2026"); }, true,
+       false, kTaskRow},
+      {AtRow<DeleteCategory>},
       // Rows that a file put under the task stay, under another parent.
-      {DeleteTask, false},
-      {MoveCategoryUp},
-      {MoveTaskUp, true, true},
-      {MoveCategoryDown, true, true},
-      {MoveTaskDown, true, true},
-      {MoveRowIn, false, true, -1, true},
-      {MoveRowOut, false, true, -1, true},
+      {AtRow<DeleteTask>, false},
+      {AtRow<MoveCategoryUp>},
+      {AtRow<MoveTaskUp>, true, true},
+      {AtRow<MoveCategoryDown>, true, true},
+      {AtRow<MoveTaskDown>, true, true},
+      {AtRow<MoveRowIn>, false, true, -1, true},
+      {AtRow<MoveRowOut>, false, true, -1, true},
+      {[](const EditTarget& t, int p, int onto) { DropRow(t, p, onto); }, false, true, -1, true},
   };
   return commands;
 }
@@ -161,13 +171,14 @@ TEST(Editing, RandomCommandsKeepTheDocumentWhole) {
     for (int step = 0; step < 12; ++step) {
       const int choice = RandomInt(random, 0, command_count);  // the last: a progress change
       const int position = RandomInt(random, -1, static_cast<int>(edited.document.rows.size()));
+      const int onto = RandomInt(random, -1, static_cast<int>(edited.document.rows.size()));
       SCOPED_TRACE(::testing::Message() << "round " << round << " step " << step << " command "
-                                        << choice << " at " << position);
+                                        << choice << " at " << position << " onto " << onto);
       const EditedDocument before = edited;
       if (choice == command_count) {
         ChangeProgress(edited, position, random);
       } else {
-        Commands()[choice].edit(edited.target(), position);
+        Commands()[choice].edit(edited.target(), position, onto);
       }
       GiveIdentities(edited.document, next_identity);
       ASSERT_TRUE(edited.Consistent());

@@ -13,9 +13,18 @@ namespace lumvik {
 
 namespace {
 
-// The rows `from` to `from` + `count`, whose items the view still shows as
-// the subtree at `shown`, shown afresh at their present place and levels.
-void ShowRun(const EditTarget& target, int shown, int from, int count) {
+// Levels are whatever a file gave, up to the ends of their range: the shift
+// is worked out wide, and each new level lies between levels that exist.
+void ShiftLevels(Document& document, int from, int count, std::int64_t by) {
+  for (int row = from; row < from + count; ++row) {
+    std::int32_t& level = document.rows[row].level;
+    level = static_cast<std::int32_t>(level + by);
+  }
+}
+
+}  // namespace
+
+void ShowMovedRun(const EditTarget& target, int shown, int from, int count) {
   const Document& document = target.document;
   target.view.Remove(shown);
   std::vector<RowItem> items;
@@ -28,17 +37,6 @@ void ShowRun(const EditTarget& target, int shown, int from, int count) {
     RefreshRow(target.view, document, row, target.colours);
   }
 }
-
-// Levels are whatever a file gave, up to the ends of their range: the shift
-// is worked out wide, and each new level lies between levels that exist.
-void ShiftLevels(Document& document, int from, int count, std::int64_t by) {
-  for (int row = from; row < from + count; ++row) {
-    std::int32_t& level = document.rows[row].level;
-    level = static_cast<std::int32_t>(level + by);
-  }
-}
-
-}  // namespace
 
 bool MoveRowIn(const EditTarget& target, int position) {
   Document& document = target.document;
@@ -55,7 +53,7 @@ bool MoveRowIn(const EditTarget& target, int position) {
     return false;  // a row as deep as a level can be goes no deeper
   }
   ShiftLevels(document, position, count, 1);
-  ShowRun(target, position, position, count);
+  ShowMovedRun(target, position, position, count);
   PropagateProgress(target, position);
   target.view.Select(position);
   return true;
@@ -72,7 +70,7 @@ bool MoveRowOut(const EditTarget& target, int position) {
   const int moved = parent_end - count;
   ShiftLevels(document, moved, count,
               std::int64_t{document.rows[parent].level} - document.rows[moved].level);
-  ShowRun(target, position, moved, count);
+  ShowMovedRun(target, position, moved, count);
   // The parent follows the children it keeps; without any, it keeps its own
   // progress. The row's new parent follows its children too.
   if (DescendantCount(document.rows, parent) > 0) PropagateProgress(target, parent + 1);

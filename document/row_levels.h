@@ -17,4 +17,9 @@ bool MoveRowIn(const EditTarget& target, int position);
 // true when it moved.
 bool MoveRowOut(const EditTarget& target, int position);
 
+// After a move of the rows `from` to `from` + `count`, whose items the view
+// still shows as the subtree at `shown`: shows them afresh at their present
+// place and levels.
+void ShowMovedRun(const EditTarget& target, int shown, int from, int count);
+
 }  // namespace lumvik

@@ -108,7 +108,17 @@ void EventQueue::SetControlKeys(HWND control, HACCEL keys) {
   control_keys_ = keys;
 }
 
+void EventQueue::SetCompanionKeys(HWND companion, HACCEL keys) {
+  companion_ = companion;
+  companion_keys_ = keys;
+}
+
 void EventQueue::Deliver(MSG& message) {
+  if (companion_keys_ != nullptr &&
+      (message.hwnd == companion_ || ::IsChild(companion_, message.hwnd)) &&
+      ::TranslateAcceleratorA(accelerator_window_, companion_keys_, &message) != 0) {
+    return;
+  }
   if (control_keys_ != nullptr && message.hwnd == keys_control_ &&
       ::TranslateAcceleratorA(accelerator_window_, control_keys_, &message) != 0) {
     return;

@@ -21,7 +21,17 @@ enum class EventKind {
 // user chose a day in a calendar, as against the calendar moving on its own
 // (to another month, say). Selected: the selection of a tree moved to
 // another item, by whatever means. Released: the user let go of a slider.
-enum class GadgetAction { Other, LeftClick, RightClick, DoubleClick, Picked, Selected, Released };
+// Dropped: the user let go of a dragged row over another row.
+enum class GadgetAction {
+  Other,
+  LeftClick,
+  RightClick,
+  DoubleClick,
+  Picked,
+  Selected,
+  Released,
+  Dropped
+};
 
 struct Event {
   EventKind kind = EventKind::Menu;
@@ -63,6 +73,9 @@ class EventQueue {
   // Keys that are commands of that window only while `control` has the
   // focus: elsewhere they keep their Windows meaning.
   void SetControlKeys(HWND control, HACCEL keys);
+  // Keys typed in `companion`, a window of its own beside the shortcuts'
+  // window, that are commands of the shortcuts' window; null: none.
+  void SetCompanionKeys(HWND companion, HACCEL keys);
 
  private:
   bool IsShortcut(const MSG& message) const;
@@ -75,6 +88,8 @@ class EventQueue {
   HACCEL accelerators_ = nullptr;
   HWND keys_control_ = nullptr;
   HACCEL control_keys_ = nullptr;
+  HWND companion_ = nullptr;
+  HACCEL companion_keys_ = nullptr;
 };
 
 }  // namespace lumvik

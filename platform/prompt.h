@@ -41,6 +41,14 @@ struct FontAnswer {
   bool operator==(const FontAnswer&) const = default;
 };
 
+// A file named in a save dialog, with the pair of the filter the user chose:
+// 1 for the first.
+struct TypedFileName {
+  std::string path;
+  int type = 1;
+  bool operator==(const TypedFileName&) const = default;
+};
+
 class Prompt {
  public:
   virtual ~Prompt() = default;
@@ -50,6 +58,9 @@ class Prompt {
   // about replacing a file (the writer asks).
   virtual std::optional<std::string> OpenFileName(const FileQuestion& question) = 0;
   virtual std::optional<std::string> SaveFileName(const FileQuestion& question) = 0;
+  // A save dialog whose filter chooses what kind of file is written; it asks
+  // itself before a file is replaced.
+  virtual std::optional<TypedFileName> SaveTypedFileName(const FileQuestion& question) = 0;
   // The colour chosen in the colour dialog, which starts from `start`
   // (red + 256 * green + 65536 * blue); nothing when it was cancelled.
   virtual std::optional<std::int32_t> AskColour(std::int32_t start) = 0;

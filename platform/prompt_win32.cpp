@@ -51,7 +51,10 @@ class ScreenDc {
 // Room for a long path; the dialog fails rather than cut a longer one.
 constexpr DWORD kPathRoom = 32768;
 
-std::optional<std::string> AskFileName(HWND owner, const FileQuestion& question, bool save) {
+enum class FileDialogKind { Open, Save, SaveTyped };
+
+std::optional<TypedFileName> AskFileName(HWND owner, const FileQuestion& question,
+                                         FileDialogKind kind) {
   const std::string filter = DialogFilter(question.filter);
   std::vector<char> name(kPathRoom, '\0');
   std::copy_n(question.proposed_name.begin(),
@@ -67,9 +70,12 @@ std::optional<std::string> AskFileName(HWND owner, const FileQuestion& question,
   // The program finds its own files through the current directory, so the
   // dialogs must not move it.
   dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
-  const BOOL chosen = save ? ::GetSaveFileNameA(&dialog) : ::GetOpenFileNameA(&dialog);
+  // Documents ask their own question before a file is replaced.
+  if (kind == FileDialogKind::SaveTyped) dialog.Flags |= OFN_OVERWRITEPROMPT;
+  const BOOL chosen = kind == FileDialogKind::Open ? ::GetOpenFileNameA(&dialog)
+                                                   : ::GetSaveFileNameA(&dialog);
   if (!chosen) return std::nullopt;
-  return std::string(name.data());
+  return TypedFileName{name.data(), static_cast<int>(dialog.nFilterIndex)};
 }
 
 }  // namespace
@@ -91,11 +97,17 @@ Answer WindowPrompt::Message(const std::string& title, const std::string& text, 
 }
 
 std::optional<std::string> WindowPrompt::OpenFileName(const FileQuestion& question) {
-  return AskFileName(Owner(), question, false);
+  std::optional<TypedFileName> file = AskFileName(Owner(), question, FileDialogKind::Open);
+  return file ? std::optional(std::move(file->path)) : std::nullopt;
 }
 
 std::optional<std::string> WindowPrompt::SaveFileName(const FileQuestion& question) {
-  return AskFileName(Owner(), question, true);
+  std::optional<TypedFileName> file = AskFileName(Owner(), question, FileDialogKind::Save);
+  return file ? std::optional(std::move(file->path)) : std::nullopt;
+}
+
+std::optional<TypedFileName> WindowPrompt::SaveTypedFileName(const FileQuestion& question) {
+  return AskFileName(Owner(), question, FileDialogKind::SaveTyped);
 }
 
 std::optional<std::int32_t> WindowPrompt::AskColour(std::int32_t start) {

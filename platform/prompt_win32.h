@@ -19,6 +19,7 @@ class WindowPrompt : public Prompt {
   Answer Message(const std::string& title, const std::string& text, Buttons buttons) override;
   std::optional<std::string> OpenFileName(const FileQuestion& question) override;
   std::optional<std::string> SaveFileName(const FileQuestion& question) override;
+  std::optional<TypedFileName> SaveTypedFileName(const FileQuestion& question) override;
   std::optional<std::int32_t> AskColour(std::int32_t start) override;
   std::optional<FontAnswer> AskFont(const std::string& face, std::int32_t points) override;
   std::optional<std::string> AskName(const NameQuestion& question) override;

@@ -6,7 +6,7 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   libgtest-dev libjpeg-dev
   mingw-w64 wine64 xvfb xauth x11-utils
-  python3 python3-aiosmtpd
+  python3 python3-aiosmtpd python3-icalendar
   imagemagick xdotool zip
   dpkg-dev
 )

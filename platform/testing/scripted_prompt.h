@@ -50,6 +50,10 @@ class ScriptedPrompt : public Prompt {
   }
 
   // The next colour dialog's answer; nothing plays Cancel.
+  ScriptedPrompt& ThenTypedFile(std::optional<TypedFileName> file) {
+    typed_files_.push_back(std::move(file));
+    return *this;
+  }
   ScriptedPrompt& ThenColour(std::optional<std::int32_t> colour) {
     colours_.push_back(colour);
     return *this;
@@ -81,6 +85,11 @@ class ScriptedPrompt : public Prompt {
     return NextFile(FileDialog::Save, question);
   }
 
+  std::optional<TypedFileName> SaveTypedFileName(const FileQuestion& question) override {
+    asked_files_.push_back({FileDialog::Save, question});
+    return Next(typed_files_, "typed file dialog \"" + question.title + "\"");
+  }
+
   std::optional<std::int32_t> AskColour(std::int32_t start) override {
     asked_colours_.push_back(start);
     return Next(colours_, "colour dialog");
@@ -105,7 +114,7 @@ class ScriptedPrompt : public Prompt {
   const std::vector<AskedFont>& asked_fonts() const { return asked_fonts_; }
   const std::vector<AskedName>& asked_names() const { return asked_names_; }
   bool AllAnswersUsed() const {
-    return answers_.empty() && files_.empty() && colours_.empty() && fonts_.empty() &&
+    return answers_.empty() && files_.empty() && typed_files_.empty() && colours_.empty() && fonts_.empty() &&
            names_.empty();
   }
 
@@ -130,6 +139,7 @@ class ScriptedPrompt : public Prompt {
 
   std::deque<Answer> answers_;
   std::deque<std::optional<std::string>> files_;
+  std::deque<std::optional<TypedFileName>> typed_files_;
   std::vector<AskedMessage> asked_;
   std::vector<AskedFile> asked_files_;
   std::deque<std::optional<std::int32_t>> colours_;

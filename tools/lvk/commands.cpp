@@ -1,13 +1,17 @@
 #include "tools/lvk/commands.h"
 
+#include <chrono>
 #include <optional>
+#include <variant>
 
 #include "config/settings.h"
 #include "config/text_numbers.h"
 #include "document/document_file.h"
+#include "export/document_export.h"
+#include "export/printable_view.h"
 #include "platform/file_io.h"
 #include "tools/lvk/json_dump.h"
-#include "tools/lvk/table_export.h"
+#include "tools/lvk/theme_colours.h"
 
 namespace lumvik {
 
@@ -16,7 +20,7 @@ namespace {
 constexpr char kUsage[] =
     "usage: lvk dump [--name NAME] FILE\n"
     "       lvk rewrite [--name NAME] IN OUT\n"
-    "       lvk export [--name NAME] --format csv|markdown|html FILE\n";
+    "       lvk export [--name NAME] --format csv|markdown|html|ical|print FILE\n";
 
 struct CommandLine {
   std::string command;
@@ -46,11 +50,33 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& argu
   return line;
 }
 
-std::optional<TableFormat> FormatNamed(const std::string& name) {
-  if (name == "csv") return TableFormat::Csv;
-  if (name == "markdown") return TableFormat::Markdown;
-  if (name == "html") return TableFormat::Html;
+// The printable view is a page of its own rather than an export format: it
+// shows the theme's colours and is titled by the document.
+struct PrintableFormat {};
+using LvkFormat = std::variant<ExportFormat, PrintableFormat>;
+
+std::optional<LvkFormat> FormatNamed(const std::string& name) {
+  if (name == "csv") return ExportFormat::Csv;
+  if (name == "markdown") return ExportFormat::Markdown;
+  if (name == "html") return ExportFormat::Html;
+  if (name == "ical") return ExportFormat::ICalendar;
+  if (name == "print") return PrintableFormat{};
   return std::nullopt;
+}
+
+std::string FileNameOf(const std::string& path) {
+  const std::size_t folder_end = path.find_last_of("/\\");
+  return folder_end == std::string::npos ? path : path.substr(folder_end + 1);
+}
+
+std::string Export(const Document& document, const TextTable& texts, const LvkFormat& format,
+                   const std::string& program_folder) {
+  if (const auto* export_format = std::get_if<ExportFormat>(&format)) {
+    return ExportDocument(document, texts, *export_format,
+                          UtcTimeOf(std::chrono::system_clock::now()));
+  }
+  return PrintableView(document, texts, ThemeUrgencyColours(program_folder),
+                       FileNameOf(document.file_path));
 }
 
 // Reads a document as the program does; on a refusal says why and gives nothing.
@@ -75,7 +101,7 @@ std::optional<Document> Read(const std::string& path, const std::string& program
 int RunLvk(const std::vector<std::string>& arguments, const std::string& program_folder,
            std::ostream& out, std::ostream& errors) {
   const std::optional<CommandLine> line = ParseCommandLine(arguments);
-  const std::optional<TableFormat> format =
+  const std::optional<LvkFormat> format =
       line && line->format ? FormatNamed(*line->format) : std::nullopt;
   if (!line || (line->format && !format)) {
     errors << kUsage;
@@ -96,7 +122,7 @@ int RunLvk(const std::vector<std::string>& arguments, const std::string& program
     const std::optional<std::string> bytes = ReadWholeFile(path);
     out << DocumentJson(*document, bytes ? HeaderProgramName(*bytes) : std::nullopt);
   } else if (line->command == "export") {
-    out << FormatTable(DocumentTable(*document, texts), *format);
+    out << Export(*document, texts, *format, program_folder);
   } else {
     const std::string target = WithDocumentExtension(line->files[1]);
     if (!WriteDocumentFile(target, *document, program_name)) {

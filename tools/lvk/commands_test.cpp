@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdio>
 #include <sstream>
 
 #include "platform/file_io.h"
@@ -24,6 +26,21 @@ struct LvkRun {
   std::string out;
   std::string errors;
 };
+
+// A moment as a calendar stamps it, "YYYYMMDDTHHMMSSZ", which sorts as time does.
+std::string StampOf(std::chrono::system_clock::time_point moment) {
+  using namespace std::chrono;
+  const sys_seconds seconds = floor<std::chrono::seconds>(moment);
+  const sys_days day = floor<days>(seconds);
+  const year_month_day date(day);
+  const hh_mm_ss<std::chrono::seconds> time(seconds - day);
+  char text[32];
+  std::snprintf(text, sizeof text, "%04d%02u%02uT%02d%02d%02dZ", static_cast<int>(date.year()),
+                static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
+                static_cast<int>(time.hours().count()), static_cast<int>(time.minutes().count()),
+                static_cast<int>(time.seconds().count()));
+  return text;
+}
 
 LvkRun Lvk(const std::vector<std::string>& arguments, const std::string& program_folder) {
   std::ostringstream out, errors;
@@ -96,8 +113,37 @@ TEST_F(LvkCommands, ExportUsesTheStatusTexts) {
                 "[english]\r\n18=Waiting\r\n22=Soon\r\n54=Lumvik\r\n");
   const LvkRun run = Lvk({"export", "--format", "csv", document_}, program_folder_.path());
   ASSERT_EQ(run.status, kExitSuccess) << run.errors;
-  EXPECT_NE(run.out.find("Home,task,Paint,Waiting,Soon,01/02/2026,02/02/2026,70 %\n"),
+  EXPECT_NE(run.out.find("Home,task,Paint,Waiting,Soon,01/02/2026,02/02/2026,70 %,\"a\r\nb\"\n"),
             std::string::npos);
+}
+
+TEST_F(LvkCommands, ExportsACalendarStampedWithTheTimeOfTheRun) {
+  const std::string before = StampOf(std::chrono::system_clock::now());
+  const LvkRun run = Lvk({"export", "--format", "ical", document_}, program_folder_.path());
+  const std::string after = StampOf(std::chrono::system_clock::now());
+  ASSERT_EQ(run.status, kExitSuccess) << run.errors;
+  EXPECT_TRUE(run.out.starts_with("BEGIN:VCALENDAR\r\n"));
+  EXPECT_NE(run.out.find("\r\nSUMMARY:Paint\r\nDESCRIPTION:a\\nb\r\n"), std::string::npos);
+  const std::size_t stamp = run.out.find("\r\nDTSTAMP:");
+  ASSERT_NE(stamp, std::string::npos);
+  const std::string stamped = run.out.substr(stamp + 10, 16);
+  EXPECT_LE(before, stamped);
+  EXPECT_LE(stamped, after);
+}
+
+TEST_F(LvkCommands, PrintsInTheColoursOfTheThemeBesideTheTool) {
+  LvkRun run = Lvk({"export", "--format", "print", document_}, program_folder_.path());
+  ASSERT_EQ(run.status, kExitSuccess) << run.errors;
+  EXPECT_NE(run.out.find("<title>list one.lvk</title>"), std::string::npos);
+  // Without settings or theme every urgency prints black on white.
+  EXPECT_NE(run.out.find("tr.u2 td{color:#000000;background-color:#ffffff}"), std::string::npos);
+
+  WriteTestFile(program_folder_.File("Lumvik.ini"), "[Image]\r\nskin=night\r\n");
+  WriteTestFile(program_folder_.File("night.lvs"), "[Theme]\r\nurg_2_tc=255\r\nurg_2_bc=65280\r\n");
+  run = Lvk({"export", "--format", "print", document_}, program_folder_.path());
+  ASSERT_EQ(run.status, kExitSuccess) << run.errors;
+  EXPECT_NE(run.out.find("tr.u2 td{color:#ff0000;background-color:#00ff00}"), std::string::npos);
+  EXPECT_NE(run.out.find("<tr class=\"task u2 d1\">"), std::string::npos);
 }
 
 TEST_F(LvkCommands, UsageErrors) {
@@ -112,6 +158,7 @@ TEST_F(LvkCommands, UsageErrors) {
            {"rewrite", document_},
            {"export", document_},
            {"export", "--format", "pdf", document_},
+           {"export", "--format", "ICAL", document_},
            {"export", "--format", "csv", "--format", "csv", document_},
            {"dump", "--colour", "red", document_}}) {
     const LvkRun run = Lvk(arguments, folder);

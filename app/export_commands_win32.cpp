@@ -1,0 +1,60 @@
+// File > Export writes the document in another program's format; File >
+// Print writes a printable page of it to the temporary folder and opens it
+// in the web browser, from where the user prints it.
+#include <chrono>
+#include <cstdio>
+
+#include "app/export_choice.h"
+#include "app/lumvik_app_win32.h"
+#include "config/text_numbers.h"
+#include "export/printable_view.h"
+#include "platform/file_io.h"
+
+namespace lumvik {
+
+namespace {
+
+// The name the page gets in the temporary folder; each Lumvik has its own.
+std::string PrintablePagePath() {
+  char folder[MAX_PATH + 1] = {};
+  const DWORD length = ::GetTempPathA(sizeof folder, folder);
+  if (length == 0 || length > MAX_PATH) return {};
+  char name[64];
+  std::snprintf(name, sizeof name, "Lumvik print %lu.html", ::GetCurrentProcessId());
+  return JoinPath(folder, name);
+}
+
+// The document's file name without its folder, as the page's title.
+std::string DocumentTitle(const Document& document, const TextTable& texts) {
+  const std::string& path = document.file_path;
+  if (path.empty()) return texts[kTextUntitledDocument];
+  const std::size_t slash = path.find_last_of("\\/");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace
+
+void LumvikApp::ExportDocumentCommand() {
+  const std::optional<TypedFileName> answer =
+      prompt_.SaveTypedFileName(ExportQuestion(texts_, document_.file_path));
+  if (!answer || answer->path.empty()) return;
+  const ExportTarget target = ExportTargetOf(*answer);
+  const std::string bytes = ExportDocument(document_, texts_, target.format,
+                                           UtcTimeOf(std::chrono::system_clock::now()));
+  if (!WriteFileAtomically(target.path, bytes)) {
+    prompt_.Message(texts_[kTextProgramName], texts_[kTextCannotExport], Buttons::Ok);
+  }
+}
+
+void LumvikApp::PrintCommand() {
+  const std::string page = PrintablePagePath();
+  const std::string bytes =
+      PrintableView(document_, texts_, Colours(), DocumentTitle(document_, texts_));
+  if (page.empty() || !WriteFileAtomically(page, bytes)) {
+    prompt_.Message(texts_[kTextProgramName], texts_[kTextCannotPrint], Buttons::Ok);
+    return;
+  }
+  prompt_.OpenAddress(page);
+}
+
+}  // namespace lumvik

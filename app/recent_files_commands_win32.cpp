@@ -1,0 +1,40 @@
+// The File menu's recent documents: each document opened or saved goes to
+// the top of the list, and choosing one opens it as Open would.
+#include "app/lumvik_app_win32.h"
+#include "config/recent_files.h"
+#include "platform/file_io.h"
+
+namespace lumvik {
+
+void LumvikApp::LoadRecentFiles() {
+  recent_files_ = ReadRecentFiles(program_folder_);
+  window_->ShowRecentFiles(recent_files_);
+}
+
+// A document that stands saved under its path was just opened or saved
+// there, or was so before: either way it heads the list.
+void LumvikApp::RememberDocumentFile() {
+  const std::string& path = document_.file_path;
+  if (document_.saved != 1 || path.empty()) return;
+  if (!recent_files_.empty() && SameFilePath(recent_files_.front(), path)) return;
+  Remember(recent_files_, path);
+  RecentFilesChanged();
+}
+
+void LumvikApp::RecentFilesChanged() {
+  WriteRecentFiles(program_folder_, recent_files_);
+  window_->ShowRecentFiles(recent_files_);
+}
+
+void LumvikApp::OpenRecentFile(int number) {
+  if (number < 0 || number >= static_cast<int>(recent_files_.size())) return;
+  const std::string path = recent_files_[static_cast<std::size_t>(number)];
+  if (OpenRecentCommand(Commands(), path)) return;
+  // A document that is gone leaves the list once the reader has said so.
+  if (!PathExists(path) || IsDirectory(path)) {
+    Forget(recent_files_, path);
+    RecentFilesChanged();
+  }
+}
+
+}  // namespace lumvik
