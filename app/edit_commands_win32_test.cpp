@@ -213,12 +213,24 @@ TEST_F(EditCommandsTest, TheTreesKeysAddMoveAndRenameThereOnly) {
   TreeView_EndEditLabelNow(tree, TRUE);
   app->HandlePendingEvents();
 
-  const std::size_t rows = app->document().rows.size();
+  app->window().rows().Select(0);
+  key(tree, VK_INSERT, {.control = true});  // a sub-category in Home, last
+  EXPECT_EQ(app->document().rows[app->document().rows.size() - 2].kind, kCategoryRow);
+  EXPECT_EQ(app->document().rows[app->document().rows.size() - 2].level, 1);
+
+  const Document before = app->document();
   app->window().rows().Select(1);
   app->HandlePendingEvents();
   key(Gadget(kGadgetTaskDescription), VK_INSERT);
   key(Gadget(kGadgetTaskDescription), VK_INSERT, {.shift = true});
-  EXPECT_EQ(app->document().rows.size(), rows) << "Insert edits the description's text";
+  key(Gadget(kGadgetTaskDescription), VK_F2);
+  EXPECT_EQ(TreeView_GetEditControl(tree), nullptr) << "F2 is no rename in a text box";
+  key(Gadget(kGadgetStatusList), VK_DOWN, {.alt = true});
+  EXPECT_TRUE(::SendMessageA(Gadget(kGadgetStatusList), CB_GETDROPPEDSTATE, 0, 0))
+      << "Alt+Down opens the list";
+  ::SendMessageA(Gadget(kGadgetStatusList), CB_SHOWDROPDOWN, FALSE, 0);
+  app->HandlePendingEvents();
+  EXPECT_EQ(app->document().rows, before.rows) << "the keys are the text box's and the list's";
 }
 
 // A row dragged with the mouse as the tree reports it: the button goes down

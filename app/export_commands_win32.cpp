@@ -39,6 +39,13 @@ void LumvikApp::ExportDocumentCommand() {
       prompt_.SaveTypedFileName(ExportQuestion(texts_, document_.file_path));
   if (!answer || answer->path.empty()) return;
   const ExportTarget target = ExportTargetOf(*answer);
+  // The dialog asked about the name typed; a file under the name with the
+  // type's extension added is asked about here, as Save As asks.
+  if (target.path != answer->path && PathExists(target.path) &&
+      prompt_.Message(texts_[kTextProgramName], texts_[kTextReplaceExistingFile],
+                      Buttons::YesNo) != Answer::Yes) {
+    return;
+  }
   const std::string bytes = ExportDocument(document_, texts_, target.format,
                                            UtcTimeOf(std::chrono::system_clock::now()));
   if (!WriteFileAtomically(target.path, bytes)) {
@@ -50,11 +57,9 @@ void LumvikApp::PrintCommand() {
   const std::string page = PrintablePagePath();
   const std::string bytes =
       PrintableView(document_, texts_, Colours(), DocumentTitle(document_, texts_));
-  if (page.empty() || !WriteFileAtomically(page, bytes)) {
+  if (page.empty() || !WriteFileAtomically(page, bytes) || !prompt_.OpenAddress(page)) {
     prompt_.Message(texts_[kTextProgramName], texts_[kTextCannotPrint], Buttons::Ok);
-    return;
   }
-  prompt_.OpenAddress(page);
 }
 
 }  // namespace lumvik

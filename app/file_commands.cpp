@@ -123,11 +123,6 @@ void OpenCommand(const FileCommands& commands) {
   if (path) OpenDocumentPath(commands, *path);
 }
 
-bool OpenRecentCommand(const FileCommands& commands, const std::string& path) {
-  if (AskAboutUnsavedChanges(commands) == UnsavedChanges::Keep) return false;
-  return OpenDocumentPath(commands, path);
-}
-
 bool SaveCommand(const FileCommands& commands) {
   Document& document = commands.document;
   if (document.file_path.empty()) return SaveAsCommand(commands);

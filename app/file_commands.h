@@ -73,10 +73,6 @@ void ShowRecoveredDocument(const FileCommands& commands, Document document);
 // user drops stay in the document until another one replaces it.
 void OpenCommand(const FileCommands& commands);
 
-// Open with a recent document's path in place of the dialog: the question
-// about unsaved changes first, as Open asks it. True when the file was read.
-bool OpenRecentCommand(const FileCommands& commands, const std::string& path);
-
 // Writes the document to its own file (asking for a name when it has none).
 // True, and the document saved, only when it was written.
 bool SaveCommand(const FileCommands& commands);

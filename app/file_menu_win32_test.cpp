@@ -78,9 +78,16 @@ TEST_F(FileMenuTest, RecentDocumentsStandAboveQuitNewestFirst) {
   app->ApplySettings();
   EXPECT_EQ(FileMenu(), MenuWithRecent({first, second}));
 
-  // A document that is gone says so and leaves the list.
+  // A document that is gone says so and leaves the list, once the user has
+  // chosen to leave the changes.
   ASSERT_TRUE(RemoveFile(second));
-  prompt.Then(Answer::Ok);
+  app->window().rows().Select(0);
+  Command(kCmdAddTask);
+  prompt.Then(Answer::Cancel);
+  Command(kCmdFirstRecentFile + 1);
+  EXPECT_EQ(prompt.asked().back().text, app->texts()[kTextUnsavedChanges]);
+  EXPECT_EQ(FileMenu(), MenuWithRecent({first, second}));
+  prompt.Then(Answer::No).Then(Answer::Ok);
   Command(kCmdFirstRecentFile + 1);
   EXPECT_EQ(prompt.asked().back(),
             (AskedMessage{"Lumvik", app->texts()[kTextCannotOpenFile], Buttons::Ok}));
@@ -105,6 +112,17 @@ TEST_F(FileMenuTest, ExportWritesTheTypeChosenInTheDialog) {
   EXPECT_NE(calendar->find("BEGIN:VTODO\r\n"), std::string::npos);
   EXPECT_NE(calendar->find("SUMMARY:Paint the door\r\n"), std::string::npos);
 
+  // The name typed gets its extension: a file there is asked about first.
+  ASSERT_TRUE(WriteFileAtomically(folder.File("calendar.ics"), "mine"));
+  prompt.ThenTypedFile(TypedFileName{folder.File("calendar"), 4}).Then(Answer::No);
+  Command(kCmdExport);
+  EXPECT_EQ(prompt.asked().back(),
+            (AskedMessage{"Lumvik", app->texts()[kTextReplaceExistingFile], Buttons::YesNo}));
+  EXPECT_EQ(ReadWholeFile(folder.File("calendar.ics")), "mine");
+  prompt.ThenTypedFile(TypedFileName{folder.File("calendar"), 4}).Then(Answer::Yes);
+  Command(kCmdExport);
+  EXPECT_NE(ReadWholeFile(folder.File("calendar.ics")), "mine");
+
   prompt.ThenTypedFile(TypedFileName{folder.File("no such folder\\table"), 2});
   prompt.Then(Answer::Ok);
   Command(kCmdExport);
@@ -124,6 +142,14 @@ TEST_F(FileMenuTest, PrintOpensAPrintablePageInTheBrowser) {
   EXPECT_NE(html->find("<title>home.lvk</title>"), std::string::npos);
   EXPECT_NE(html->find("Paint the door"), std::string::npos);
   EXPECT_TRUE(RemoveFile(page));
+
+  // Without a browser to open it in, the user is told.
+  prompt.SetOpens(false);
+  prompt.Then(Answer::Ok);
+  Command(kCmdPrint);
+  EXPECT_EQ(prompt.asked().back(),
+            (AskedMessage{"Lumvik", app->texts()[kTextCannotPrint], Buttons::Ok}));
+  EXPECT_TRUE(RemoveFile(prompt.opened().back()));
 }
 
 }  // namespace

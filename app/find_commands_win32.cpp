@@ -1,19 +1,27 @@
 // Finding rows: the find window with its next and previous match, the next
 // overdue task, and the marks of the tasks that fall due, which follow the
 // clock past midnight.
+#include <algorithm>
 #include <memory>
 
 #include "app/lumvik_app_win32.h"
 #include "config/text_numbers.h"
 #include "document/find.h"
+#include "platform/local_time.h"
 
 namespace lumvik {
 
 namespace {
 
 constexpr UINT_PTR kClockTimer = 2;
-// The marks change at midnight at the latest a minute late.
-constexpr UINT kClockCheckMs = 60 * 1000;
+
+// Until a second past the next midnight, but never more than a minute: the
+// clock may be set or move to or from daylight-saving time meanwhile.
+UINT UntilMidnightMs() {
+  const LocalDateTime now = LocalNow();
+  const int seconds_left = (23 - now.hour) * 3600 + (59 - now.minute) * 60 + (60 - now.second);
+  return static_cast<UINT>(std::clamp(seconds_left + 1, 1, 60)) * 1000;
+}
 
 }  // namespace
 
@@ -26,7 +34,7 @@ void LumvikApp::StartDueMarks() {
     if (entry.kind != kTaskRow) return DueState::None;
     return DueStateOf(document_.tasks[static_cast<std::size_t>(entry.index)], marks_today_);
   });
-  ::SetTimer(window_->window(), kClockTimer, kClockCheckMs, nullptr);
+  ::SetTimer(window_->window(), kClockTimer, UntilMidnightMs(), nullptr);
 }
 
 std::optional<LRESULT> LumvikApp::ClockMessage(UINT message, WPARAM wparam) {
@@ -36,6 +44,7 @@ std::optional<LRESULT> LumvikApp::ClockMessage(UINT message, WPARAM wparam) {
 }
 
 void LumvikApp::FollowClock() {
+  ::SetTimer(window_->window(), kClockTimer, UntilMidnightMs(), nullptr);
   const CalendarDate today = today_();
   if (today == marks_today_) return;
   marks_today_ = today;

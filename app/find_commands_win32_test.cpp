@@ -112,6 +112,10 @@ TEST_F(FindCommandsTest, FindNextWithNothingTypedOpensTheWindow) {
   ASSERT_NE(app->find(), nullptr);
   EXPECT_TRUE(app->find()->visible());
   EXPECT_EQ(rows().Selection(), 0);
+  Key(FindText(), VK_ESCAPE);
+  EXPECT_FALSE(app->find()->visible());
+  Key(Gadget(kGadgetCategoryDescription), 'F', {.control = true});
+  EXPECT_TRUE(app->find()->visible()) << "Ctrl+F from a description box";
 }
 
 TEST_F(FindCommandsTest, DueTasksAreMarkedAndCtrlJGoesToTheOverdueOnes) {

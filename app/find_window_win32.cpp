@@ -15,7 +15,7 @@ namespace lumvik {
 namespace {
 
 constexpr char kFindClass[] = "LumvikFindWindow";
-constexpr SIZE kInsideSize{360, 104};
+constexpr SIZE kInsideSize{385, 104};
 
 RECT Place(int x, int y, int width, int height) { return {x, y, width, height}; }
 
@@ -29,13 +29,13 @@ FindWindow::FindWindow(const FindScope& scope) : scope_(scope) {
                                     scope.owner, this));
   if (!window_) return;
   AddControl(kGadgetFindCaption, WC_STATICA, "", 0, Place(10, 13, 80, 20));
-  AddControl(kGadgetFindText, WC_EDITA, "", WS_TABSTOP | ES_AUTOHSCROLL, Place(95, 10, 255, 22),
+  AddControl(kGadgetFindText, WC_EDITA, "", WS_TABSTOP | ES_AUTOHSCROLL, Place(95, 10, 280, 22),
              WS_EX_CLIENTEDGE);
   AddControl(kGadgetFindNext, WC_BUTTONA, "", WS_TABSTOP | BS_DEFPUSHBUTTON,
-             Place(140, 42, 100, 28));
+             Place(125, 42, 120, 28));
   AddControl(kGadgetFindPrevious, WC_BUTTONA, "", WS_TABSTOP | BS_PUSHBUTTON,
-             Place(250, 42, 100, 28));
-  AddControl(kGadgetFindOutcome, WC_STATICA, "", 0, Place(10, 80, 340, 20));
+             Place(255, 42, 120, 28));
+  AddControl(kGadgetFindOutcome, WC_STATICA, "", 0, Place(10, 80, 365, 20));
   ApplyTexts(scope.texts);
   // F3 and Shift+F3 go on searching from the window too.
   ACCEL keys[] = {{FVIRTKEY, VK_F3, kCmdFindNext}, {FVIRTKEY | FSHIFT, VK_F3, kCmdFindPrevious}};

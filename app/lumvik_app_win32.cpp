@@ -198,6 +198,8 @@ void LumvikApp::Dispatch(const Event& event) {
       }
       if (event.gadget < kGadgetStatusList || event.gadget > kGadgetCategoryProgress) return;
       panel_->HandleGadget(event.gadget, event.action);
+      // A new due date or progress may mark the row or take its mark away.
+      if (const int row = SelectedRow(); row >= 0) window_->rows().Repaint(row);
       // One drag of a slider is one step.
       if (event.gadget == kGadgetTaskProgress || event.gadget == kGadgetCategoryProgress) {
         run = RunOf(event.gadget);
@@ -217,6 +219,7 @@ void LumvikApp::Dispatch(const Event& event) {
 }
 
 void LumvikApp::DispatchMenu(int command) {
+  window_->CancelRowDrag();  // the dragged row may move or go
   const FileCommands commands = Commands();
   switch (command) {
     case kCmdNew:

@@ -51,6 +51,8 @@ class MainWindow {
   const TreeRowView& rows() const { return *rows_; }
   // The row let go over another, once, after the tree's Dropped event.
   std::optional<RowDrop> TakeDrop() { return std::exchange(drop_, std::nullopt); }
+  // A command that may change the rows ends a drag that is going on.
+  void CancelRowDrag() { drag_->Cancel(); }
 
   void SetHook(MainWindowHook hook) { hook_ = std::move(hook); }
 

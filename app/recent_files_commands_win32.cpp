@@ -29,7 +29,10 @@ void LumvikApp::RecentFilesChanged() {
 void LumvikApp::OpenRecentFile(int number) {
   if (number < 0 || number >= static_cast<int>(recent_files_.size())) return;
   const std::string path = recent_files_[static_cast<std::size_t>(number)];
-  if (OpenRecentCommand(Commands(), path)) return;
+  // As Open: the question about unsaved changes comes first.
+  const FileCommands commands = Commands();
+  if (AskAboutUnsavedChanges(commands) == UnsavedChanges::Keep) return;
+  if (OpenDocumentPath(commands, path)) return;
   // A document that is gone leaves the list once the reader has said so.
   if (!PathExists(path) || IsDirectory(path)) {
     Forget(recent_files_, path);

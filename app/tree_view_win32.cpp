@@ -1,6 +1,7 @@
 #include "app/tree_view_win32.h"
 
 #include <algorithm>
+#include <cstring>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -316,6 +317,16 @@ int TreeRowView::PositionAt(POINT client_point) const {
   ::SendMessageA(tree_, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
   if ((hit.flags & (TVHT_ONITEMICON | TVHT_ONITEMLABEL | TVHT_ONITEMSTATEICON)) == 0) return -1;
   return PositionOf(hit.hItem);
+}
+
+void TreeRowView::Repaint(int position) {
+  if (!Valid(position) || rows_[position]->item == nullptr) return;
+  RECT line{};
+  const HTREEITEM item = rows_[position]->item;
+  std::memcpy(&line, &item, sizeof item);  // the item goes in where the rectangle comes back
+  if (::SendMessageA(tree_, TVM_GETITEMRECT, FALSE, reinterpret_cast<LPARAM>(&line))) {
+    ::InvalidateRect(tree_, &line, TRUE);
+  }
 }
 
 void TreeRowView::EditLabel(int position) {

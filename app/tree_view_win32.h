@@ -54,6 +54,8 @@ class TreeRowView : public RowView {
   // The row under a point of the tree's client area when the point is on
   // its icon, label or state icon; -1 elsewhere.
   int PositionAt(POINT client_point) const;
+  // Draws the row again, as when what it shows beyond its item changed.
+  void Repaint(int position);
   // Starts in-place editing of the item's label.
   void EditLabel(int position);
 

@@ -160,6 +160,7 @@ int main() {
   const double rebuild = BestMilliseconds([] {}, [&] { RebuildTree(rebuilt, document, kColours); });
   std::printf("baseline: read every row once %10.3f  (level sum %lld)\n", pass, levels);
   std::printf("baseline: show the whole tree %10.3f\n", rebuild);
+  std::printf("baseline: write the document  %10.3f\n", WriteMilliseconds(document));
   std::printf("baseline: one item added to the view at row");
   for (const int row : {0, rows / 2, rows - 1}) {
     const double insert = CommandMilliseconds(

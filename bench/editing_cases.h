@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -64,11 +65,23 @@ inline Document ChainDocument() {
 
 using Command = std::function<void(const EditTarget&, int)>;
 
+// Writing the document as Save does, in ms: the baseline that the commands
+// on it are worth comparing with.
+inline double WriteMilliseconds(const Document& document);
+
 inline double Milliseconds(const std::function<void()>& work) {
   const auto start = std::chrono::steady_clock::now();
   work();
   return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
       .count();
+}
+
+inline double WriteMilliseconds(const Document& document) {
+  const std::string path =
+      (std::filesystem::temp_directory_path() / "lumvik editing bench.lvk").string();
+  const double took = Milliseconds([&] { WriteDocumentFile(path, document, "Lumvik"); });
+  std::filesystem::remove(path);
+  return took;
 }
 
 using RowTest = std::function<bool(const Document&, int)>;

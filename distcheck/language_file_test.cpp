@@ -81,9 +81,9 @@ constexpr Room kRooms[] = {
     {105, 105, 400}, {109, 109, 490},  // Skinwright's name preview
     {114, 115, 300}, {154, 154, 290},  // the help window's button, 300 wide
     {155, 155, 390},                   // the feedback form's title while it sends
-    {163, 164, 100},                   // the find window's buttons
+    {163, 164, 105},                   // the find window's buttons, 120 wide
     {167, 167, 80},                    // the find window's caption before its text box
-    {168, 168, 330},                   // the find window's word when nothing matches
+    {168, 168, 355},                   // the find window's word when nothing matches
 };
 
 // A width estimate in pixels of `text` in the 8-point dialog font, on the wide

@@ -82,21 +82,23 @@ class BothSides {
   // (new ones not yet renamed, say) may be told apart differently by the
   // change than by the rows, and their items look the same anyway.
   bool Pair(const TreeEntry& earlier, const TreeEntry& present) const {
-    if (earlier.kind != present.kind || earlier.level != present.level || earlier.index < 0) {
-      return false;
-    }
+    return earlier.level == present.level && SameRecord(earlier, present);
+  }
+  // The same, at whatever levels the two rows stand.
+  bool SameRecord(const TreeEntry& earlier, const TreeEntry& present) const {
+    if (earlier.kind != present.kind || earlier.index < 0) return false;
     const auto e = static_cast<std::size_t>(earlier.index);
     const auto p = static_cast<std::size_t>(present.index);
     return earlier.kind == kCategoryRow
                ? categories_.Now(e) == present.index || categories_[e] == now_.categories[p]
                : tasks_.Now(e) == present.index || tasks_[e] == now_.tasks[p];
   }
-  // Whether the record of a paired row changed.
   // The name the earlier row showed.
   const std::string& EarlierName(const TreeEntry& earlier) const {
     const auto e = static_cast<std::size_t>(earlier.index);
     return earlier.kind == kCategoryRow ? categories_[e].nom : tasks_[e].nom;
   }
+  // Whether the record of a paired row changed.
   bool Changed(const TreeEntry& earlier, const TreeEntry& present) const {
     const auto e = static_cast<std::size_t>(earlier.index);
     const auto p = static_cast<std::size_t>(present.index);
@@ -127,21 +129,35 @@ void ShowAnew(const EditTarget& target, int position, const std::string& earlier
   RefreshRow(target.view, target.document, position, target.colours);
 }
 
-// The length of the first of two runs of whole subtrees that swapped places
-// within the stretch [start, end) of the same length on both sides (a row
-// moved past its neighbours); 0 when the stretch is no such swap.
+// The length of the first of two runs of rows that swapped places within
+// the stretch [start, end), of the same length on both sides: a row with
+// its rows moved past its neighbours, dragged, or moved a level out. The
+// longer run keeps its items and must keep its levels; the shorter one is
+// shown anew, so its levels may have changed, but it must be whole subtrees
+// for its items to go. 0 when the stretch is no such swap.
 std::size_t SwappedRun(const BothSides& sides, const std::vector<TreeEntry>& rows,
                        std::size_t start, std::size_t end) {
   const Earlier<TreeEntry>& earlier = sides.earlier_rows();
   const std::size_t length = end - start;
-  const std::int32_t top = earlier[start].level;
+  // The first present row is where the first run's rows end before.
   std::size_t first = 1;
-  while (first < length && earlier[start + first].level > top) ++first;
-  if (first >= length || earlier[start + first].level != top) return 0;
+  while (first < length && !sides.SameRecord(earlier[start + first], rows[start])) ++first;
+  if (first >= length) return 0;
+  const bool first_shown_anew = first <= length - first;
   for (std::size_t k = 0; k < length; ++k) {
-    const TreeEntry& before = earlier[start + (k + first) % length];
-    if (earlier[start + k].level < top || !sides.Pair(before, rows[start + k])) return 0;
+    const std::size_t from = (k + first) % length;
+    const TreeEntry& before = earlier[start + from];
+    if (!sides.SameRecord(before, rows[start + k])) return 0;
+    const bool shown_anew = (from < first) == first_shown_anew;
+    if (!shown_anew && before.level != rows[start + k].level) return 0;
   }
+  // The run shown anew, [from, to) before, takes no row after it along.
+  const std::size_t from = first_shown_anew ? start : start + first;
+  const std::size_t to = first_shown_anew ? start + first : end;
+  std::int32_t shallowest = earlier[from].level;
+  for (std::size_t k = from; k < to; ++k) shallowest = std::min(shallowest, earlier[k].level);
+  if (earlier[from].level != shallowest) return 0;
+  if (to < earlier.size() && earlier[to].level > shallowest) return 0;
   return first;
 }
 

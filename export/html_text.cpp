@@ -27,10 +27,7 @@ std::string HtmlText(std::string_view ansi) {
         break;
       case '\r':
         if (i + 1 < utf8.size() && utf8[i + 1] == '\n') ++i;
-        html += "<br>";
-        break;
-      case '\n':
-        html += "<br>";
+        html += '\n';
         break;
       default:
         html += utf8[i];

@@ -8,7 +8,8 @@ namespace lumvik {
 
 // The text in UTF-8 with every character that could open markup or end an
 // attribute written as a character reference, and each line break (CR LF,
-// CR or LF) as <br>.
+// CR or LF) as LF: the page keeps it with white-space: pre-wrap, so that no
+// element comes from what the user typed.
 std::string HtmlText(std::string_view ansi);
 
 }  // namespace lumvik

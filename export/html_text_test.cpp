@@ -11,8 +11,8 @@ TEST(HtmlText, WritesMarkupCharactersAsReferences) {
 }
 
 TEST(HtmlText, MakesEachLineBreakOneBreak) {
-  EXPECT_EQ(HtmlText("a\r\nb\nc\rd\r\n\r\ne"), "a<br>b<br>c<br>d<br><br>e");
-  EXPECT_EQ(HtmlText("\r"), "<br>");
+  EXPECT_EQ(HtmlText("a\r\nb\nc\rd\r\n\r\ne"), "a\nb\nc\nd\n\ne");
+  EXPECT_EQ(HtmlText("\r"), "\n");
 }
 
 TEST(HtmlText, DecodesTheAnsiCodePage) {

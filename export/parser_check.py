@@ -214,7 +214,7 @@ def check_csv(text, rows):
 
 
 class Page(html.parser.HTMLParser):
-    """The text of each table cell, a <br> read as a line break, and every
+    """The text of each table cell, its line breaks as typed, and every
     element and attribute the page holds. A cell is the list of its <div>
     blocks, or of its one text when it has none."""
 
@@ -237,8 +237,6 @@ class Page(html.parser.HTMLParser):
             self.rows[-1][1].append(self._cell)
         elif tag == "div" and self._cell is not None:
             self._cell.append("")
-        elif tag == "br":
-            self._add("\r\n")
         elif tag in ("title", "h1", "style"):
             self._in = tag
 
@@ -256,7 +254,7 @@ class Page(html.parser.HTMLParser):
         elif self._in:
             self.texts[self._in] = self.texts.get(self._in, "") + data
         elif self._cell is not None:
-            self._add(data)
+            self._add(data.replace("\n", "\r\n"))
         elif data.strip():
             fail(f"text outside the cells: {data!r}")
 
@@ -276,8 +274,8 @@ def parse_page(text):
 
 def check_html_table(text, rows):
     page = parse_page(text)
-    equal(page.elements, {"html", "head", "meta", "title", "body", "table", "tr", "th", "td",
-                          "br"}, "HTML elements")
+    equal(page.elements, {"html", "head", "meta", "title", "style", "body", "table", "tr", "th",
+                          "td"}, "HTML elements")
     equal(page.attributes, {("meta", "charset", "utf-8")}, "HTML attributes")
     cells = [[cell[0] for cell in row_cells] for _, row_cells in page.rows]
     equal(cells[0], ["path", "kind", "name", "status", "importance", "start", "due", "progress",
@@ -290,7 +288,7 @@ def check_html_table(text, rows):
 def check_printable_view(text, rows, title):
     page = parse_page(text)
     equal(page.elements, {"html", "head", "meta", "title", "style", "body", "h1", "table",
-                          "colgroup", "col", "thead", "tbody", "tr", "th", "td", "div", "br"},
+                          "colgroup", "col", "thead", "tbody", "tr", "th", "td", "div"},
           "printable elements")
     for tag, name, value in page.attributes:
         allowed = (tag, name) in {("meta", "charset"), ("col", "class"), ("tr", "class"),

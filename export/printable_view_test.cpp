@@ -59,11 +59,11 @@ TEST(PrintableView, ShowsEachRowWithItsValuesAndDescription) {
   const std::string page = PrintableView(Tree(), Texts(), kColours, "t");
   EXPECT_EQ(RowOf(page, "<tr class=\"category d0\">"),
             "<tr class=\"category d0\"><td class=\"name\"><div>Home</div>"
-            "<div class=\"description\">Rooms<br>next to &lt;b&gt;garden&lt;/b&gt;</div></td>"
+            "<div class=\"description\">Rooms\nnext to &lt;b&gt;garden&lt;/b&gt;</div></td>"
             "<td></td><td></td><td></td><td></td><td>40 %</td></tr>");
   EXPECT_EQ(RowOf(page, "<tr class=\"task u3 d1\">"),
             "<tr class=\"task u3 d1\"><td class=\"name\"><div>Paint &quot;old&quot; door</div>"
-            "<div class=\"description\">Blue<br><br>then &lt;/td&gt;</div></td>"
+            "<div class=\"description\">Blue\n\nthen &lt;/td&gt;</div></td>"
             "<td>Started</td><td>Soon &amp; then</td><td>01/05/2026</td><td>02/05/2026</td>"
             "<td>30 %</td></tr>");
   // No urgency colours for an importance outside 1 to 5; deep rows line up.

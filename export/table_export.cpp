@@ -123,7 +123,8 @@ std::string FormatTable(const std::vector<TableRow>& rows, TableFormat format) {
       break;
     case TableFormat::Html:
       out +=
-          "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>Lumvik</title></head>\n"
+          "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>Lumvik</title>\n"
+             "<style>td{white-space:pre-wrap}</style></head>\n"
           "<body><table>\n";
       out += Line(kHeadings, "<tr><th>", "</th><th>", "</th></tr>\n", HtmlText);
       for (const TableRow& row : rows) {

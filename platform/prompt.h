@@ -70,9 +70,9 @@ class Prompt {
   // The text typed into a one-line prompt that starts empty; nothing when
   // it was cancelled.
   virtual std::optional<std::string> AskName(const NameQuestion& question) = 0;
-  // Asks the system to open a web address, in the default browser. Nothing
-  // is reported when it cannot.
-  virtual void OpenAddress(const std::string& address) = 0;
+  // Asks the system to open a web address, or a page of this machine, in
+  // the default browser; false when it found nothing to open it with.
+  virtual bool OpenAddress(const std::string& address) = 0;
 };
 
 }  // namespace lumvik

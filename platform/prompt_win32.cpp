@@ -142,8 +142,10 @@ std::optional<std::string> WindowPrompt::AskName(const NameQuestion& question) {
   return AskOneLine(Owner(), question);
 }
 
-void WindowPrompt::OpenAddress(const std::string& address) {
-  ::ShellExecuteA(nullptr, "Open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+bool WindowPrompt::OpenAddress(const std::string& address) {
+  // ShellExecute reports success with a value above 32.
+  return reinterpret_cast<INT_PTR>(::ShellExecuteA(nullptr, "Open", address.c_str(), nullptr,
+                                                   nullptr, SW_SHOWNORMAL)) > 32;
 }
 
 }  // namespace lumvik

@@ -23,7 +23,7 @@ class WindowPrompt : public Prompt {
   std::optional<std::int32_t> AskColour(std::int32_t start) override;
   std::optional<FontAnswer> AskFont(const std::string& face, std::int32_t points) override;
   std::optional<std::string> AskName(const NameQuestion& question) override;
-  void OpenAddress(const std::string& address) override;
+  bool OpenAddress(const std::string& address) override;
 
  private:
   HWND Owner() const;

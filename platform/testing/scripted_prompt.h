@@ -103,7 +103,12 @@ class ScriptedPrompt : public Prompt {
     return Next(names_, "name prompt \"" + question.title + "\"");
   }
 
-  void OpenAddress(const std::string& address) override { opened_.push_back(address); }
+  bool OpenAddress(const std::string& address) override {
+    opened_.push_back(address);
+    return opens_;
+  }
+  // Whether the system finds something to open addresses with.
+  void SetOpens(bool opens) { opens_ = opens; }
 
   const std::vector<AskedMessage>& asked() const { return asked_; }
   // The web addresses the system was asked to open, in order.
@@ -137,6 +142,7 @@ class ScriptedPrompt : public Prompt {
     return Next(files_, "file dialog \"" + question.title + "\"");
   }
 
+  bool opens_ = true;
   std::deque<Answer> answers_;
   std::deque<std::optional<std::string>> files_;
   std::deque<std::optional<TypedFileName>> typed_files_;
