@@ -71,8 +71,15 @@ void RowDrag::Begin(const NMTREEVIEWA& start) {
     const HTREEITEM item = start.itemNew.hItem;
     std::memcpy(&label, &item, sizeof item);
     ::SendMessageA(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&label));
-    // The picture keeps its place under the pointer as it moves.
-    ::ImageList_BeginDrag(picture_.get(), 0, start.ptDrag.x - label.left,
+    // The picture, its icon before the label, keeps its place under the
+    // pointer as it moves.
+    int icon_width = 0;
+    int icon_height = 0;
+    if (auto icons = reinterpret_cast<HIMAGELIST>(
+            ::SendMessageA(tree, TVM_GETIMAGELIST, TVSIL_NORMAL, 0))) {
+      ::ImageList_GetIconSize(icons, &icon_width, &icon_height);
+    }
+    ::ImageList_BeginDrag(picture_.get(), 0, start.ptDrag.x - label.left + icon_width + 4,
                           start.ptDrag.y - label.top);
     const POINT at = InTreeWindow(screen);
     ::ImageList_DragEnter(tree, at.x, at.y);
@@ -82,6 +89,7 @@ void RowDrag::Begin(const NMTREEVIEWA& start) {
 
 void RowDrag::Move(POINT screen) {
   if (!dragging()) return;
+  ScrollNearEdge(screen);
   const POINT at = InTreeWindow(screen);
   if (picture_) ::ImageList_DragMove(at.x, at.y);
   Highlight(RowAt(screen));
@@ -116,6 +124,22 @@ int RowDrag::RowAt(POINT screen) const {
     return -1;
   }
   return rows_.PositionOf(hit.hItem);
+}
+
+void RowDrag::ScrollNearEdge(POINT screen) {
+  HWND tree = rows_.tree();
+  POINT inside = screen;
+  ::ScreenToClient(tree, &inside);
+  RECT client{};
+  ::GetClientRect(tree, &client);
+  const auto margin = static_cast<LONG>(::SendMessageA(tree, TVM_GETITEMHEIGHT, 0, 0));
+  const bool up = inside.y < client.top + margin;
+  if (!up && inside.y < client.bottom - margin) return;
+  // Rows beyond the edge come into view while the row is held near it.
+  if (picture_) ::ImageList_DragShowNolock(FALSE);
+  ::SendMessageA(tree, WM_VSCROLL, up ? SB_LINEUP : SB_LINEDOWN, 0);
+  ::UpdateWindow(tree);
+  if (picture_) ::ImageList_DragShowNolock(TRUE);
 }
 
 POINT RowDrag::InTreeWindow(POINT screen) const {

@@ -41,6 +41,9 @@ class RowDrag {
  private:
   // The row under a point of the screen, anywhere across its line; -1 off the rows.
   int RowAt(POINT screen) const;
+  // Scrolls the tree a row when the pointer is within a row of its top or
+  // bottom edge.
+  void ScrollNearEdge(POINT screen);
   // A point of the screen relative to the tree window's corner, as the drag
   // picture is placed.
   POINT InTreeWindow(POINT screen) const;
