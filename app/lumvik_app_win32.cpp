@@ -427,7 +427,10 @@ void LumvikApp::EnableCategoryPanel() {
 }
 
 void LumvikApp::HoldRedraw() {
-  redraw_hold_ = std::make_unique<RedrawHold>(window_->rows().tree());
+  // Held on the view, the rows a whole document appends get their items in
+  // one pass at the end, each with its icon and picture, instead of an item
+  // changed again and again as each row is decorated.
+  redraw_hold_ = std::make_unique<RedrawHold>(window_->rows());
 }
 
 void LumvikApp::ReleaseRedraw() { redraw_hold_.reset(); }
