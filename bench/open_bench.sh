@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# bench/open_bench.sh [RUNS]: the real Lumvik opening documents of several
+# shapes and sizes under Wine, from launch to its title naming the document
+# (the title is set once the tree is built and painted), beside Lumvik's
+# start-up with the sample plus a bare program inserting the same items in
+# a bare tree view. Best of RUNS (3) launches each, in seconds.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+runs=${1:-3}
+build="$root/build/x86_64"
+work=$(mktemp -d)
+export LUMVIK_WINE_DIR="$build/open-bench-wine"
+"$root/scripts/wine-session.sh" start "$LUMVIK_WINE_DIR" >/dev/null
+trap '"$root/scripts/wine-session.sh" stop "$LUMVIK_WINE_DIR" >/dev/null 2>&1; rm -rf "$work"' EXIT
+. "$root/scripts/wine-env.sh"
+cp -r "$build/program" "$work/program"
+cp "$build/bench/bare_tree.exe" "$work/program/"
+
+# Documents: categories of 99 tasks, one flat category, chains 1 000 deep.
+python3 - "$work" <<'PY'
+import sys
+folder = sys.argv[1]
+def line(kind, level, n):
+    if kind == "c":
+        return (f'<categorie nom="Category {n}" designation="Part {n}" level="{level}"'
+                f' avancement="0">')
+    return (f'<task nom="Task {n} call the supplier" designation="Ask" level="{level}"'
+            f' importance="{1 + n % 5}" datedebut="01/12/2026"'
+            f' dateecheance="{1 + n % 28:02d}/12/2026" statut="{1 + n % 5}" avancement="{n % 11}">')
+def write(name, rows):
+    lines = ['<xml version="2.1" logiciel="Lumvik">'] + [line(*row) for row in rows]
+    open(f"{folder}/{name}.lvk", "wb").write(("\r\n".join(lines) + "\r\n").encode("cp1252"))
+def categories(count):
+    return [row for c in range(count)
+            for row in [("c", 0, c)] + [("t", 1, c * 99 + t) for t in range(99)]]
+write("categories-1000", categories(10))
+write("categories-10000", categories(100))
+write("categories-100000", categories(1000))
+write("flat-100000", [("c", 0, 0)] + [("t", 1, t) for t in range(99999)])
+write("chains-100000",
+      [("c", level, chain * 1000 + level) for chain in range(100) for level in range(1000)])
+PY
+
+# Seconds from launch to a window whose title matches $2, for program $1
+# with the arguments that follow.
+launch() {
+  local program=$1 title=$2; shift 2
+  local start end
+  start=$(date +%s.%N)
+  (cd "$work/program" && setsid "$WINE" "$program" "$@" >/dev/null 2>&1 &)
+  until xdotool search --name "$title" >/dev/null 2>&1; do
+    sleep 0.02
+    if (( $(echo "$(date +%s.%N) - $start > 120" | bc) )); then
+      echo "timeout: $program $*" >&2
+      return 1
+    fi
+  done
+  end=$(date +%s.%N)
+  pkill -f "$program" >/dev/null 2>&1 || true
+  while pgrep -f "$program" >/dev/null; do sleep 0.1; done
+  echo "$end - $start" | bc
+}
+best() {
+  local best="" took
+  for _ in $(seq "$runs"); do
+    took=$(launch "$@")
+    if [ -z "$best" ] || (( $(echo "$took < $best" | bc) )); then best=$took; fi
+  done
+  echo "$best"
+}
+wpath() { echo "Z:${1//\//\\}"; }
+
+startup=$(best Lumvik.exe "Sample.lvk" "$(wpath "$work/program/Sample.lvk")")
+bare_window=$(best bare_tree.exe "bare tree ready")
+printf "start-up: Lumvik with the sample %.2f s, the bare program's window %.2f s (%.2f x)\n" \
+  "$startup" "$bare_window" "$(echo "$startup / $bare_window" | bc -l)"
+printf "%-20s %8s %12s %12s %8s\n" "document" "open" "bare tree" "start+bare" "ratio"
+for name in categories-1000 categories-10000 categories-100000 flat-100000 chains-100000; do
+  file=$(wpath "$work/$name.lvk")
+  open=$(best Lumvik.exe "$name.lvk" "$file")
+  bare=$(best bare_tree.exe "bare tree ready" "$file")
+  baseline=$(echo "$startup + $bare" | bc -l)
+  printf "%-20s %8.2f %12.2f %12.2f %8.2f\n" "$name" "$open" "$bare" "$baseline" \
+    "$(echo "$open / $baseline" | bc -l)"
+done
