@@ -12,6 +12,7 @@
 #include "config/text_numbers.h"
 #include "document/document_file.h"
 #include "document/stored_form.h"
+#include "bench/bench_table.h"
 #include "document/due_dates.h"
 #include "document/find.h"
 #include "export/document_export.h"
@@ -88,6 +89,7 @@ void PrintRate(const char* what, double seconds) {
 
 void PrintBesideWrite(const char* what, double seconds, double write) {
   std::printf("%-36s %8.1f ms  %6.2f x write\n", what, seconds * 1e3, seconds / write);
+  bench::TableRow(what, seconds * 1e3, "write", write * 1e3);
 }
 
 TextTable EnglishTexts() {
@@ -169,6 +171,10 @@ int main() {
   const std::string count_lines = "wc -l < \"" + path + "\" > /dev/null";
   int wc_status = 0;
   const double wc = BestSeconds([&] { wc_status = std::system(count_lines.c_str()); });
+  const std::string copy_and_sync =
+      "cp \"" + path + "\" \"" + path + ".copy\" && sync && rm \"" + path + ".copy\"";
+  int copy_status = 0;
+  const double copy = BestSeconds([&] { copy_status = std::system(copy_and_sync.c_str()); });
 #endif
 
   std::printf("%d rows (%zu read back), %.1f MB, best of %d runs\n", kRows, rows_read,
@@ -177,6 +183,12 @@ int main() {
   PrintRate("read (header, parse, progress):", read);
 #ifndef _WIN32
   PrintRate(wc_status == 0 ? "wc -l on the same file:" : "wc -l (failed):", wc);
+  PrintRate(copy_status == 0 ? "cp and sync of the same file:" : "cp and sync (failed):", copy);
+  bench::TableRow("read 100 000 rows", read * 1e3, "wc -l", wc * 1e3);
+  bench::TableRow("write 100 000 rows", write * 1e3, "cp + sync", copy * 1e3);
+#else
+  bench::TableRow("read 100 000 rows", read * 1e3);
+  bench::TableRow("write 100 000 rows", write * 1e3);
 #endif
   TimeSearches(document, write);
   TimeExports(document, write);

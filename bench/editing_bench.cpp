@@ -185,9 +185,10 @@ int main() {
   for (const Timed& timed : Commands()) {
     const int row = RowNear(document, rows / 2, timed.passes);
     const std::array<double, 3> history = HistoryMilliseconds(projects, timed.command, row);
-    std::printf("%-52s %10.3f %10.3f %10.3f %10.3f\n", timed.name,
-                CommandMilliseconds(projects, timed.command, row), history[0], history[1],
-                history[2]);
+    const double command = CommandMilliseconds(projects, timed.command, row);
+    std::printf("%-52s %10.3f %10.3f %10.3f %10.3f\n", timed.name, command, history[0],
+                history[1], history[2]);
+    TableFigures(timed.name, command, history[1], history[2]);
   }
   std::string copy;
   const double snapshot = BestMilliseconds(

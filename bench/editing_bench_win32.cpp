@@ -44,8 +44,9 @@ int Run() {
   frame_class.hInstance = ::GetModuleHandleA(nullptr);
   frame_class.lpszClassName = "LumvikBenchFrame";
   ::RegisterClassA(&frame_class);
-  HWND frame = ::CreateWindowExA(0, "LumvikBenchFrame", "editing", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                                 400, 600, nullptr, nullptr, nullptr, nullptr);
+  HWND frame = ::CreateWindowExA(0, "LumvikBenchFrame", "editing",
+                                 WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400, 600, nullptr, nullptr,
+                                 nullptr, nullptr);
   HWND tree = ::CreateWindowExA(
       0, WC_TREEVIEWA, "",
       WS_CHILD | WS_VISIBLE | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_EDITLABELS, 0,
@@ -72,8 +73,9 @@ int Run() {
   const double plain = repaint();
   view.SetDueLookup([&](int position) {
     const TreeEntry& entry = document.rows[static_cast<std::size_t>(position)];
-    return entry.kind == kTaskRow ? DueStateOf(document.tasks[entry.index], CalendarDate{2026, 4, 1})
-                                  : DueState::None;
+    if (entry.kind != kTaskRow) return DueState::None;
+    return DueStateOf(document.tasks[static_cast<std::size_t>(entry.index)],
+                      CalendarDate{2026, 4, 1});
   });
   std::printf("repaint of the rows in view: %.1f plain, %.1f with the due marks\n\n", plain,
               repaint());
@@ -120,6 +122,7 @@ int Run() {
       if (auto change = history.Redo(document)) ShowChange(target, *change);
     });
     std::printf("%-28s %10.3f %10.3f %10.3f %10.3f\n", timed.name, command, record, undo, redo);
+    TableFigures(timed.name, command, undo, redo);
     std::fflush(stdout);
   }
   drawn_view = nullptr;

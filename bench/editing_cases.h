@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_table.h"
 #include "document/document_file.h"
 #include "document/progress_propagation.h"
 #include "document/row_drop.h"
@@ -135,6 +136,13 @@ inline void DragToTheEnd(const EditTarget& target, int position) {
       return;
     }
   }
+}
+
+// A command at the middle row, its undo and its redo, for the one table.
+inline void TableFigures(const std::string& name, double command, double undo, double redo) {
+  TableRow((name + ", middle row").c_str(), command);
+  TableRow(("undo " + name).c_str(), undo);
+  TableRow(("redo " + name).c_str(), redo);
 }
 
 inline const std::vector<Timed>& Commands() {

@@ -69,11 +69,17 @@ best() {
   echo "$best"
 }
 wpath() { echo "Z:${1//\//\\}"; }
+# A line of scripts/bench.sh's table, in ms: figure, seconds, baseline, seconds.
+table() {
+  [ -n "${LUMVIK_BENCH_TABLE:-}" ] || return 0
+  printf "= %s|%.1f|%s|%.1f\n" "$1" "$(echo "$2 * 1000" | bc -l)" "$3" "$(echo "$4 * 1000" | bc -l)"
+}
 
 startup=$(best Lumvik.exe "Sample.lvk" "$(wpath "$work/program/Sample.lvk")")
 bare_window=$(best bare_tree.exe "bare tree ready")
 printf "start-up: Lumvik with the sample %.2f s, the bare program's window %.2f s (%.2f x)\n" \
   "$startup" "$bare_window" "$(echo "$startup / $bare_window" | bc -l)"
+table "start-up to the first painted window" "$startup" "bare program's window" "$bare_window"
 printf "%-20s %8s %12s %12s %8s\n" "document" "open" "bare tree" "start+bare" "ratio"
 for name in categories-1000 categories-10000 categories-100000 flat-100000 chains-100000; do
   file=$(wpath "$work/$name.lvk")
@@ -82,4 +88,5 @@ for name in categories-1000 categories-10000 categories-100000 flat-100000 chain
   baseline=$(echo "$startup + $bare" | bc -l)
   printf "%-20s %8.2f %12.2f %12.2f %8.2f\n" "$name" "$open" "$bare" "$baseline" \
     "$(echo "$open / $baseline" | bc -l)"
+  table "open $name" "$open" "start-up + bare tree" "$baseline"
 done
