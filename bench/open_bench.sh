@@ -42,7 +42,8 @@ write("chains-100000",
 PY
 
 # Seconds from launch to a window whose title matches $2, for program $1
-# with the arguments that follow.
+# with the arguments that follow; with MEMORY set, the program's resident
+# memory in MB once its window is there is written to that file.
 launch() {
   local program=$1 title=$2; shift 2
   local start end
@@ -56,6 +57,12 @@ launch() {
     fi
   done
   end=$(date +%s.%N)
+  if [ -n "${MEMORY:-}" ]; then
+    sleep 1  # the first paint and the recovery keeper's start settle
+    local pid
+    pid=$(pgrep -f -n "$program")
+    awk '/^VmRSS:/ { printf "%.1f\n", $2 / 1024 }' "/proc/$pid/status" > "$MEMORY"
+  fi
   pkill -f "$program" >/dev/null 2>&1 || true
   while pgrep -f "$program" >/dev/null; do sleep 0.1; done
   echo "$end - $start" | bc
@@ -90,3 +97,20 @@ for name in categories-1000 categories-10000 categories-100000 flat-100000 chain
     "$(echo "$open / $baseline" | bc -l)"
   table "open $name" "$open" "start-up + bare tree" "$baseline"
 done
+
+# The memory Lumvik holds with the largest document open, beside the sample:
+# the difference is what the rows cost, beside the size of their file.
+MEMORY="$work/sample.mb" launch Lumvik.exe "Sample.lvk" "$(wpath "$work/program/Sample.lvk")" \
+  >/dev/null
+MEMORY="$work/large.mb" launch Lumvik.exe "categories-100000.lvk" \
+  "$(wpath "$work/categories-100000.lvk")" >/dev/null
+sample_mb=$(cat "$work/sample.mb")
+large_mb=$(cat "$work/large.mb")
+file_mb=$(echo "$(stat -c %s "$work/categories-100000.lvk") / 1048576" | bc -l)
+printf "resident memory: %.1f MB with 100 000 rows, %.1f MB with the sample, file %.1f MB:" \
+  "$large_mb" "$sample_mb" "$file_mb"
+printf " %.2f x the file above the sample\n" "$(echo "($large_mb - $sample_mb) / $file_mb" | bc -l)"
+if [ -n "${LUMVIK_BENCH_TABLE:-}" ]; then
+  printf "= memory above the sample, 100 000 rows (MB)|%.1f|the file's size (MB)|%.1f\n" \
+    "$(echo "$large_mb - $sample_mb" | bc -l)" "$file_mb"
+fi
