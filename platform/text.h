@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <algorithm>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -31,7 +33,8 @@ std::string CapitalisedLatin1(std::string_view text);
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 
-bool IsBlank(char c);  // space or tab
+// Space or tab; inline, as the reader asks it of every byte of a key.
+inline bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 // Without leading and trailing spaces and tabs.
 std::string_view TrimBlanks(std::string_view text);
@@ -47,14 +50,27 @@ inline std::size_t LineEndAt(std::string_view text, std::size_t start) {
 }
 
 // Splits at CR LF, CR or LF; a final line end does not start an empty line.
+// The next CR and the next LF are each found once with memchr and kept until
+// the lines pass them, so a text is crossed once whatever its line ends.
 template <typename Visit>
 void ForEachLine(std::string_view text, Visit visit) {
+  const char* const data = text.data();
+  const std::size_t size = text.size();
+  const auto next = [&](char c, std::size_t from) {
+    const void* found = from < size ? std::memchr(data + from, c, size - from) : nullptr;
+    return found != nullptr ? static_cast<std::size_t>(static_cast<const char*>(found) - data)
+                            : size;
+  };
+  std::size_t next_cr = next('\r', 0);
+  std::size_t next_lf = next('\n', 0);
   std::size_t start = 0;
-  while (start < text.size()) {
-    const std::size_t end = LineEndAt(text, start);
+  while (start < size) {
+    if (next_cr < start) next_cr = next('\r', start);
+    if (next_lf < start) next_lf = next('\n', start);
+    const std::size_t end = std::min(next_cr, next_lf);
     visit(text.substr(start, end - start));
-    if (end == text.size()) return;
-    start = end + ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1);
+    if (end == size) return;
+    start = end + ((data[end] == '\r' && end + 1 < size && data[end + 1] == '\n') ? 2 : 1);
   }
 }
 

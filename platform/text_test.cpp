@@ -53,6 +53,11 @@ TEST(ForEachLine, SplitsAtEveryLineEnd) {
   EXPECT_EQ(Lines("a\r\n\r\nb\r\n"), (std::vector<std::string>{"a", "", "b"}));
   EXPECT_EQ(Lines("\n\r"), (std::vector<std::string>{"", ""}));
   EXPECT_TRUE(Lines("").empty());
+  // Line ends of one kind far from those of the other, both ways round.
+  EXPECT_EQ(Lines("a\rb\rc\r\nd\ne\nf\r"),
+            (std::vector<std::string>{"a", "b", "c", "d", "e", "f"}));
+  EXPECT_EQ(Lines("a\nb\n\n\rc\r\r\nd"),
+            (std::vector<std::string>{"a", "b", "", "", "c", "", "d"}));
 }
 
 }  // namespace
