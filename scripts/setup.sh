@@ -7,7 +7,7 @@ packages=(
   libgtest-dev libjpeg-dev
   mingw-w64 wine64 xvfb xauth x11-utils
   python3 python3-aiosmtpd python3-icalendar
-  imagemagick xdotool zip
+  imagemagick xdotool zip nsis
   dpkg-dev
 )
 
