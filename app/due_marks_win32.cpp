@@ -1,7 +1,9 @@
 #include "app/due_marks_win32.h"
 
 #include <algorithm>
-#include <cstring>
+#include <optional>
+
+#include "app/tree_view_win32.h"
 
 namespace lumvik {
 
@@ -36,11 +38,10 @@ LRESULT DueMarks::BeforeRow(HWND tree, NMTVCUSTOMDRAW& draw, DueState state) {
 }
 
 void DueMarks::AfterRow(HWND tree, const NMTVCUSTOMDRAW& draw) const {
-  RECT label{};
-  // The item goes in where the rectangle comes back.
-  const HTREEITEM item = reinterpret_cast<HTREEITEM>(draw.nmcd.dwItemSpec);
-  std::memcpy(&label, &item, sizeof item);
-  if (!::SendMessageA(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&label))) return;
+  const std::optional<RECT> shown =
+      ItemRect(tree, reinterpret_cast<HTREEITEM>(draw.nmcd.dwItemSpec), true);
+  if (!shown) return;
+  const RECT& label = *shown;
   const int size = std::max(8, static_cast<int>(label.bottom - label.top) - 4);
   const int left = label.right + 3;
   const int top = label.top + (label.bottom - label.top - size) / 2;

@@ -90,12 +90,7 @@ void FindWindow::Hide() {
 
 bool FindWindow::visible() const { return window_ && ::IsWindowVisible(window_.get()) != FALSE; }
 
-std::string FindWindow::Text() const {
-  HWND text = Control(kGadgetFindText);
-  std::vector<char> typed(static_cast<std::size_t>(::GetWindowTextLengthA(text)) + 1, '\0');
-  const int length = ::GetWindowTextA(text, typed.data(), static_cast<int>(typed.size()));
-  return std::string(typed.data(), static_cast<std::size_t>(length > 0 ? length : 0));
-}
+std::string FindWindow::Text() const { return WindowText(Control(kGadgetFindText)); }
 
 void FindWindow::ShowNothingFound(bool nothing_found) {
   ::SetWindowTextA(Control(kGadgetFindOutcome),

@@ -3,7 +3,6 @@
 #include <richedit.h>
 
 #include <utility>
-#include <vector>
 
 #include "app/urgency_colours.h"
 #include "config/text_numbers.h"
@@ -12,6 +11,7 @@
 #include "document/tree_queries.h"
 #include "help/build_values.h"
 #include "platform/file_io.h"
+#include "platform/window_classes_win32.h"
 
 namespace lumvik {
 
@@ -30,12 +30,6 @@ void ShowPopupAtCursor(HWND window, HMENU menu, POINT where) {
   ::SetForegroundWindow(window);  // so that a click elsewhere closes the menu
   ::TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, where.x, where.y, 0,
                    window, nullptr);
-}
-
-std::string WindowText(HWND window) {
-  std::vector<char> text(static_cast<std::size_t>(::GetWindowTextLengthA(window)) + 1, '\0');
-  const int length = ::GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
-  return std::string(text.data(), static_cast<std::size_t>(length > 0 ? length : 0));
 }
 
 }  // namespace

@@ -66,11 +66,7 @@ void RowDrag::Begin(const NMTREEVIEWA& start) {
   POINT screen = start.ptDrag;
   ::ClientToScreen(tree, &screen);
   if (picture_) {
-    RECT label{};
-    // The item goes in where the rectangle comes back.
-    const HTREEITEM item = start.itemNew.hItem;
-    std::memcpy(&label, &item, sizeof item);
-    ::SendMessageA(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&label));
+    const RECT label = ItemRect(tree, start.itemNew.hItem, true).value_or(RECT{});
     // The picture, its icon before the label, keeps its place under the
     // pointer as it moves.
     int icon_width = 0;

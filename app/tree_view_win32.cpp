@@ -319,13 +319,19 @@ int TreeRowView::PositionAt(POINT client_point) const {
   return PositionOf(hit.hItem);
 }
 
+std::optional<RECT> ItemRect(HWND tree, HTREEITEM item, bool label_only) {
+  RECT rect{};
+  std::memcpy(&rect, &item, sizeof item);  // the item goes in where the rectangle comes back
+  if (!::SendMessageA(tree, TVM_GETITEMRECT, label_only, reinterpret_cast<LPARAM>(&rect))) {
+    return std::nullopt;
+  }
+  return rect;
+}
+
 void TreeRowView::Repaint(int position) {
   if (!Valid(position) || rows_[position]->item == nullptr) return;
-  RECT line{};
-  const HTREEITEM item = rows_[position]->item;
-  std::memcpy(&line, &item, sizeof item);  // the item goes in where the rectangle comes back
-  if (::SendMessageA(tree_, TVM_GETITEMRECT, FALSE, reinterpret_cast<LPARAM>(&line))) {
-    ::InvalidateRect(tree_, &line, TRUE);
+  if (const std::optional<RECT> line = ItemRect(tree_, rows_[position]->item, false)) {
+    ::InvalidateRect(tree_, &*line, TRUE);
   }
 }
 

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -18,6 +19,10 @@
 #include "document/row_view.h"
 
 namespace lumvik {
+
+// The rectangle of a tree item in the tree's client area, of its label
+// alone or of its whole line; nothing when the item is not in view.
+std::optional<RECT> ItemRect(HWND tree, HTREEITEM item, bool label_only);
 
 class TreeRowView : public RowView {
  public:

@@ -4,7 +4,6 @@
 #include <commctrl.h>
 
 #include <utility>
-#include <vector>
 
 #include "config/text_numbers.h"
 #include "help/feedback_mail.h"
@@ -92,12 +91,7 @@ HWND FeedbackForm::AddControl(int gadget, const char* window_class, const std::s
   return controls_[gadget];
 }
 
-std::string FeedbackForm::TextOf(int gadget) const {
-  HWND control = controls_[gadget];
-  std::vector<char> text(static_cast<std::size_t>(::GetWindowTextLengthA(control)) + 1, '\0');
-  const int length = ::GetWindowTextA(control, text.data(), static_cast<int>(text.size()));
-  return std::string(text.data(), static_cast<std::size_t>(length > 0 ? length : 0));
-}
+std::string FeedbackForm::TextOf(int gadget) const { return WindowText(controls_[gadget]); }
 
 void FeedbackForm::Run() {
   while (window_) {

@@ -1,5 +1,7 @@
 #include "platform/window_classes_win32.h"
 
+#include <vector>
+
 namespace lumvik {
 
 namespace {
@@ -73,6 +75,12 @@ void RegisterTabPageClass(HINSTANCE program, const char* name) {
   page.hbrBackground = DialogGround();
   page.lpszClassName = name;
   ::RegisterClassExA(&page);
+}
+
+std::string WindowText(HWND window) {
+  std::vector<char> text(static_cast<std::size_t>(::GetWindowTextLengthA(window)) + 1, '\0');
+  const int length = ::GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
+  return std::string(text.data(), static_cast<std::size_t>(length > 0 ? length : 0));
 }
 
 }  // namespace lumvik

@@ -27,6 +27,9 @@ HWND CreateCentredWindow(HINSTANCE program, const char* window_class, const std:
 HWND CreateControl(HWND parent, int id, const char* window_class, const std::string& text,
                    DWORD style, RECT place, DWORD ex_style = 0);
 
+// The text of a window or control, in the ANSI code page.
+std::string WindowText(HWND window);
+
 // The window procedure of a window that an object owns. The object comes
 // as the creation parameter and is found through GWLP_USERDATA afterwards;
 // once the window is the object's own, `Receive` handles its messages. No
