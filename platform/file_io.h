@@ -22,11 +22,18 @@ bool IsDirectory(const std::string& path);
 // when it cannot be told.
 std::optional<std::time_t> LastWriteTime(const std::string& path);
 
-// Writes the bytes to a temporary file in the target's folder, flushes it and
-// then puts it in place in one step. A folder or a read-only file under the
-// target's name is not replaced. On any failure the previous file stays as
-// it was, the temporary file is gone, and the result is false.
+// Writes the bytes to the target's temporary file (SavingFileOf), flushes it
+// and then puts it in place in one step. A folder or a read-only file under
+// the target's name is not replaced. On any failure the previous file stays
+// as it was, the temporary file is gone, and the result is false. A program
+// stopped in the middle leaves at most that one temporary file, which the
+// next write of the same target takes over; while one write is under way, a
+// second one of the same target fails.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+// The temporary file beside the target that a write fills first: the target's
+// name followed by ".saving", so that it never counts as a document.
+std::string SavingFileOf(const std::string& path);
 
 bool RemoveFile(const std::string& path);
 

@@ -14,6 +14,8 @@ std::string JoinPath(const std::string& folder, const std::string& name) {
   return folder + (slashes ? '/' : '\\') + name;
 }
 
+std::string SavingFileOf(const std::string& path) { return path + ".saving"; }
+
 std::string ExecutableFolder() { return FolderOf(ExecutablePath()); }
 
 }  // namespace lumvik

@@ -1,5 +1,6 @@
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -68,9 +69,13 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
       (S_ISDIR(target.st_mode) || (target.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)) {
     return false;
   }
-  std::string temporary = path + ".XXXXXX";
-  UniqueFd file(::mkstemp(temporary.data()));
-  if (!file) return false;
+  const std::string temporary = SavingFileOf(path);
+  UniqueFd file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644));
+  // The lock keeps a second writer of the same target out; the file is
+  // emptied only once it is ours, since it may be a leftover of a stopped write.
+  if (!file || ::flock(file.get(), LOCK_EX | LOCK_NB) != 0 || ::ftruncate(file.get(), 0) != 0) {
+    return false;
+  }
   const bool written =
       WriteAll(file.get(), bytes) && ::fsync(file.get()) == 0 && ::fchmod(file.get(), 0644) == 0;
   if (::close(file.release()) != 0 || !written || ::rename(temporary.c_str(), path.c_str()) != 0) {

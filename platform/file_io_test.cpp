@@ -36,6 +36,17 @@ TEST(FileIo, FailedWriteKeepsTheOldFileAndLeavesNoTemporary) {
   EXPECT_TRUE(IsDirectory(folder));
 }
 
+TEST(FileIo, LeftoverOfAStoppedWriteIsTakenOverByTheNextWrite) {
+  TempDir dir;
+  const std::string path = dir.File("list.lvk");
+  WriteTestFile(path, "old");
+  // What a write stopped before its rename leaves: a part of the new bytes.
+  WriteTestFile(SavingFileOf(path), "half of a much longer new vers");
+  ASSERT_TRUE(WriteFileAtomically(path, "new"));
+  EXPECT_EQ(ReadWholeFile(path), "new");
+  EXPECT_FALSE(PathExists(SavingFileOf(path)));
+}
+
 TEST(FileIo, ReadOnlyFileIsNotReplaced) {
   TempDir dir;
   const std::string path = dir.File("kept.lvk");

@@ -67,22 +67,22 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
       (target & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0) {
     return false;
   }
-  const std::string folder = FolderOf(path);
-  char temporary[MAX_PATH];
-  if (::GetTempFileNameA(folder.empty() ? "." : folder.c_str(), "lvk", 0, temporary) == 0) {
-    return false;
-  }
+  const std::string temporary = SavingFileOf(path);
   bool written = false;
   {
-    UniqueFile file(::CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
+    // Not shared: a second writer of the same target fails here. A leftover
+    // of a stopped write is emptied and taken over.
+    UniqueFile file(::CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
-    written = file && WriteAll(file.get(), bytes) && ::FlushFileBuffers(file.get());
+    if (!file) return false;
+    written = WriteAll(file.get(), bytes) && ::FlushFileBuffers(file.get());
   }
   // MoveFileEx with replacement is one rename on every system we run on; the
   // old file stays whole until the new one is complete.
   if (!written ||
-      !::MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    ::DeleteFileA(temporary);
+      !::MoveFileExA(temporary.c_str(), path.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    ::DeleteFileA(temporary.c_str());
     return false;
   }
   return true;

@@ -22,4 +22,7 @@ mkdir -p "$all"
   done
 } > "$all/CTestTestfile.cmake"
 cd "$all"
-ctest --output-on-failure --parallel 2 "$@"
+status=0
+ctest --output-on-failure --parallel 2 --label-exclude blackbox "$@" || status=$?
+ctest --output-on-failure --parallel 2 --label-regex blackbox "$@" || status=$?
+exit "$status"

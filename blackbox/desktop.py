@@ -1,0 +1,269 @@
+"""The programs seen from outside: started under Wine on the Xvfb display of
+$LUMVIK_WINE_DIR, driven by xdotool's keyboard and mouse, and read back only
+through what a user sees or keeps: window titles, screenshots, saved files
+(through lvk dump), the registry."""
+
+import glob
+import json
+import os
+import shutil
+import subprocess
+import sys
+import time
+from contextlib import contextmanager
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+
+
+class StepFailed(Exception):
+    pass
+
+
+def wine_environment():
+    """The environment of scripts/wine-env.sh for $LUMVIK_WINE_DIR."""
+    listing = subprocess.run(
+        ["bash", "-c", f'. "{ROOT}/scripts/wine-env.sh" && env -0'],
+        check=True, capture_output=True).stdout
+    env = dict(entry.split("=", 1) for entry in listing.decode().split("\0") if "=" in entry)
+    # Start-menu entries and associations stay inside the prefix.
+    env["WINEDLLOVERRIDES"] += ";winemenubuilder.exe=d"
+    return env
+
+
+class Desktop:
+    """One scenario's view of the display: its programs, its steps, its
+    screenshots (kept in OUT, numbered in the order taken)."""
+
+    def __init__(self, name, program_folder, out):
+        self.name = name
+        self.env = wine_environment()
+        self.wine = self.env["WINE"]
+        self.out = out
+        shutil.rmtree(out, ignore_errors=True)
+        os.makedirs(out)
+        self.source_program = program_folder
+        self.shots = 0
+        self.current_step = "start"
+        self.started = []
+        # Nothing of an earlier scenario stays open.
+        self.kill_all()
+        # Copies kept by an earlier scenario's killed Lumvik would be offered
+        # back at start.
+        for folder in glob.glob(os.path.join(self.env["WINEPREFIX"], "drive_c", "users", "*",
+                                             "AppData", "Local", "Lumvik", "recovery")):
+            shutil.rmtree(folder)
+
+    # --- Steps -----------------------------------------------------------
+
+    @contextmanager
+    def step(self, what):
+        """A named step: when it fails, the scenario says which step and what
+        it saw, and keeps a screenshot of the moment."""
+        self.current_step = what
+        print(f"{self.name}: {what}", flush=True)
+        try:
+            yield
+        except StepFailed as failure:
+            self.shot("failed")
+            raise StepFailed(f"step \"{what}\": {failure}") from None
+        self.shot(what)
+
+    def shot(self, label):
+        self.shots += 1
+        safe = "".join(c if c.isalnum() else "-" for c in label)[:50]
+        subprocess.run(["import", "-window", "root",
+                        os.path.join(self.out, f"{self.shots:02d}-{safe}.png")],
+                       env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def wait_for(self, test, what, seconds=20, seen=None):
+        """Waits until test() is true; on time-out, fails saying what was
+        expected and what seen() shows instead."""
+        deadline = time.monotonic() + seconds
+        while True:
+            if test():
+                return
+            if time.monotonic() > deadline:
+                shown = seen() if seen else self.titles()
+                raise StepFailed(f"expected {what}; saw {shown!r}")
+            time.sleep(0.2)
+
+    def expect(self, actual, expected, what):
+        if actual != expected:
+            raise StepFailed(f"expected {what} {expected!r}; saw {actual!r}")
+
+    # --- Programs --------------------------------------------------------
+
+    def fresh_program_folder(self, where="program"):
+        """A copy of the program folder as delivered, in this scenario's
+        folder, with nothing of an earlier run."""
+        folder = os.path.join(self.out, where)
+        shutil.rmtree(folder, ignore_errors=True)
+        shutil.copytree(self.source_program, folder)
+        return folder
+
+    def windows_path(self, path):
+        return self.run(["winepath", "-w", path]).strip()
+
+    def run(self, args, check=True):
+        """A Wine command run to its end: its output, as text."""
+        done = subprocess.run([self.wine] + args, env=self.env, stdin=subprocess.DEVNULL,
+                              capture_output=True)
+        if check and done.returncode != 0:
+            raise StepFailed(f"{' '.join(args)} ended with {done.returncode}: "
+                             f"{done.stderr.decode(errors='replace')[-300:]}")
+        return done.stdout.decode("utf-8", errors="replace").replace("\r", "")
+
+    def start(self, program, *args, cwd=None):
+        """Starts a program of Wine in the background, as a double click
+        would."""
+        process = subprocess.Popen([self.wine, program] + list(args), env=self.env,
+                                   cwd=cwd or os.path.dirname(program),
+                                   stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                                   stderr=subprocess.DEVNULL, start_new_session=True)
+        self.started.append(process)
+        return process
+
+    def kill_all(self):
+        """Ends every program of the session (as a power cut would) and
+        waits until their windows are gone."""
+        subprocess.run(["/usr/lib/wine/wineserver", "-k"], env=self.env)
+        subprocess.run(["/usr/lib/wine/wineserver", "-w"], env=self.env)
+        for process in self.started:
+            try:
+                process.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                process.kill()
+        self.started.clear()
+
+    # --- Windows ---------------------------------------------------------
+
+    def xdotool(self, *args, check=True):
+        done = subprocess.run(["xdotool"] + [str(a) for a in args], env=self.env,
+                              capture_output=True)
+        if check and done.returncode != 0 and args[0] != "search":
+            raise StepFailed(f"xdotool {' '.join(map(str, args))}: {done.stderr.decode()}")
+        return done.stdout.decode(errors="replace")
+
+    def window_ids(self, name=None):
+        pattern = name if name is not None else "."
+        out = self.xdotool("search", "--onlyvisible", "--name", pattern)
+        return [int(line) for line in out.split()]
+
+    def title(self, window):
+        return self.xdotool("getwindowname", window, check=False).strip()
+
+    def titles(self):
+        return sorted({self.title(w) for w in self.window_ids()} - {""})
+
+    def window_titled(self, exact, seconds=60):
+        """The window whose title is EXACT, once it is shown."""
+        found = []
+
+        def shown():
+            found[:] = [w for w in self.window_ids() if self.title(w) == exact]
+            return bool(found)
+        self.wait_for(shown, f"a window titled {exact!r}", seconds)
+        return found[0]
+
+    def window_title_starting(self, prefix, seconds=60):
+        found = []
+
+        def shown():
+            found[:] = [w for w in self.window_ids() if self.title(w).startswith(prefix)]
+            return bool(found)
+        self.wait_for(shown, f"a window titled {prefix!r}...", seconds)
+        return found[0]
+
+    def no_window_titled(self, exact, seconds=20):
+        self.wait_for(lambda: exact not in self.titles(), f"no window titled {exact!r}", seconds)
+
+    def answer(self, title, key):
+        """Answers the message titled TITLE with KEY (a button's letter,
+        Return or Escape) once it shows, and waits until it is gone."""
+        self.window_titled(title, seconds=15)
+        time.sleep(0.3)
+        self.keys(key)
+        self.no_window_titled(title)
+
+    def geometry(self, window):
+        """(x, y, width, height) of a window's inner area on the screen."""
+        values = {}
+        for line in self.xdotool("getwindowgeometry", "--shell", window).split():
+            key, value = line.split("=")
+            values[key] = int(value)
+        return values["X"], values["Y"], values["WIDTH"], values["HEIGHT"]
+
+    # --- Keyboard and mouse ----------------------------------------------
+
+    def focus(self, window):
+        self.xdotool("windowfocus", window)
+        time.sleep(0.2)
+
+    def keys(self, *keys, pause=0.15):
+        for key in keys:
+            self.xdotool("key", "--delay", "60", key)
+            time.sleep(pause)
+
+    def type(self, text):
+        self.xdotool("type", "--delay", "40", text)
+        time.sleep(0.2)
+
+    def click(self, window, x, y, button=1, double=False):
+        """A click at (x, y) inside the window's inner area."""
+        left, top, _, _ = self.geometry(window)
+        self.xdotool("mousemove", left + x, top + y)
+        time.sleep(0.1)
+        self.xdotool("click", "--repeat", 2 if double else 1, "--delay", 80, button)
+        time.sleep(0.3)
+
+    def drag(self, window, start, end):
+        left, top, _, _ = self.geometry(window)
+        self.xdotool("mousemove", left + start[0], top + start[1])
+        self.xdotool("mousedown", 1)
+        for i in range(1, 9):
+            x = start[0] + (end[0] - start[0]) * i // 8
+            y = start[1] + (end[1] - start[1]) * i // 8
+            self.xdotool("mousemove", left + x, top + y)
+            time.sleep(0.08)
+        self.xdotool("mouseup", 1)
+        time.sleep(0.4)
+
+    # --- What is kept ----------------------------------------------------
+
+    def dump(self, lvk, document):
+        """The document as lvk dump reads it: (exit status, parsed JSON or
+        the error text)."""
+        done = subprocess.run([self.wine, lvk, "dump", self.windows_path(document)],
+                              env=self.env, stdin=subprocess.DEVNULL, capture_output=True)
+        text = done.stdout.decode("utf-8", errors="replace").replace("\r", "")
+        if done.returncode != 0:
+            return done.returncode, done.stderr.decode(errors="replace")
+        return 0, json.loads(text)
+
+    def reg_value(self, key, name):
+        """The data of a registry value as reg query shows it, or None."""
+        done = subprocess.run([self.wine, "reg", "query", key, "/v", name], env=self.env,
+                              stdin=subprocess.DEVNULL, capture_output=True)
+        if done.returncode != 0:
+            return None
+        for line in done.stdout.decode(errors="replace").replace("\r", "").split("\n"):
+            parts = line.strip().split("    ")
+            if len(parts) >= 3 and parts[0] == name:
+                return parts[2]
+        return None
+
+
+def main(scenario):
+    """Runs SCENARIO(desktop) for the program folder of argv[1], keeping its
+    screenshots in argv[2]; exits 1 with the failed step's account."""
+    name = os.path.splitext(os.path.basename(sys.argv[0]))[0]
+    desktop = Desktop(name, sys.argv[1], sys.argv[2])
+    try:
+        scenario(desktop)
+    except (StepFailed, KeyError, ValueError) as failure:
+        print(f"FAIL {name} after step \"{desktop.current_step}\": {failure}", file=sys.stderr)
+        print(f"screenshots in {desktop.out}", file=sys.stderr)
+        sys.exit(1)
+    finally:
+        desktop.kill_all()
+    print(f"{name}: passed ({desktop.shots} screenshots in {desktop.out})")

@@ -1,0 +1,126 @@
+"""A document replaced by `lvk rewrite` while the power goes: lvk is killed
+at random moments of the rewrite of a 100 000-row document. Every time, the
+document afterwards reads as exactly the old or exactly the new version, and
+the only other file that may be left beside it is the one temporary file that
+the next save takes over.
+
+kill_loop.py native LVK WORK RUNS
+kill_loop.py wine LVK.EXE WORK RUNS   (in the Wine session of $LUMVIK_WINE_DIR)
+"""
+
+import os
+import random
+import shutil
+import signal
+import subprocess
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from desktop import wine_environment  # noqa: E402
+
+
+def document(rows, word):
+    """A document of categories of 99 tasks, its names telling the version."""
+    lines = ['<xml version="2.1" logiciel="Lumvik">']
+    for n in range(rows):
+        if n % 100 == 0:
+            lines.append(f'<categorie nom="{word} category {n}" designation="Part {n}" level="0" '
+                         f'avancement="0">')
+        else:
+            lines.append(f'<task nom="{word} task {n}" designation="Row {n} of the {word} list" '
+                         f'level="1" importance="{n % 5 + 1}" datedebut="01/12/2026" '
+                         f'dateecheance="24/12/2026" statut="{n % 5 + 1}" avancement="{n % 11}">')
+    return ("\r\n".join(lines) + "\r\n").encode("cp1252")
+
+
+class Lvk:
+    def __init__(self, kind, program):
+        self.kind = kind
+        self.program = program
+        self.env = wine_environment() if kind == "wine" else dict(os.environ)
+
+    def command(self, *files):
+        if self.kind == "native":
+            return [self.program, "rewrite"] + list(files)
+        return [self.env["WINE"], self.program, "rewrite"] + [
+            "Z:" + f.replace("/", "\\") for f in files]
+
+    def start(self, *files):
+        return subprocess.Popen(self.command(*files), env=self.env, stdin=subprocess.DEVNULL,
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                start_new_session=True)
+
+    def rewrite(self, *files):
+        started = time.monotonic()
+        if self.start(*files).wait() != 0:
+            sys.exit(f"FAIL: lvk rewrite {' '.join(files)} failed")
+        return time.monotonic() - started
+
+    def kill(self, process):
+        if self.kind == "native":
+            process.send_signal(signal.SIGKILL)
+        else:
+            # The whole Wine session goes, as with a power cut.
+            subprocess.run(["/usr/lib/wine/wineserver", "-k"], env=self.env)
+        process.wait()
+
+
+def main():
+    kind, program, work, runs = sys.argv[1], sys.argv[2], sys.argv[3], int(sys.argv[4])
+    lvk = Lvk(kind, program)
+    shutil.rmtree(work, ignore_errors=True)
+    os.makedirs(work)
+    source = os.path.join(work, "source")
+    target_folder = os.path.join(work, "documents")
+    os.makedirs(source)
+    os.makedirs(target_folder)
+    # The old and the new version as lvk writes them.
+    for word in ("old", "new"):
+        with open(os.path.join(source, f"{word}-typed.lvk"), "wb") as file:
+            file.write(document(100_000, word))
+        lvk.rewrite(os.path.join(source, f"{word}-typed.lvk"), os.path.join(source, f"{word}.lvk"))
+    old = open(os.path.join(source, "old.lvk"), "rb").read()
+    new = open(os.path.join(source, "new.lvk"), "rb").read()
+    target = os.path.join(target_folder, "list.lvk")
+    saving = target + ".saving"
+    allowed = {"list.lvk", "list.lvk.saving"}
+
+    # One undisturbed rewrite gives the span the kills fall in.
+    shutil.copyfile(os.path.join(source, "old.lvk"), target)
+    span = lvk.rewrite(os.path.join(source, "new.lvk"), target)
+    print(f"an undisturbed rewrite takes {span * 1000:.0f} ms", flush=True)
+
+    outcomes = {"old": 0, "new": 0, "leftover": 0}
+    rng = random.Random(int(os.environ.get("LUMVIK_KILL_SEED", "13")))
+    for run in range(runs):
+        # A rename never writes into the file it replaces, so a hard link is
+        # an exact and cheap copy of the old version.
+        if os.path.exists(target):
+            os.remove(target)
+        os.link(os.path.join(source, "old.lvk"), target)
+        process = lvk.start(os.path.join(source, "new.lvk"), target)
+        time.sleep(rng.uniform(0, span * 1.1))
+        lvk.kill(process)
+        found = open(target, "rb").read()
+        if found not in (old, new):
+            sys.exit(f"FAIL: after kill {run + 1}, the document is neither version "
+                     f"({len(found)} bytes; old {len(old)}, new {len(new)})")
+        outcomes["old" if found == old else "new"] += 1
+        names = set(os.listdir(target_folder))
+        if not names <= allowed:
+            sys.exit(f"FAIL: after kill {run + 1}, the folder holds {sorted(names - allowed)}")
+        if os.path.exists(saving):
+            outcomes["leftover"] += 1
+    print(f"{runs} kills: {outcomes['old']} left the old version, {outcomes['new']} the new; "
+          f"{outcomes['leftover']} left the temporary file", flush=True)
+
+    # The next save takes over what a killed one left.
+    shutil.copyfile(os.path.join(source, "old.lvk"), saving)
+    lvk.rewrite(os.path.join(source, "new.lvk"), target)
+    if open(target, "rb").read() != new or os.listdir(target_folder) != ["list.lvk"]:
+        sys.exit(f"FAIL: a save after a killed one leaves {sorted(os.listdir(target_folder))}")
+    print("a later save cleans up: passed")
+
+
+main()
