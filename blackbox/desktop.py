@@ -101,17 +101,10 @@ class Desktop:
         shutil.copytree(self.source_program, folder)
         return folder
 
-    def windows_path(self, path):
-        return self.run(["winepath", "-w", path]).strip()
-
-    def run(self, args, check=True):
-        """A Wine command run to its end: its output, as text."""
-        done = subprocess.run([self.wine] + args, env=self.env, stdin=subprocess.DEVNULL,
-                              capture_output=True)
-        if check and done.returncode != 0:
-            raise StepFailed(f"{' '.join(args)} ended with {done.returncode}: "
-                             f"{done.stderr.decode(errors='replace')[-300:]}")
-        return done.stdout.decode("utf-8", errors="replace").replace("\r", "")
+    @staticmethod
+    def windows_path(path):
+        """The path as Wine's programs see it: drive Z: is the root."""
+        return "Z:" + os.path.abspath(path).replace("/", "\\")
 
     def start(self, program, *args, cwd=None):
         """Starts a program of Wine in the background, as a double click
@@ -134,6 +127,14 @@ class Desktop:
             except subprocess.TimeoutExpired:
                 process.kill()
         self.started.clear()
+        # The server and Wine's own services start again here, with no
+        # output of ours to hold open: a command whose output is read (lvk
+        # dump) would otherwise wait for them to end.
+        subprocess.run(["/usr/lib/wine/wineserver", "-p"], env=self.env,
+                       stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL)
+        subprocess.run([self.wine, "cmd", "/c", "exit"], env=self.env, stdin=subprocess.DEVNULL,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     # --- Windows ---------------------------------------------------------
 
@@ -182,6 +183,7 @@ class Desktop:
         Return or Escape) once it shows, and waits until it is gone."""
         self.window_titled(title, seconds=15)
         time.sleep(0.3)
+        self.shot(f"message in {self.current_step}")
         self.keys(key)
         self.no_window_titled(title)
 
@@ -240,15 +242,17 @@ class Desktop:
             return done.returncode, done.stderr.decode(errors="replace")
         return 0, json.loads(text)
 
-    def reg_value(self, key, name):
-        """The data of a registry value as reg query shows it, or None."""
-        done = subprocess.run([self.wine, "reg", "query", key, "/v", name], env=self.env,
+    def reg_value(self, key, name=None):
+        """The data of a registry value (the key's default value without
+        NAME) as reg query shows it, or None."""
+        option, shown = (["/v", name], name) if name else (["/ve"], "(Default)")
+        done = subprocess.run([self.wine, "reg", "query", key] + option, env=self.env,
                               stdin=subprocess.DEVNULL, capture_output=True)
         if done.returncode != 0:
             return None
         for line in done.stdout.decode(errors="replace").replace("\r", "").split("\n"):
             parts = line.strip().split("    ")
-            if len(parts) >= 3 and parts[0] == name:
+            if len(parts) >= 3 and parts[0] == shown:
                 return parts[2]
         return None
 
