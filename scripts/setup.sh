@@ -8,6 +8,7 @@ packages=(
   mingw-w64 wine64 xvfb xauth x11-utils
   python3 python3-aiosmtpd python3-icalendar
   imagemagick xdotool zip nsis
+  chromium
   dpkg-dev
 )
 
