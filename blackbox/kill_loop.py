@@ -1,5 +1,6 @@
 """A document replaced by `lvk rewrite` while the power goes: lvk is killed
-at random moments of the rewrite of a 100 000-row document. Every time, the
+(SIGKILL, natively and under Wine) at random moments of the rewrite of a
+100 000-row document, most of them while it writes. Every time, the
 document afterwards reads as exactly the old or exactly the new version, and
 the only other file that may be left beside it is the one temporary file that
 the next save takes over.
@@ -58,11 +59,9 @@ class Lvk:
         return time.monotonic() - started
 
     def kill(self, process):
-        if self.kind == "native":
-            process.send_signal(signal.SIGKILL)
-        else:
-            # The whole Wine session goes, as with a power cut.
-            subprocess.run(["/usr/lib/wine/wineserver", "-k"], env=self.env)
+        # Under Wine the program is the same Unix process as its loader, so
+        # both die at once, as with a power cut.
+        process.send_signal(signal.SIGKILL)
         process.wait()
 
 
@@ -86,13 +85,24 @@ def main():
     saving = target + ".saving"
     allowed = {"list.lvk", "list.lvk.saving"}
 
-    # One undisturbed rewrite right after a kill gives the span the kills
-    # fall in (under Wine, each kill ends the session's server, and the next
-    # program starts it again).
+    # An undisturbed rewrite right after a kill (under Wine, each kill ends
+    # the session's server, and the next program starts it again) tells when
+    # the temporary file appears and when the rewrite ends. The kills fall
+    # from as long before the first moment as the writing takes, to the end.
     shutil.copyfile(os.path.join(source, "old.lvk"), target)
     lvk.kill(lvk.start(os.path.join(source, "new.lvk"), os.path.join(source, "spare.lvk")))
-    span = lvk.rewrite(os.path.join(source, "new.lvk"), target)
-    print(f"an undisturbed rewrite takes {span * 1000:.0f} ms", flush=True)
+    started = time.monotonic()
+    process = lvk.start(os.path.join(source, "new.lvk"), target)
+    writing = None
+    while process.poll() is None:
+        if writing is None and os.path.exists(saving):
+            writing = time.monotonic() - started
+        time.sleep(0.002)
+    ended = time.monotonic() - started
+    writing = ended if writing is None else writing
+    first = max(0.0, 2 * writing - ended)
+    print(f"an undisturbed rewrite writes from {writing * 1000:.0f} ms to its end at "
+          f"{ended * 1000:.0f} ms; kills fall from {first * 1000:.0f} ms", flush=True)
 
     outcomes = {"old": 0, "new": 0, "leftover": 0}
     rng = random.Random(int(os.environ.get("LUMVIK_KILL_SEED", "13")))
@@ -103,7 +113,7 @@ def main():
             os.remove(target)
         os.link(os.path.join(source, "old.lvk"), target)
         process = lvk.start(os.path.join(source, "new.lvk"), target)
-        time.sleep(rng.uniform(0, span * 1.1))
+        time.sleep(rng.uniform(first, ended * 1.05))
         lvk.kill(process)
         found = open(target, "rb").read()
         if found not in (old, new):
