@@ -7,11 +7,10 @@ import random
 import shutil
 import stat
 import subprocess
-import time
 
 import desktop
 from desktop import StepFailed
-from lumvik_window import FIRST_ROW_ICON, SAMPLE_TOP, saved_rows
+from lumvik_window import FIRST_ROW_ICON, SAMPLE_TOP, save_with_ctrl_s, saved_rows
 
 
 def scenario(d):
@@ -72,8 +71,7 @@ def scenario(d):
         now = open(path, "rb").read() if os.path.exists(path) else None
         d.expect(now == before, True, "the file as it was after the failed save")
         cure()
-        d.keys("ctrl+s")
-        time.sleep(1)
+        save_with_ctrl_s(d, path)
         d.expect(saved_rows(d, lvk, path).top_level(), SAMPLE_TOP + ["New category"],
                  "the document saved once it could be")
         d.kill_all()

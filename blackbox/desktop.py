@@ -49,9 +49,17 @@ class Desktop:
         self.kill_all()
         # Copies kept by an earlier scenario's killed Lumvik would be offered
         # back at start.
-        for folder in glob.glob(os.path.join(self.env["WINEPREFIX"], "drive_c", "users", "*",
-                                             "AppData", "Local", "Lumvik", "recovery")):
+        for folder in self.recovery_folders():
             shutil.rmtree(folder)
+
+    def recovery_folders(self):
+        return glob.glob(os.path.join(self.env["WINEPREFIX"], "drive_c", "users", "*",
+                                      "AppData", "Local", "Lumvik", "recovery"))
+
+    def recovery_copies(self):
+        """The copies of unsaved changes that Lumvik keeps for the user."""
+        return sorted(name for folder in self.recovery_folders()
+                      for name in os.listdir(folder) if name.endswith(".lvkr"))
 
     # --- Steps -----------------------------------------------------------
 
@@ -71,9 +79,11 @@ class Desktop:
     def shot(self, label):
         self.shots += 1
         safe = "".join(c if c.isalnum() else "-" for c in label)[:50]
-        subprocess.run(["import", "-window", "root",
-                        os.path.join(self.out, f"{self.shots:02d}-{safe}.png")],
-                       env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        taken = subprocess.run(["import", "-window", "root",
+                                os.path.join(self.out, f"{self.shots:02d}-{safe}.png")],
+                               env=self.env, capture_output=True)
+        if taken.returncode != 0:
+            raise StepFailed(f"no screenshot: {taken.stderr.decode(errors='replace')}")
 
     def wait_for(self, test, what, seconds=20, seen=None):
         """Waits until test() is true; on time-out, fails saying what was
@@ -181,8 +191,7 @@ class Desktop:
     def answer(self, title, key):
         """Answers the message titled TITLE with KEY (a button's letter,
         Return or Escape) once it shows, and waits until it is gone."""
-        self.window_titled(title, seconds=15)
-        time.sleep(0.3)
+        self.focus(self.window_titled(title, seconds=15))
         self.shot(f"message in {self.current_step}")
         self.keys(key)
         self.no_window_titled(title)
@@ -230,6 +239,29 @@ class Desktop:
         self.xdotool("mouseup", 1)
         time.sleep(0.4)
 
+    def pixel(self, window, x, y):
+        """The colour shown at (x, y) of the window's inner area, as (r, g, b)."""
+        left, top, _, _ = self.geometry(window)
+        shot = os.path.join(self.out, "pixel.png")
+        subprocess.run(["import", "-window", "root", "-crop", f"1x1+{left + x}+{top + y}",
+                        shot], env=self.env, check=True, capture_output=True)
+        text = subprocess.run(["convert", shot, "-format", "%[fx:int(255*r)],%[fx:int(255*g)],"
+                               "%[fx:int(255*b)]", "info:"], capture_output=True,
+                              check=True).stdout.decode()
+        os.remove(shot)
+        return tuple(int(part) for part in text.split(","))
+
+    def picture(self, window, x, y, width, height):
+        """The pixels of a part of the window's inner area, as bytes."""
+        left, top, _, _ = self.geometry(window)
+        return subprocess.run(["import", "-window", "root", "-crop",
+                               f"{width}x{height}+{left + x}+{top + y}", "rgb:-"],
+                              env=self.env, check=True, capture_output=True).stdout
+
+    def wait_for_pixel(self, window, point, colour, what):
+        self.wait_for(lambda: self.pixel(window, *point) == colour, f"{what} in {colour}",
+                      seconds=10, seen=lambda: self.pixel(window, *point))
+
     # --- What is kept ----------------------------------------------------
 
     def dump(self, lvk, document):
@@ -264,7 +296,8 @@ def main(scenario):
     desktop = Desktop(name, sys.argv[1], sys.argv[2])
     try:
         scenario(desktop)
-    except (StepFailed, KeyError, ValueError) as failure:
+    except (StepFailed, KeyError, ValueError, StopIteration,
+            subprocess.CalledProcessError) as failure:
         print(f"FAIL {name} after step \"{desktop.current_step}\": {failure}", file=sys.stderr)
         print(f"screenshots in {desktop.out}", file=sys.stderr)
         sys.exit(1)

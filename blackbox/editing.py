@@ -4,12 +4,11 @@ the mouse and the toolbar, saved with Ctrl+S, and Lumvik started again on
 the same document with every value as it was."""
 
 import os
-import time
 
 import desktop
 from lumvik_window import (DESCRIPTION, DETAILS_TAB, DUE_CALENDAR, PROGRESS_SLIDER,
                            START_CALENDAR, STATUS_LIST, TASK_TAB, TOOLBAR, TREE_EMPTY,
-                           URGENCY_LIST, day_point, row_point, saved_rows)
+                           URGENCY_LIST, day_point, row_point, save_with_ctrl_s, saved_rows)
 
 
 def scenario(d):
@@ -19,8 +18,7 @@ def scenario(d):
     title = "Lumvik - " + d.windows_path(sample)
 
     def save_and_read():
-        d.keys("ctrl+s")
-        time.sleep(1)
+        save_with_ctrl_s(d, sample)
         return saved_rows(d, lvk, sample)
 
     with d.step("open the sample from the command line"):
@@ -63,13 +61,18 @@ def scenario(d):
         d.click(w, *DESCRIPTION)
         d.type("Tulips by the fence")
 
-    rows = save_and_read()
-    d.expect(rows.top_level(), ["Work", "Home", "Personal", "Garden"], "top-level rows")
-    d.expect(rows.children("Garden"), ["Beds"], "rows under Garden")
-    d.expect(rows.children("Beds"), ["Plant the bulbs", "Water the roses"], "rows under Beds")
-    bulbs = rows.named("Plant the bulbs")
-    d.expect((bulbs["statut"], bulbs["importance"], bulbs["avancement"], bulbs["designation"]),
-             (2, 5, 7, "Tulips by the fence"), "status, urgency, progress, description")
+    with d.step("save with Ctrl+S: the file holds the new rows and values"):
+        rows = save_and_read()
+        d.expect(rows.top_level(), ["Work", "Home", "Personal", "Garden"], "top-level rows")
+        d.expect(rows.children("Garden"), ["Beds"], "rows under Garden")
+        d.expect(rows.children("Beds"), ["Plant the bulbs", "Water the roses"],
+                 "rows under Beds")
+        d.expect(rows.kinds(["Garden", "Beds", "Plant the bulbs", "Water the roses"]),
+                 ["categorie", "categorie", "task", "task"], "kinds of the new rows")
+        bulbs = rows.named("Plant the bulbs")
+        d.expect((bulbs["statut"], bulbs["importance"], bulbs["avancement"],
+                  bulbs["designation"]), (2, 5, 7, "Tulips by the fence"),
+                 "status, urgency, progress, description")
 
     with d.step("move up with the toolbar and with Alt+Up, drag a category onto another"):
         d.click(w, *TREE_EMPTY)
@@ -78,10 +81,9 @@ def scenario(d):
         d.click(w, *TREE_EMPTY)
         d.keys("Home", "Down", "Down", "Down", "alt+Up")
         d.drag(w, row_point(3, 0), row_point(1, 0))
-
-    rows = save_and_read()
-    d.expect(rows.top_level(), ["Work", "Personal", "Garden"], "top-level rows")
-    d.expect(rows.children("Personal")[-1], "Home", "the last row under Personal")
+        rows = save_and_read()
+        d.expect(rows.top_level(), ["Work", "Personal", "Garden"], "top-level rows")
+        d.expect(rows.children("Personal")[-1], "Home", "the last row under Personal")
 
     def garden_there():
         return "Garden" in save_and_read().top_level()
@@ -94,7 +96,7 @@ def scenario(d):
         d.expect(garden_there(), True, "Garden kept")
         d.keys("Delete")
         d.answer("Lumvik", "y")
-        d.expect(garden_there(), False, "Garden kept")
+        d.expect(garden_there(), False, "Garden kept after Yes")
 
     with d.step("undo with Ctrl+Z, redo with Ctrl+Y, undo again"):
         for key, kept in (("ctrl+z", True), ("ctrl+y", False), ("ctrl+z", True)):
@@ -114,14 +116,12 @@ def scenario(d):
         # whose first week row starts on Sunday 29 November.
         d.click(w, *day_point(START_CALENDAR, 2, 2))  # Tuesday 15
         d.click(w, *day_point(DUE_CALENDAR, 3, 4))  # Thursday 24
-
-    chairs = save_and_read().named("Order the new desk chairs")
-    d.expect((chairs["datedebut"], chairs["dateecheance"]), ("15/12/2026", "24/12/2026"),
-             "start and due date")
+        chairs = save_and_read().named("Order the new desk chairs")
+        d.expect((chairs["datedebut"], chairs["dateecheance"]), ("15/12/2026", "24/12/2026"),
+                 "start and due date")
 
     with d.step("save with Ctrl+S and quit with Ctrl+Q"):
-        d.keys("ctrl+s")
-        time.sleep(1)
+        save_with_ctrl_s(d, sample)
         saved = open(sample, "rb").read()
         d.keys("ctrl+q")
         d.no_window_titled(title)
@@ -134,9 +134,10 @@ def scenario(d):
         d.type("Gard")
         d.keys("Right", "Down", "Right", "Down")
         d.click(w, *TASK_TAB)
-        # Saved again, the document it holds is the one it read, byte for byte.
-        d.keys("ctrl+s")
-        time.sleep(1)
+        # Saved again in place of a removed file, the document it holds is
+        # the one it read, byte for byte.
+        os.remove(sample)
+        save_with_ctrl_s(d, sample)
         d.expect(open(sample, "rb").read() == saved, True, "the same document saved again")
 
 

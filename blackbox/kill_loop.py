@@ -1,6 +1,7 @@
 """A document replaced by `lvk rewrite` while the power goes: lvk is killed
-(SIGKILL, natively and under Wine) at random moments of the rewrite of a
-100 000-row document, most of them while it writes. Every time, the
+(SIGKILL; under Wine, every other time, the whole session through its server)
+at random moments of the rewrite of a 100 000-row document, most of them
+while it writes. Every time, the
 document afterwards reads as exactly the old or exactly the new version, and
 the only other file that may be left beside it is the one temporary file that
 the next save takes over.
@@ -26,7 +27,7 @@ def document(rows, word):
     lines = ['<xml version="2.1" logiciel="Lumvik">']
     for n in range(rows):
         if n % 100 == 0:
-            lines.append(f'<categorie nom="{word} category {n}" designation="Part {n}" level="0" '
+            lines.append(f'<categorie nom="{word} category {n}" designation="Block {n}" level="0" '
                          f'avancement="0">')
         else:
             lines.append(f'<task nom="{word} task {n}" designation="Row {n} of the {word} list" '
@@ -58,10 +59,15 @@ class Lvk:
             sys.exit(f"FAIL: lvk rewrite {' '.join(files)} failed")
         return time.monotonic() - started
 
-    def kill(self, process):
-        # Under Wine the program is the same Unix process as its loader, so
-        # both die at once, as with a power cut.
-        process.send_signal(signal.SIGKILL)
+    def kill(self, process, whole_session=False):
+        """SIGKILL of lvk: under Wine the program is the same Unix process as
+        its loader, so both die at once. WHOLE_SESSION ends every program of
+        the Wine session instead, as a power cut would; it lands later, so
+        the kill loop takes turns between the two."""
+        if whole_session:
+            subprocess.run(["/usr/lib/wine/wineserver", "-k"], env=self.env)
+        else:
+            process.send_signal(signal.SIGKILL)
         process.wait()
 
 
@@ -114,7 +120,7 @@ def main():
         os.link(os.path.join(source, "old.lvk"), target)
         process = lvk.start(os.path.join(source, "new.lvk"), target)
         time.sleep(rng.uniform(first, ended * 1.05))
-        lvk.kill(process)
+        lvk.kill(process, whole_session=lvk.kind == "wine" and run % 2 == 1)
         found = open(target, "rb").read()
         if found not in (old, new):
             sys.exit(f"FAIL: after kill {run + 1}, the document is neither version "
@@ -127,6 +133,10 @@ def main():
             outcomes["leftover"] += 1
     print(f"{runs} kills: {outcomes['old']} left the old version, {outcomes['new']} the new; "
           f"{outcomes['leftover']} left the temporary file", flush=True)
+    # Enough kills must have fallen on each side of the rename, and within
+    # the write, for the loop to have shown anything.
+    if runs >= 100 and min(outcomes.values()) == 0:
+        sys.exit("FAIL: the kills missed a part of the rewrite; see the counts above")
 
     # The next save takes over what a killed one left.
     shutil.copyfile(os.path.join(source, "old.lvk"), saving)

@@ -1,6 +1,8 @@
 """Where things are in Lumvik's main window, as a user finds them, and the
 documents that lvk reads back."""
 
+import os
+
 from desktop import StepFailed
 
 # Inner-area coordinates of the main window as Wine shows it at its usual
@@ -11,6 +13,8 @@ LABEL_X = 108
 INDENT = 19
 TREE_EMPTY = (150, 500)
 FIRST_ROW_ICON = (LABEL_X - 20, FIRST_ROW_Y)
+# The progress bar of the first row (50 % in the sample: its left half is filled).
+FIRST_BAR = (36, 86)
 FILE_MENU = (12, 8)
 TOOLBAR = {"new": (29, 48), "open": (82, 48), "save": (136, 48), "save as": (192, 48),
            "up": (254, 48), "down": (309, 48), "delete": (364, 48)}
@@ -49,6 +53,9 @@ class Rows:
     def names(self):
         return [(row["level"], row["nom"]) for row in self.rows]
 
+    def kinds(self, names):
+        return [self.named(name)["kind"] for name in names]
+
     def named(self, name):
         found = [row for row in self.rows if row["nom"] == name]
         if len(found) != 1:
@@ -72,6 +79,24 @@ class Rows:
 
 
 SAMPLE_TOP = ["Work", "Home", "Personal"]
+
+
+def file_state(path):
+    """What tells one version of a file from the next: a save puts a new
+    file in place."""
+    try:
+        found = os.stat(path)
+    except FileNotFoundError:
+        return None
+    return found.st_ino, found.st_mtime_ns, found.st_size
+
+
+def save_with_ctrl_s(d, path):
+    """Ctrl+S, then waits until a new file stands at PATH."""
+    before = file_state(path)
+    d.keys("ctrl+s")
+    d.wait_for(lambda: file_state(path) not in (before, None), f"{path} saved anew",
+               seen=lambda: "the file as it was")
 
 
 def saved_rows(d, lvk, path):

@@ -9,6 +9,7 @@ import subprocess
 
 import desktop
 from desktop import StepFailed
+from lumvik_window import FIRST_BAR
 
 # Inner-area coordinates in the options window.
 GENERAL_TAB, SKINS_TAB, THEMES_TAB = (30, 15), (90, 15), (148, 15)
@@ -19,13 +20,26 @@ LIST_ON_PAGE = (290, 61)  # the skin list and the theme list
 OK = (392, 367)
 
 RUN_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Run"
+# The main window's toolbar: x, y, width, height.
+TOOLBAR_AREA = (5, 25, 380, 45)
+
+
+def ini(path):
+    """The groups and keys of a settings or theme file."""
+    parser = configparser.ConfigParser(interpolation=None)
+    with open(path, encoding="cp1252") as file:
+        parser.read_file(file)
+    return parser
 
 
 def settings(program):
-    parser = configparser.ConfigParser(interpolation=None)
-    with open(os.path.join(program, "Lumvik.ini"), encoding="cp1252") as file:
-        parser.read_file(file)
-    return parser
+    return ini(os.path.join(program, "Lumvik.ini"))
+
+
+def bar_colour(program, theme):
+    """The bar colour of a theme file of the folder, as (r, g, b)."""
+    value = int(ini(os.path.join(program, theme + ".lvs"))["Theme"]["avancement_fgc"])
+    return value & 0xFF, value >> 8 & 0xFF, value >> 16 & 0xFF
 
 
 def scenario(d):
@@ -38,6 +52,7 @@ def scenario(d):
         d.start(lumvik, d.windows_path(sample))
         w = d.window_titled(title)
         d.focus(w)
+        toolbar = d.picture(w, *TOOLBAR_AREA)
         d.keys("ctrl+p")
         o = d.window_titled("Options")
         d.click(o, *START_WITH_WINDOWS)
@@ -65,6 +80,11 @@ def scenario(d):
         for group, delivered in (("Icone", "deruv"), ("Image", "strict")):
             if chosen[group]["skin"].strip() == delivered:
                 raise StepFailed(f"the {group} setting still names {delivered}")
+        # The toolbar shows the other skin's pictures, the bars the theme's colour.
+        if d.picture(w, *TOOLBAR_AREA) == toolbar:
+            raise StepFailed("the toolbar shows the same pictures as before")
+        d.wait_for_pixel(w, FIRST_BAR, bar_colour(program, chosen["Image"]["skin"].strip()),
+                         "the first row's bar")
 
     with d.step("start with Windows and the association are in the registry"):
         d.click(d.window_titled("Optionen"), *ASSOCIATE)

@@ -2,13 +2,11 @@
 label font chosen in the system's dialogs and saved, then chosen in Lumvik's
 options, which draws its progress bars with it."""
 
-import configparser
 import os
-import subprocess
 
 import desktop
-from desktop import StepFailed
-from options import LIST_ON_PAGE, OK, THEMES_TAB
+from lumvik_window import FIRST_BAR
+from options import LIST_ON_PAGE, OK, THEMES_TAB, ini
 
 EDITOR_TITLE = "Skinwright - theme editor for Lumvik"
 # Inner-area coordinates in Skinwright's window.
@@ -18,8 +16,6 @@ BAR_COLOUR = (83, 515)
 LABEL_FONT = (323, 515)
 # In the font dialog, relative to Skinwright's window beneath it.
 FONT_SIZE_BOX = (313, 109)
-# The bar of the first row of Lumvik's tree (50 %: its left half is filled).
-FIRST_BAR = (36, 86)
 
 RED, GREEN, BLUE = 200, 120, 40
 
@@ -27,14 +23,6 @@ RED, GREEN, BLUE = 200, 120, 40
 def replace_field(d, value):
     d.keys("Home", "shift+End")
     d.type(str(value))
-
-
-def pixel(shot, x, y):
-    """The colour of one pixel of a screenshot, as (r, g, b)."""
-    text = subprocess.run(["convert", shot, "-format", f"%[fx:int(255*p{{{x},{y}}}.r)],"
-                           f"%[fx:int(255*p{{{x},{y}}}.g)],%[fx:int(255*p{{{x},{y}}}.b)]",
-                           "info:"], capture_output=True, check=True).stdout.decode()
-    return tuple(int(part) for part in text.split(","))
 
 
 def scenario(d):
@@ -75,9 +63,7 @@ def scenario(d):
         path = os.path.join(program, "Garden.lvs")
         d.wait_for(lambda: os.path.exists(path), "Garden.lvs in the program folder",
                    seen=lambda: sorted(os.listdir(program)))
-        theme = configparser.ConfigParser(interpolation=None)
-        with open(path, encoding="cp1252") as file:
-            theme.read_file(file)
+        theme = ini(path)
         d.expect((theme["Theme"]["avancement_fgc"], theme["Theme"]["police"],
                   theme["Theme"]["police_size"]),
                  (str(BLUE << 16 | GREEN << 8 | RED), "DejaVu Sans", "12"),
@@ -97,13 +83,7 @@ def scenario(d):
         d.keys("Return")
         d.click(o, *OK)
         d.no_window_titled("Options")
-        shot = os.path.join(d.out, "lumvik-with-garden.png")
-        subprocess.run(["import", "-window", "root", shot], env=d.env, check=True)
-        left, top, _, _ = d.geometry(w)
-        seen = pixel(shot, left + FIRST_BAR[0], top + FIRST_BAR[1])
-        if seen != (RED, GREEN, BLUE):
-            raise StepFailed(f"the first row's bar is drawn in {seen}, "
-                             f"not the theme's {(RED, GREEN, BLUE)}")
+        d.wait_for_pixel(w, FIRST_BAR, (RED, GREEN, BLUE), "the first row's bar")
 
 
 if __name__ == "__main__":
