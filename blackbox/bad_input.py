@@ -10,7 +10,7 @@ import subprocess
 
 import desktop
 from desktop import StepFailed
-from lumvik_window import FIRST_ROW_ICON, SAMPLE_TOP, save_with_ctrl_s, saved_rows
+from lumvik_window import MainWindow, SAMPLE_TOP, save_with_ctrl_s, saved_rows
 
 
 def scenario(d):
@@ -48,7 +48,7 @@ def scenario(d):
         d.start(lumvik, d.windows_path(path))
         d.window_titled("Lumvik - " + d.windows_path(path))
         d.keys("ctrl+q")
-        d.wait_for(lambda: all(p.poll() is not None for p in d.started), "Lumvik ended")
+        d.wait_until_ended()
         d.expect(open(path, "rb").read() == before, True, "the file untouched")
 
     with d.step("a file of random bytes, a letter and a document cut short open untouched"):
@@ -61,7 +61,7 @@ def scenario(d):
         the save message, keeps the file, and saves once CURE is done."""
         d.start(lumvik, d.windows_path(path))
         w = d.window_titled("Lumvik - " + d.windows_path(path))
-        d.click(w, *FIRST_ROW_ICON)
+        MainWindow(d, w).choose_first_row()
         d.keys("shift+Insert")
         cause()
         before = open(path, "rb").read() if os.path.exists(path) else None

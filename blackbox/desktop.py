@@ -30,6 +30,60 @@ def wine_environment():
     return env
 
 
+class Picture:
+    """Pixels taken from the screen: rows of (r, g, b) bytes."""
+
+    def __init__(self, pixels, width, height):
+        self.pixels = pixels
+        self.width = width
+        self.height = height
+
+    def at(self, x, y):
+        start = (y * self.width + x) * 3
+        return tuple(self.pixels[start:start + 3])
+
+    def boxes(self, colour, left=0, top=0, right=None, bottom=None):
+        """The bounding boxes (x, y, width, height) of the areas drawn in
+        exactly COLOUR inside the given part, in reading order: a
+        highlighted row, a selected day, a title band."""
+        right = self.width if right is None else right
+        bottom = self.height if bottom is None else bottom
+        wanted = bytes(colour)
+        # The runs of the colour on each line join the boxes of the line
+        # above that they touch.
+        growing, done = [], []
+        for y in range(top, bottom):
+            runs = list(self._runs(wanted, y, left, right))
+            still_growing = []
+            for box in growing:
+                touching = [run for run in runs if run[0] < box[2] and run[1] > box[0]]
+                if not touching:
+                    done.append(box)
+                    continue
+                for run in touching:
+                    runs.remove(run)
+                    box = [min(box[0], run[0]), box[1], max(box[2], run[1]), y + 1]
+                box[3] = y + 1
+                still_growing.append(box)
+            growing = still_growing + [[start, y, end, y + 1] for start, end in runs]
+        done.extend(growing)
+        return sorted(((x0, y0, x1 - x0, y1 - y0) for x0, y0, x1, y1 in done),
+                      key=lambda box: (box[1], box[0]))
+
+    def _runs(self, wanted, y, left, right):
+        """(start, end) of each stretch of the line Y drawn in WANTED."""
+        row = self.pixels[y * self.width * 3:(y + 1) * self.width * 3]
+        x = left
+        while x < right:
+            if row[x * 3:x * 3 + 3] != wanted:
+                x += 1
+                continue
+            start = x
+            while x < right and row[x * 3:x * 3 + 3] == wanted:
+                x += 1
+            yield start, x
+
+
 class Desktop:
     """One scenario's view of the display: its programs, its steps, its
     screenshots (kept in OUT, numbered in the order taken)."""
@@ -125,6 +179,11 @@ class Desktop:
                                    stderr=subprocess.DEVNULL, start_new_session=True)
         self.started.append(process)
         return process
+
+    def wait_until_ended(self):
+        """Waits until every program the scenario started has ended."""
+        self.wait_for(lambda: all(p.poll() is not None for p in self.started),
+                      "the programs ended")
 
     def kill_all(self):
         """Ends every program of the session (as a power cut would) and
@@ -239,28 +298,29 @@ class Desktop:
         self.xdotool("mouseup", 1)
         time.sleep(0.4)
 
-    def pixel(self, window, x, y):
-        """The colour shown at (x, y) of the window's inner area, as (r, g, b)."""
-        left, top, _, _ = self.geometry(window)
-        shot = os.path.join(self.out, "pixel.png")
-        subprocess.run(["import", "-window", "root", "-crop", f"1x1+{left + x}+{top + y}",
-                        shot], env=self.env, check=True, capture_output=True)
-        text = subprocess.run(["convert", shot, "-format", "%[fx:int(255*r)],%[fx:int(255*g)],"
-                               "%[fx:int(255*b)]", "info:"], capture_output=True,
-                              check=True).stdout.decode()
-        os.remove(shot)
-        return tuple(int(part) for part in text.split(","))
+    def picture(self, window, x=0, y=0, width=None, height=None):
+        """What is drawn in a part of the window's inner area (the rest of
+        it from (x, y) by default)."""
+        left, top, full_width, full_height = self.geometry(window)
+        width = full_width - x if width is None else width
+        height = full_height - y if height is None else height
+        pixels = subprocess.run(["import", "-window", "root", "-crop",
+                                 f"{width}x{height}+{left + x}+{top + y}", "-depth", "8", "rgb:-"],
+                                env=self.env, check=True, capture_output=True).stdout
+        return Picture(pixels, width, height)
 
-    def picture(self, window, x, y, width, height):
-        """The pixels of a part of the window's inner area, as bytes."""
-        left, top, _, _ = self.geometry(window)
-        return subprocess.run(["import", "-window", "root", "-crop",
-                               f"{width}x{height}+{left + x}+{top + y}", "rgb:-"],
-                              env=self.env, check=True, capture_output=True).stdout
+    def system_colour(self, name):
+        """A colour of the Windows colour scheme (Hilight, ActiveTitle...)
+        as (r, g, b)."""
+        value = self.reg_value(r"HKCU\Control Panel\Colors", name)
+        if value is None:
+            raise StepFailed(f"no system colour {name}")
+        return tuple(int(part) for part in value.split())
 
-    def wait_for_pixel(self, window, point, colour, what):
-        self.wait_for(lambda: self.pixel(window, *point) == colour, f"{what} in {colour}",
-                      seconds=10, seen=lambda: self.pixel(window, *point))
+    def log_geometry(self, what, value):
+        """Says what the scenario measured on the screen, so that runs with
+        other fonts or another resolution can be compared."""
+        print(f"{self.name}: geometry: {what} = {value}", flush=True)
 
     # --- What is kept ----------------------------------------------------
 

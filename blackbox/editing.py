@@ -3,12 +3,11 @@ rows added, renamed, set, moved, deleted, undone and found with the keyboard,
 the mouse and the toolbar, saved with Ctrl+S, and Lumvik started again on
 the same document with every value as it was."""
 
+import datetime
 import os
 
 import desktop
-from lumvik_window import (DESCRIPTION, DETAILS_TAB, DUE_CALENDAR, PROGRESS_SLIDER,
-                           START_CALENDAR, STATUS_LIST, TASK_TAB, TOOLBAR, TREE_EMPTY,
-                           URGENCY_LIST, day_point, row_point, save_with_ctrl_s, saved_rows)
+from lumvik_window import MainWindow, save_with_ctrl_s, saved_rows, stored_date
 
 
 def scenario(d):
@@ -23,43 +22,47 @@ def scenario(d):
 
     with d.step("open the sample from the command line"):
         d.start(os.path.join(program, "Lumvik.exe"), d.windows_path(sample))
-        w = d.window_titled(title)
+        w = MainWindow(d, d.window_titled(title))
 
     with d.step("select the last row with the keyboard and add a category with Shift+Insert"):
-        d.click(w, *TREE_EMPTY)
+        w.click_tree()
         d.keys("Home", "Down", "Down", "shift+Insert", "Down", "F2")
         d.type("Garden")
         d.keys("Return")
 
     with d.step("add a sub-category from the pop-up menu and rename it with F2"):
-        d.click(w, *row_point(3, 0), button=3)
+        w.click_selected_row(button=3)
         d.keys("Down", "Down", "Down", "Down", "Return", "Down", "F2")
         d.type("Beds")
         d.keys("Return")
 
     with d.step("add a task from the pop-up menu and one with Insert"):
-        d.click(w, *row_point(4, 1), button=3)
+        w.click_selected_row(button=3)
         d.keys("Down", "Down", "Down", "Down", "Down", "Return")
         d.keys("Insert")
 
     with d.step("rename a task with a double click and another with F2"):
-        d.click(w, *row_point(6, 2), double=True)
+        # Work, Home, Personal, Garden, Beds, then the two tasks: the second
+        # one is found with the keys, then double-clicked from the first.
+        d.keys("Home", *["Down"] * 6)
+        second_task = w.selected_row()
+        d.keys("Up")
+        d.click(w.window, second_task[0] + 10, second_task[1] + second_task[3] // 2,
+                double=True)
         d.type("Water the roses")
         d.keys("Return", "Up", "F2")
         d.type("Plant the bulbs")
         d.keys("Return")
 
     with d.step("set status, urgency, progress and description in the panel"):
-        d.click(w, *DETAILS_TAB)
-        d.click(w, *STATUS_LIST)
-        d.keys("Down", "Return")
-        d.click(w, *URGENCY_LIST)
-        d.keys("End", "Return")
-        d.click(w, *TASK_TAB)
-        d.click(w, *PROGRESS_SLIDER)
-        d.keys("Home", *["Right"] * 7)
-        d.click(w, *DESCRIPTION)
+        # Tab goes from the tree to the description, Ctrl+Tab on to the
+        # slider, then to the Details page's status list; a status or an
+        # urgency chosen gives the keyboard back to the tree.
+        d.keys("Tab")
         d.type("Tulips by the fence")
+        d.keys("ctrl+Tab", "Home", *["Right"] * 7)
+        d.keys("ctrl+Tab", "Down")
+        d.keys("Tab", "Tab", "End")
 
     with d.step("save with Ctrl+S: the file holds the new rows and values"):
         rows = save_and_read()
@@ -75,12 +78,18 @@ def scenario(d):
                  "status, urgency, progress, description")
 
     with d.step("move up with the toolbar and with Alt+Up, drag a category onto another"):
-        d.click(w, *TREE_EMPTY)
+        w.click_tree()
         d.keys("Home", "Down", "Down")
-        d.click(w, *TOOLBAR["up"])
-        d.click(w, *TREE_EMPTY)
+        w.press("up")
+        w.click_tree()
         d.keys("Home", "Down", "Down", "Down", "alt+Up")
-        d.drag(w, row_point(3, 0), row_point(1, 0))
+        # The third category dragged onto the first.
+        d.keys("Home", "Down")
+        target = w.selected_row()
+        d.keys("Down", "Down")
+        dragged = w.selected_row()
+        d.drag(w.window, (dragged[0] + 10, dragged[1] + dragged[3] // 2),
+               (target[0] + 10, target[1] + target[3] // 2))
         rows = save_and_read()
         d.expect(rows.top_level(), ["Work", "Personal", "Garden"], "top-level rows")
         d.expect(rows.children("Personal")[-1], "Home", "the last row under Personal")
@@ -89,7 +98,7 @@ def scenario(d):
         return "Garden" in save_and_read().top_level()
 
     with d.step("delete with the Delete key, answering No, then Yes"):
-        d.click(w, *TREE_EMPTY)
+        w.click_tree()
         d.type("Gard")
         d.keys("Delete")
         d.answer("Lumvik", "n")
@@ -111,11 +120,12 @@ def scenario(d):
         d.type("DESK CHAIRS")
         d.keys("Return", "Escape")
         d.no_window_titled("Find")
-        d.click(w, *DETAILS_TAB)
-        # The calendars show December 2026, the month of the task's dates,
-        # whose first week row starts on Sunday 29 November.
-        d.click(w, *day_point(START_CALENDAR, 2, 2))  # Tuesday 15
-        d.click(w, *day_point(DUE_CALENDAR, 3, 4))  # Thursday 24
+        # The Details page is still the one shown; its calendars show the
+        # task's dates, found here from the day each one highlights.
+        chairs = saved_rows(d, lvk, sample).named("Order the new desk chairs")
+        start, due = stored_date(chairs["datedebut"]), stored_date(chairs["dateecheance"])
+        w.click_day(0, start, datetime.date(2026, 12, 15))
+        w.click_day(1, due, datetime.date(2026, 12, 24))
         chairs = save_and_read().named("Order the new desk chairs")
         d.expect((chairs["datedebut"], chairs["dateecheance"]), ("15/12/2026", "24/12/2026"),
                  "start and due date")
@@ -125,15 +135,16 @@ def scenario(d):
         saved = open(sample, "rb").read()
         d.keys("ctrl+q")
         d.no_window_titled(title)
-        d.wait_for(lambda: all(p.poll() is not None for p in d.started), "Lumvik ended")
+        d.wait_until_ended()
 
     with d.step("start again without a document: the last one comes back as it was"):
         d.start(os.path.join(program, "Lumvik.exe"))
-        w = d.window_titled(title)
-        d.click(w, *TREE_EMPTY)
+        w = MainWindow(d, d.window_titled(title))
+        w.click_tree()
         d.type("Gard")
         d.keys("Right", "Down", "Right", "Down")
-        d.click(w, *TASK_TAB)
+        # Both pages of the task panel shown.
+        d.keys("Tab", "ctrl+Tab", "ctrl+Tab")
         # Saved again in place of a removed file, the document it holds is
         # the one it read, byte for byte.
         os.remove(sample)

@@ -1,47 +1,146 @@
 """Where things are in Lumvik's main window, as a user finds them, and the
-documents that lvk reads back."""
+documents that lvk reads back. Controls stand where the program puts them;
+whatever follows the fonts (the menu bar, the tree's rows, the panel's tabs,
+the days of the month calendars) is found on the screen or reached with the
+keyboard."""
 
+import datetime
 import os
 
 from desktop import StepFailed
 
-# Inner-area coordinates of the main window as Wine shows it at its usual
-# place: the tree's first row, the height of a row, a level's indent.
-FIRST_ROW_Y = 88
-ROW_HEIGHT = 16
-LABEL_X = 108
-INDENT = 19
-TREE_EMPTY = (150, 500)
-FIRST_ROW_ICON = (LABEL_X - 20, FIRST_ROW_Y)
-# The progress bar of the first row (50 % in the sample: its left half is filled).
-FIRST_BAR = (36, 86)
-FILE_MENU = (12, 8)
-TOOLBAR = {"new": (29, 48), "open": (82, 48), "save": (136, 48), "save as": (192, 48),
-           "up": (254, 48), "down": (309, 48), "delete": (364, 48)}
-TASK_TAB = (378, 88)
-DETAILS_TAB = (430, 88)
-DESCRIPTION = (560, 250)
-PROGRESS_SLIDER = (579, 545)
-STATUS_LIST = (641, 120)
-URGENCY_LIST = (641, 145)
-# The two month calendars: the centre of the day in week row 0, column 0
-# (Sunday), and the distance between days.
-START_CALENDAR = (549, 226)
-DUE_CALENDAR = (549, 416)
-DAY_WIDTH, DAY_HEIGHT = 28, 13
+# Client-area places, fixed by the program's layout (x, y, width, height).
+TREE = (10, 60, 330, 510)
+# Well below the rows of the documents the scenarios open.
+TREE_EMPTY = (150, 480)
+# The toolbar's 48-pixel buttons.
+TOOLBAR = {"new": (29, 28), "open": (82, 28), "save": (136, 28), "save as": (192, 28),
+           "up": (254, 28), "down": (309, 28), "delete": (364, 28)}
+# The progress bars left of the rows' icons, and the task panel right of the tree.
+BAR_COLUMN = (30, 12)
+# The first row's icon: a row is never lower than its 16-pixel icon, whatever
+# the font, and the tree's border is 2 pixels wide.
+FIRST_ROW_ICON = (88, TREE[1] + 2 + 8)
+TASK_PANEL_LEFT = 350
 
 
-def row_point(visible_row, level):
-    """A point on the label of the row shown at VISIBLE_ROW (0 at the top)."""
-    return LABEL_X + INDENT * level, FIRST_ROW_Y + ROW_HEIGHT * visible_row
+class MainWindow:
+    """Lumvik's main window seen from outside: its client area starts under
+    the menu bar, whose height follows the menu font."""
+
+    def __init__(self, d, window):
+        self.d = d
+        self.window = window
+        self.client_top = self._menu_bar_height()
+        d.log_geometry("menu bar height", self.client_top)
+
+    def _menu_bar_height(self):
+        # At the bar's right end no title is drawn: its colour runs down to
+        # the line that closes it.
+        _, _, width, _ = self.d.geometry(self.window)
+        column = self.d.picture(self.window, width - 4, 0, 1, 80)
+        for y in range(1, column.height):
+            if column.at(0, y) != column.at(0, 0):
+                return y + 1
+        raise StepFailed("no menu bar at the top of the main window")
+
+    def open_file_menu(self):
+        """Clicks the File menu's title, the first of the bar, where its
+        text begins."""
+        _, _, width, _ = self.d.geometry(self.window)
+        middle = self.client_top // 2
+        line = self.d.picture(self.window, 0, middle, width, 1)
+        text = next((x for x in range(width) if line.at(x, 0) != line.at(0, 0)), None)
+        if text is None:
+            raise StepFailed("no menu title in the menu bar")
+        self.d.log_geometry("File menu title starts at x", text)
+        self.d.click(self.window, text + 2, middle)
+
+    def inner(self, x, y):
+        """A client-area point in the window's inner area, menu bar included."""
+        return x, y + self.client_top
+
+    def click(self, x, y, **how):
+        self.d.click(self.window, *self.inner(x, y), **how)
+
+    def click_tree(self):
+        """Gives the tree the keyboard without choosing a row."""
+        self.click(*TREE_EMPTY)
+
+    def choose_first_row(self):
+        """Clicks the first row: once a document is opened, no row is
+        chosen, and the tree's keys need one."""
+        self.click(*FIRST_ROW_ICON)
+        self.selected_row()
+
+    def press(self, button):
+        self.click(*TOOLBAR[button])
+
+    def selected_row(self):
+        """The highlighted row's label (x, y, width, height) in the inner
+        area, once the tree draws it."""
+        colour = self.d.system_colour("Hilight")
+        left, top, width, height = TREE
+        found = []
+
+        def one_row():
+            picture = self.d.picture(self.window, *self.inner(left, top), width, height)
+            found[:] = [box for box in picture.boxes(colour) if box[2] >= 8 and box[3] >= 8]
+            return len(found) == 1
+        self.d.wait_for(one_row, "one highlighted row in the tree", seconds=10,
+                        seen=lambda: f"highlighted areas {found}")
+        x, y, w, h = found[0]
+        box = (left + x, self.client_top + top + y, w, h)
+        self.d.log_geometry("highlighted row (x, y, width, height)", box)
+        return box
+
+    def click_selected_row(self, **how):
+        """Clicks the middle of the label of the row chosen with the keys."""
+        x, y, w, h = self.selected_row()
+        self.d.click(self.window, x + w // 2, y + h // 2, **how)
+
+    def bars_drawn_in(self, colour):
+        """Whether the progress bars of the rows in view are drawn in COLOUR."""
+        x, width = BAR_COLUMN
+        picture = self.d.picture(self.window, *self.inner(TREE[0] + x, TREE[1]), width,
+                                 TREE[3])
+        return bool(picture.boxes(colour))
+
+    def wait_for_bars(self, colour, what):
+        self.d.wait_for(lambda: self.bars_drawn_in(colour), f"{what} drawn in {colour}",
+                        seconds=10, seen=lambda: "no bar in that colour")
+
+    def calendar_day(self, calendar, shown, wanted):
+        """The point of day WANTED in the task panel's start (0) or due (1)
+        calendar, which shows the day SHOWN as selected. The calendar has no
+        keys and its days follow the font: they are found from the selected
+        day, drawn in the title colour like the month's title band."""
+        colour = self.d.system_colour("ActiveTitle")
+        left = TASK_PANEL_LEFT
+        picture = self.d.picture(self.window, *self.inner(left, 0))
+        boxes = picture.boxes(colour)
+        bands = [box for box in boxes if box[2] >= 100]
+        days = [box for box in boxes if 10 <= box[2] < 100 and box[3] >= 8]
+        if len(bands) != 2 or len(days) != 2:
+            raise StepFailed(f"expected two calendars, each with a month title and a selected "
+                             f"day; saw titles {bands} and days {days}")
+        x, y, width, height = days[calendar]
+        self.d.log_geometry(f"calendar {calendar}: selected day (x, y, width, height)",
+                            (left + x, self.client_top + y, width, height))
+        # The weeks start on Sunday.
+        shown_column = shown.isoweekday() % 7
+        offset = shown_column + (wanted - shown).days
+        column, row = offset % 7 - shown_column, offset // 7
+        return (left + x + width // 2 + width * column,
+                self.client_top + y + height // 2 + height * row)
+
+    def click_day(self, calendar, shown, wanted):
+        self.d.click(self.window, *self.calendar_day(calendar, shown, wanted))
 
 
-def day_point(calendar, week_row, weekday):
-    return calendar[0] + DAY_WIDTH * weekday, calendar[1] + DAY_HEIGHT * week_row
-
-
-def main_window_title(path_shown):
-    return f"Lumvik - {path_shown}"
+def stored_date(text):
+    """A date as a document stores it, dd/mm/yyyy."""
+    return datetime.datetime.strptime(text, "%d/%m/%Y").date()
 
 
 class Rows:

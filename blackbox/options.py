@@ -9,19 +9,11 @@ import subprocess
 
 import desktop
 from desktop import StepFailed
-from lumvik_window import FIRST_BAR
-
-# Inner-area coordinates in the options window.
-GENERAL_TAB, SKINS_TAB, THEMES_TAB = (30, 15), (90, 15), (148, 15)
-START_WITH_WINDOWS = (45, 101)
-LANGUAGE_LIST = (290, 161)
-ASSOCIATE = (178, 236)
-LIST_ON_PAGE = (290, 61)  # the skin list and the theme list
-OK = (392, 367)
+from lumvik_window import MainWindow
 
 RUN_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Run"
-# The main window's toolbar: x, y, width, height.
-TOOLBAR_AREA = (5, 25, 380, 45)
+# The main window's toolbar in its client area: x, y, width, height.
+TOOLBAR_AREA = (5, 5, 380, 45)
 
 
 def ini(path):
@@ -42,6 +34,10 @@ def bar_colour(program, theme):
     return value & 0xFF, value >> 8 & 0xFF, value >> 16 & 0xFF
 
 
+def toolbar_picture(w):
+    return w.d.picture(w.window, *w.inner(*TOOLBAR_AREA[:2]), *TOOLBAR_AREA[2:]).pixels
+
+
 def scenario(d):
     program = d.fresh_program_folder()
     lumvik = os.path.join(program, "Lumvik.exe")
@@ -50,22 +46,18 @@ def scenario(d):
 
     with d.step("choose German, another icon skin, another theme and start with Windows"):
         d.start(lumvik, d.windows_path(sample))
-        w = d.window_titled(title)
-        d.focus(w)
-        toolbar = d.picture(w, *TOOLBAR_AREA)
+        w = MainWindow(d, d.window_titled(title))
+        d.focus(w.window)
+        toolbar = toolbar_picture(w)
         d.keys("ctrl+p")
-        o = d.window_titled("Options")
-        d.click(o, *START_WITH_WINDOWS)
-        d.click(o, *LANGUAGE_LIST)
-        d.keys("Down", "Down", "Return")
-        d.click(o, *SKINS_TAB)
-        d.click(o, *LIST_ON_PAGE)
-        d.keys("End", "Return")
-        d.click(o, *THEMES_TAB)
-        d.click(o, *LIST_ON_PAGE)
-        d.keys("Home", "Return")
+        d.window_titled("Options")
+        # The window opens on its first check box; Tab goes through the
+        # general page, Ctrl+Tab on to the skin list and the theme list.
+        d.keys("Tab", "space", "Tab", "Tab", "Down", "Down")
+        d.keys("ctrl+Tab", "End")
+        d.keys("ctrl+Tab", "Home")
         d.shot("the options chosen")
-        d.click(o, *OK)
+        d.keys("Return")
         d.no_window_titled("Options")
 
     with d.step("the main window speaks German, with the new skin and theme"):
@@ -81,14 +73,15 @@ def scenario(d):
             if chosen[group]["skin"].strip() == delivered:
                 raise StepFailed(f"the {group} setting still names {delivered}")
         # The toolbar shows the other skin's pictures, the bars the theme's colour.
-        if d.picture(w, *TOOLBAR_AREA) == toolbar:
+        if toolbar_picture(w) == toolbar:
             raise StepFailed("the toolbar shows the same pictures as before")
-        d.wait_for_pixel(w, FIRST_BAR, bar_colour(program, chosen["Image"]["skin"].strip()),
-                         "the first row's bar")
+        w.wait_for_bars(bar_colour(program, chosen["Image"]["skin"].strip()), "the bars")
 
     with d.step("start with Windows and the association are in the registry"):
-        d.click(d.window_titled("Optionen"), *ASSOCIATE)
-        d.click(d.window_titled("Optionen"), *OK)
+        # From the first check box to the association button, then past
+        # the button that removes it to OK.
+        d.keys("Tab", "Tab", "Tab", "Tab", "space")
+        d.keys("Tab", "Tab", "space")
         d.no_window_titled("Optionen")
         program_path = d.windows_path(lumvik)
         d.expect(d.reg_value(RUN_KEY, "Lumvik"), program_path, "the start-up value")

@@ -6,7 +6,7 @@ import os
 
 import desktop
 from desktop import StepFailed
-from lumvik_window import FIRST_ROW_ICON, SAMPLE_TOP, save_with_ctrl_s, saved_rows
+from lumvik_window import MainWindow, SAMPLE_TOP, save_with_ctrl_s, saved_rows
 
 
 def scenario(d):
@@ -21,7 +21,7 @@ def scenario(d):
     with d.step("edit, then the session is killed before saving"):
         d.start(os.path.join(program, "Lumvik.exe"), d.windows_path(sample))
         w = d.window_titled(title)
-        d.click(w, *FIRST_ROW_ICON)
+        MainWindow(d, w).choose_first_row()
         d.keys("shift+Insert")
         # The copy of the changes is written within seconds of the edit, in
         # the user's own recovery folder.
@@ -51,7 +51,7 @@ def scenario(d):
 
     with d.step("started again after a clean quit: no offer, the last document opens"):
         d.keys("ctrl+q")
-        d.wait_for(lambda: all(p.poll() is not None for p in d.started), "Lumvik ended")
+        d.wait_until_ended()
         d.start(os.path.join(program, "Lumvik.exe"))
         d.window_titled("Lumvik - " + d.windows_path(earlier))
         d.expect(d.recovery_copies(), [], "copies of changes left to offer")

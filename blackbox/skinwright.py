@@ -5,17 +5,18 @@ options, which draws its progress bars with it."""
 import os
 
 import desktop
-from lumvik_window import FIRST_BAR
-from options import LIST_ON_PAGE, OK, THEMES_TAB, ini
+from lumvik_window import MainWindow
+from options import ini
 
-EDITOR_TITLE = "Skinwright - theme editor for Lumvik"
-# Inner-area coordinates in Skinwright's window.
+# Inner-area coordinates in Skinwright's window: its toolbar's 48-pixel
+# buttons and the theme list, which the program places.
 NEW_THEME = (28, 29)
 SAVE_THEME = (82, 29)
-BAR_COLOUR = (83, 515)
-LABEL_FONT = (323, 515)
-# In the font dialog, relative to Skinwright's window beneath it.
-FONT_SIZE_BOX = (313, 109)
+THEME_LIST = (200, 80)
+# The buttons of the Progress page after the theme list, in the order Tab
+# visits them.
+BAR_COLOUR_TABS = 2
+LABEL_FONT_TABS = 4
 
 RED, GREEN, BLUE = 200, 120, 40
 
@@ -23,6 +24,14 @@ RED, GREEN, BLUE = 200, 120, 40
 def replace_field(d, value):
     d.keys("Home", "shift+End")
     d.type(str(value))
+
+
+def press_page_button(d, w, tabs):
+    """Presses the button of the Progress page that Tab reaches TABS times
+    from the theme list: the page's place follows the font of its tabs, and
+    the focus does not come back to a button once its dialog has closed."""
+    d.click(w, *THEME_LIST)
+    d.keys("Escape", *["Tab"] * tabs, "space")
 
 
 def scenario(d):
@@ -38,7 +47,7 @@ def scenario(d):
         d.no_window_titled("New theme")
 
     with d.step("choose the bar colour in the colour dialog"):
-        d.click(w, *BAR_COLOUR)
+        press_page_button(d, w, BAR_COLOUR_TABS)
         d.window_titled("Color")
         # The dialog opens in its Red box; Tab goes on to Green and Blue.
         replace_field(d, RED)
@@ -50,10 +59,11 @@ def scenario(d):
         d.no_window_titled("Color")
 
     with d.step("choose the label font in the font dialog"):
-        d.click(w, *LABEL_FONT)
+        press_page_button(d, w, LABEL_FONT_TABS)
         d.window_titled("Font")
+        # The dialog opens in its font name box; Alt+S goes to the size box.
         d.type("DejaVu Sans")
-        d.click(w, *FONT_SIZE_BOX)
+        d.keys("alt+s")
         replace_field(d, 12)
         d.keys("Return")
         d.no_window_titled("Font")
@@ -73,17 +83,14 @@ def scenario(d):
     with d.step("Lumvik draws its bars with the theme chosen in its options"):
         sample = os.path.join(program, "Sample.lvk")
         d.start(os.path.join(program, "Lumvik.exe"), d.windows_path(sample))
-        w = d.window_titled("Lumvik - " + d.windows_path(sample))
-        d.focus(w)
+        w = MainWindow(d, d.window_titled("Lumvik - " + d.windows_path(sample)))
+        d.focus(w.window)
         d.keys("ctrl+p")
-        o = d.window_titled("Options")
-        d.click(o, *THEMES_TAB)
-        d.click(o, *LIST_ON_PAGE)
-        d.type("G")
-        d.keys("Return")
-        d.click(o, *OK)
+        d.window_titled("Options")
+        # Ctrl+Tab twice: the theme list; G chooses Garden, Return is OK.
+        d.keys("ctrl+Tab", "ctrl+Tab", "G", "Return")
         d.no_window_titled("Options")
-        d.wait_for_pixel(w, FIRST_BAR, (RED, GREEN, BLUE), "the first row's bar")
+        w.wait_for_bars((RED, GREEN, BLUE), "the bars")
 
 
 if __name__ == "__main__":

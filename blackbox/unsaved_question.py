@@ -6,7 +6,7 @@ document."""
 import os
 
 import desktop
-from lumvik_window import FILE_MENU, FIRST_ROW_ICON, SAMPLE_TOP, saved_rows
+from lumvik_window import MainWindow, SAMPLE_TOP, saved_rows
 
 UNTITLED = "Lumvik - Untitled"
 OPEN_TITLE = "Open a document"
@@ -34,17 +34,17 @@ def scenario(d):
         window[:] = [d.window_title_starting("Lumvik - ")]
         if d.title(window[0]) == UNTITLED:
             # Unchanged, a recent file opens without a question.
-            d.click(window[0], *FILE_MENU)
+            MainWindow(d, window[0]).open_file_menu()
             d.keys("1")
             pending[0] = 0
         window[:] = [d.window_titled(title)]
-        # After Open, no row is selected until one is clicked.
-        d.click(window[0], *FIRST_ROW_ICON)
+        # After Open, no row is selected until one is chosen.
+        MainWindow(d, window[0]).choose_first_row()
         d.keys("shift+Insert")
         pending[0] += 1
 
     def recent_file():
-        d.click(window[0], *FILE_MENU)
+        MainWindow(d, window[0]).open_file_menu()
         d.keys("1")
 
     commands = {

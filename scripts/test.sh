@@ -23,6 +23,11 @@ mkdir -p "$all"
 } > "$all/CTestTestfile.cmake"
 cd "$all"
 status=0
+started=$SECONDS
 ctest --output-on-failure --parallel 2 --label-exclude blackbox "$@" || status=$?
+first_pass=$((SECONDS - started))
 ctest --output-on-failure --parallel 2 --label-regex blackbox "$@" || status=$?
+blackbox_pass=$((SECONDS - started - first_pass))
+minutes() { printf '%d min %02d s' $(($1 / 60)) $(($1 % 60)); }
+echo "== time: tests $(minutes "$first_pass"), black-box scenarios $(minutes "$blackbox_pass")"
 exit "$status"

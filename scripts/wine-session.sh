@@ -3,6 +3,7 @@
 # and wine server that one build's Windows tests share. start creates the
 # prefix once per build folder; fresh makes it anew, for tests that change it
 # and must find it untouched; stop ends the display and the server.
+# LUMVIK_WINE_DPI sets the screen resolution of a prefix being made.
 set -euo pipefail
 action=$1
 export LUMVIK_WINE_DIR=$(realpath -m "$2")
@@ -34,6 +35,14 @@ case "$action" in
     /usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
       "$WINE" wineboot -i </dev/null >/dev/null 2>&1
+      # LUMVIK_WINE_DPI=120 (say) makes every font of a new prefix larger:
+      # the black-box scenarios must pass with it too.
+      if [ -n "${LUMVIK_WINE_DPI:-}" ]; then
+        for key in 'HKCU\Control Panel\Desktop' 'HKCC\Software\Fonts'; do
+          "$WINE" reg add "$key" /v LogPixels /t REG_DWORD /d "$LUMVIK_WINE_DPI" /f \
+            </dev/null >/dev/null 2>&1
+        done
+      fi
     fi
     # Wine's own services start with the first program of a session and live
     # on; started here, they hold no test's output open.
