@@ -318,9 +318,13 @@ class Desktop:
         return tuple(int(part) for part in value.split())
 
     def log_geometry(self, what, value):
-        """Says what the scenario measured on the screen, so that runs with
-        other fonts or another resolution can be compared."""
-        print(f"{self.name}: geometry: {what} = {value}", flush=True)
+        """Says what the scenario measured on the screen, and keeps it in
+        geometry.txt beside the screenshots, so that runs with other fonts
+        or another resolution can be compared."""
+        line = f"{self.current_step}: {what} = {value}"
+        print(f"{self.name}: geometry: {line}", flush=True)
+        with open(os.path.join(self.out, "geometry.txt"), "a") as log:
+            log.write(line + "\n")
 
     # --- What is kept ----------------------------------------------------
 
