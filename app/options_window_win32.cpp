@@ -385,11 +385,9 @@ void OptionsWindow::Handle(const Event& event) {
     case kGadgetAssociate:
       scope_.registry.AssociateFileType(LumvikAssociation(scope_.program_path));
       break;
-    case kGadgetRemoveAssociation: {
-      const FileAssociation association = LumvikAssociation(scope_.program_path);
-      scope_.registry.RemoveFileAssociation(association.extension, association.application_key);
+    case kGadgetRemoveAssociation:
+      scope_.registry.RemoveFileAssociation(LumvikAssociation(scope_.program_path));
       break;
-    }
     case kGadgetOptionsOk:
       Confirm();
       break;

@@ -597,7 +597,8 @@ TEST_F(OptionsWindowTest, StartWithWindowsFollowsTheCheckBoxOnOk) {
     Click(options, kGadgetStartUpCheck);
     Click(options, kGadgetOptionsOk);
   }});
-  EXPECT_EQ(registry.ReadRegistryString(HKEY_LOCAL_MACHINE, run, "Lumvik"), ExecutablePath());
+  EXPECT_EQ(registry.ReadRegistryString(HKEY_LOCAL_MACHINE, run, "Lumvik"),
+            "\"" + ExecutablePath() + "\"");
   WithOptions({[&](OptionsWindow& options) {
     Click(options, kGadgetStartUpCheck);
     Click(options, kGadgetOptionsOk);

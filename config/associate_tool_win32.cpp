@@ -1,6 +1,6 @@
 // Test tool: associates ".lvk" with the Lumvik named on the command line, or
-// removes the association, as the options window's two buttons do, so that a
-// script can look at the result with the system's own tools.
+// removes that Lumvik's association, as the options window's two buttons do,
+// so that a script can look at the result with the system's own tools.
 #include <cstdio>
 #include <string>
 
@@ -12,10 +12,10 @@ int main(int argc, char** argv) {
     lumvik::Registry().AssociateFileType(lumvik::LumvikAssociation(argv[2]));
     return 0;
   }
-  if (action == "remove" && argc == 2) {
-    lumvik::Registry().RemoveFileAssociation("lvk", "lumvik.exe");
+  if (action == "remove" && argc == 3) {
+    lumvik::Registry().RemoveFileAssociation(lumvik::LumvikAssociation(argv[2]));
     return 0;
   }
-  std::fputs("usage: associate_tool associate PROGRAM.exe | associate_tool remove\n", stderr);
+  std::fputs("usage: associate_tool associate|remove PROGRAM.exe\n", stderr);
   return 2;
 }

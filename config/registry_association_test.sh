@@ -2,7 +2,8 @@
 # The ".lvk" association seen from outside, in the Wine prefix of
 # $LUMVIK_WINE_DIR: after associating a copy of the program folder, Wine's own
 # "reg" finds every key, "start" on a document opens it in that copy of Lumvik,
-# which remembers it on quitting; after removing, "reg" finds none of the keys.
+# which remembers it on quitting; after removing, "reg" finds none of the keys,
+# and a ".lvk" that names another program's class stays when removing again.
 # registry_association_test.sh ASSOCIATE_TOOL.exe PROGRAM_FOLDER SAMPLE.lvk
 set -euo pipefail
 tool=$1 program=$2 sample=$3
@@ -68,9 +69,16 @@ for _ in $(seq 60); do
 done
 [ -n "$remembered" ] || fail "Lumvik.ini does not remember $document: $(cat "$work/program/Lumvik.ini")"
 
-"$WINE" "$tool" remove </dev/null || fail "associate_tool remove failed"
+"$WINE" "$tool" remove "$lumvik" </dev/null || fail "associate_tool remove failed"
 for key in 'HKCR\Applications\lumvik.exe' 'HKCR\.lvk' 'HKCR\lvk_auto_file' \
   'HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\FileExts\.lvk'; do
   if "$WINE" reg query "$key" </dev/null >/dev/null 2>&1; then fail "$key is still there"; fi
 done
-echo "association written, opened by start, and removed"
+
+"$WINE" "$tool" associate "$lumvik" </dev/null || fail "associate_tool associate failed"
+"$WINE" reg add 'HKCR\.lvk' /ve /d Other.Document /f </dev/null >/dev/null 2>&1 ||
+  fail "reg add could not give .lvk to another class"
+"$WINE" "$tool" remove "$lumvik" </dev/null || fail "associate_tool remove failed"
+expect_value 'HKCR\.lvk' "" Other.Document
+"$WINE" reg delete 'HKCR\.lvk' /f </dev/null >/dev/null 2>&1
+echo "association written, opened by start, and removed; another program's .lvk stays"

@@ -31,32 +31,49 @@ bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
   return true;
 }
 
+// The keys of each layout, shared by what associating writes and what the
+// removal checks before it deletes.
+std::string ExtensionKey(const FileAssociation& a) { return "." + a.extension; }
+std::string NtType(const FileAssociation& a) { return a.extension + std::string(kAutoFile); }
+std::string NtVerbCommand(const FileAssociation& a) {
+  return Concat({"\\shell\\", a.verb, "\\command"});
+}
+std::string NtApplication(const FileAssociation& a) {
+  return Concat({"Applications\\", a.application_key});
+}
+std::string NtFileExts(const FileAssociation& a) {
+  return Concat({kExplorerFileExts, a.extension});
+}
+std::string Win9xApplication(const FileAssociation& a) {
+  return Concat({kClasses, a.application_key});
+}
+std::string Win9xVerbKey(const FileAssociation& a) {
+  return Concat({Win9xApplication(a), "\\shell\\", a.verb_key});
+}
+
 std::vector<RegistryValueRow> NtRows(const FileAssociation& a) {
   const std::string command = OpenCommand(a.program_path);
-  const std::string auto_file = a.extension + std::string(kAutoFile);
-  const std::string verb_command = Concat({"\\shell\\", a.verb, "\\command"});
+  const std::string type = NtType(a);
   std::vector<RegistryValueRow> rows;
-  rows.push_back({RegistryRoot::ClassesRoot,
-                  Concat({"Applications\\", a.application_key, verb_command}), "", command});
+  rows.push_back({RegistryRoot::ClassesRoot, NtApplication(a) + NtVerbCommand(a), "", command});
   if (!a.description.empty()) {
-    rows.push_back({RegistryRoot::ClassesRoot, "." + a.extension, "", auto_file});
-    rows.push_back({RegistryRoot::ClassesRoot, auto_file, "", a.description});
-    rows.push_back({RegistryRoot::ClassesRoot, auto_file + verb_command, "", command});
+    rows.push_back({RegistryRoot::ClassesRoot, ExtensionKey(a), "", type});
+    rows.push_back({RegistryRoot::ClassesRoot, type, "", a.description});
+    rows.push_back({RegistryRoot::ClassesRoot, type + NtVerbCommand(a), "", command});
     if (!a.icon.empty()) {
-      rows.push_back({RegistryRoot::ClassesRoot, auto_file + "\\DefaultIcon", "", a.icon});
+      rows.push_back({RegistryRoot::ClassesRoot, type + "\\DefaultIcon", "", a.icon});
     }
   }
-  rows.push_back({RegistryRoot::CurrentUser, Concat({kExplorerFileExts, a.extension}),
-                  "Application", a.application_key});
+  rows.push_back({RegistryRoot::CurrentUser, NtFileExts(a), "Application", a.application_key});
   return rows;
 }
 
 std::vector<RegistryValueRow> Win9xRows(const FileAssociation& a) {
-  const std::string application = Concat({kClasses, a.application_key});
-  const std::string verb_key = Concat({application, "\\shell\\", a.verb_key});
+  const std::string application = Win9xApplication(a);
+  const std::string verb_key = Win9xVerbKey(a);
   std::vector<RegistryValueRow> rows;
   rows.push_back(
-      {RegistryRoot::LocalMachine, Concat({kClasses, ".", a.extension}), "", a.application_key});
+      {RegistryRoot::LocalMachine, Concat({kClasses, ExtensionKey(a)}), "", a.application_key});
   if (!a.description.empty()) {
     rows.push_back({RegistryRoot::LocalMachine, application, "", a.description});
   }
@@ -67,6 +84,34 @@ std::vector<RegistryValueRow> Win9xRows(const FileAssociation& a) {
   rows.push_back(
       {RegistryRoot::LocalMachine, verb_key + "\\command", "", OpenCommand(a.program_path)});
   return rows;
+}
+
+// Each tree goes only while the values this program wrote there stand: the
+// extension while it names this program's class and that class opens
+// documents here, the class and the application while their command does.
+std::vector<AssociationTree> NtTrees(const FileAssociation& a) {
+  constexpr RegistryRoot kClassesRoot = RegistryRoot::ClassesRoot;
+  constexpr RegistryRoot kUser = RegistryRoot::CurrentUser;
+  const std::string command = OpenCommand(a.program_path);
+  const std::string type = NtType(a);
+  const RegistryValueRow application_command{kClassesRoot, NtApplication(a) + NtVerbCommand(a), "",
+                                             command};
+  const RegistryValueRow extension_type{kClassesRoot, ExtensionKey(a), "", type};
+  const RegistryValueRow type_command{kClassesRoot, type + NtVerbCommand(a), "", command};
+  const RegistryValueRow chosen_application{kUser, NtFileExts(a), "Application", a.application_key};
+  return {{{kClassesRoot, NtApplication(a)}, {application_command}},
+          {{kClassesRoot, ExtensionKey(a)}, {extension_type, type_command}},
+          {{kClassesRoot, type}, {type_command}},
+          {{kUser, NtFileExts(a)}, {chosen_application}}};
+}
+
+std::vector<AssociationTree> Win9xTrees(const FileAssociation& a) {
+  constexpr RegistryRoot kRoot = RegistryRoot::LocalMachine;
+  const std::string extension = Concat({kClasses, ExtensionKey(a)});
+  const RegistryValueRow class_command{kRoot, Win9xVerbKey(a) + "\\command", "",
+                                       OpenCommand(a.program_path)};
+  return {{{kRoot, extension}, {{kRoot, extension, "", a.application_key}, class_command}},
+          {{kRoot, Win9xApplication(a)}, {class_command}}};
 }
 
 // The root and key that `ForCurrentUser` gives for one place.
@@ -104,16 +149,9 @@ std::vector<RegistryValueRow> AssociationRows(RegistryLayout layout,
   return layout == RegistryLayout::Nt ? NtRows(association) : Win9xRows(association);
 }
 
-std::vector<RegistryKeyPath> AssociationTrees(RegistryLayout layout, std::string_view extension,
-                                              std::string_view application_key) {
-  if (layout == RegistryLayout::Nt) {
-    return {{RegistryRoot::ClassesRoot, Concat({"Applications\\", application_key})},
-            {RegistryRoot::ClassesRoot, Concat({".", extension})},
-            {RegistryRoot::ClassesRoot, Concat({extension, kAutoFile})},
-            {RegistryRoot::CurrentUser, Concat({kExplorerFileExts, extension})}};
-  }
-  return {{RegistryRoot::LocalMachine, Concat({kClasses, ".", extension})},
-          {RegistryRoot::LocalMachine, Concat({kClasses, application_key})}};
+std::vector<AssociationTree> AssociationTrees(RegistryLayout layout,
+                                              const FileAssociation& association) {
+  return layout == RegistryLayout::Nt ? NtTrees(association) : Win9xTrees(association);
 }
 
 RegistryValueRow ForCurrentUser(RegistryValueRow row) {
@@ -126,10 +164,22 @@ RegistryKeyPath ForCurrentUser(RegistryKeyPath path) {
   return path;
 }
 
+AssociationTree ForCurrentUser(AssociationTree tree) {
+  tree.tree = ForCurrentUser(std::move(tree.tree));
+  for (RegistryValueRow& row : tree.only_while) row = ForCurrentUser(std::move(row));
+  return tree;
+}
+
+std::string StartUpCommand(std::string_view program_path) {
+  return Concat({"\"", program_path, "\""});
+}
+
 StartUpChange StartWithWindowsChange(std::int32_t demarrage, std::string_view stored,
                                      std::string_view program_path) {
-  if (demarrage == 1) return stored != program_path ? StartUpChange::Write : StartUpChange::None;
-  return stored == program_path ? StartUpChange::Delete : StartUpChange::None;
+  const std::string command = StartUpCommand(program_path);
+  if (demarrage == 1) return stored != command ? StartUpChange::Write : StartUpChange::None;
+  const bool own = stored == command || stored == program_path;
+  return own ? StartUpChange::Delete : StartUpChange::None;
 }
 
 }  // namespace lumvik

@@ -57,27 +57,43 @@ std::string OpenCommand(std::string_view program_path);
 std::vector<RegistryValueRow> AssociationRows(RegistryLayout layout,
                                               const FileAssociation& association);
 
-// The key trees that removing the association deletes, in order.
-std::vector<RegistryKeyPath> AssociationTrees(RegistryLayout layout, std::string_view extension,
-                                              std::string_view application_key);
+// A key tree that removing the association deletes, and the values this
+// program wrote there that must still stand for it to go: a tree that now
+// opens documents in another program, or another copy of this one, stays.
+struct AssociationTree {
+  RegistryKeyPath tree;
+  std::vector<RegistryValueRow> only_while;
+  bool operator==(const AssociationTree&) const = default;
+};
+
+// The key trees that removing this program's association deletes, in order.
+std::vector<AssociationTree> AssociationTrees(RegistryLayout layout,
+                                              const FileAssociation& association);
 
 // The same place under the user's own keys, where a standard user may write:
 // the classes root and the machine's "Software\Classes" become the user's
 // "Software\Classes"; the user's own keys stay as they are.
 RegistryValueRow ForCurrentUser(RegistryValueRow row);
 RegistryKeyPath ForCurrentUser(RegistryKeyPath path);
+AssociationTree ForCurrentUser(AssociationTree tree);
 
 // The value that starts Lumvik with Windows: "Lumvik" under this key, in the
 // machine's keys or, for a standard user, in the user's own.
 constexpr std::string_view kRunKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr std::string_view kRunValue = "Lumvik";
 
+// The start-up value of this program: its path in double quotes, so that
+// Windows takes a path with blanks for one program, not a program and its
+// arguments.
+std::string StartUpCommand(std::string_view program_path);
+
 enum class StartUpChange { None, Write, Delete };
 
 // What the stored start-up value needs: written when Lumvik should start with
-// Windows and it does not hold this program's path (byte for byte), deleted
-// when it should not and the value is this program's own. A value naming
-// another copy of the program stays.
+// Windows and it does not hold this program's start-up command (byte for
+// byte), deleted when it should not and the value is this program's own, the
+// path with or without quotes (earlier versions wrote it without). A value
+// naming another copy of the program stays.
 StartUpChange StartWithWindowsChange(std::int32_t demarrage, std::string_view stored,
                                      std::string_view program_path);
 

@@ -92,15 +92,29 @@ TEST(AssociationRowsTest, Win9xLeavesOutEachOptionalRowOnItsOwnCondition) {
   EXPECT_EQ(AssociationRows(RegistryLayout::Win9x, a), with_description);
 }
 
-TEST(AssociationTreesTest, RemovalDeletesWhatEitherLayoutWrote) {
-  const std::vector<RegistryKeyPath> nt = {{HKCR, "Applications\\lumvik.exe"},
-                                           {HKCR, ".lvk"},
-                                           {HKCR, "lvk_auto_file"},
-                                           {HKCU, kFileExts}};
-  EXPECT_EQ(AssociationTrees(RegistryLayout::Nt, "lvk", "lumvik.exe"), nt);
-  const std::vector<RegistryKeyPath> win9x = {{HKLM, "Software\\Classes\\.lvk"},
-                                              {HKLM, "Software\\Classes\\lumvik.exe"}};
-  EXPECT_EQ(AssociationTrees(RegistryLayout::Win9x, "lvk", "lumvik.exe"), win9x);
+TEST(AssociationTreesTest, RemovalDeletesWhatEitherLayoutWroteWhileItStillNamesThisProgram) {
+  const RegistryValueRow type_command{HKCR, "lvk_auto_file\\shell\\open\\command", "", kCommand};
+  const std::vector<AssociationTree> nt = {
+      {{HKCR, "Applications\\lumvik.exe"},
+       {{HKCR, "Applications\\lumvik.exe\\shell\\open\\command", "", kCommand}}},
+      {{HKCR, ".lvk"}, {{HKCR, ".lvk", "", "lvk_auto_file"}, type_command}},
+      {{HKCR, "lvk_auto_file"}, {type_command}},
+      {{HKCU, kFileExts}, {{HKCU, kFileExts, "Application", "lumvik.exe"}}}};
+  EXPECT_EQ(AssociationTrees(RegistryLayout::Nt, LumvikAssociation(kProgram)), nt);
+
+  const RegistryValueRow class_command{
+      HKLM, "Software\\Classes\\lumvik.exe\\shell\\open %1\\command", "", kCommand};
+  const std::vector<AssociationTree> win9x = {
+      {{HKLM, "Software\\Classes\\.lvk"},
+       {{HKLM, "Software\\Classes\\.lvk", "", "lumvik.exe"}, class_command}},
+      {{HKLM, "Software\\Classes\\lumvik.exe"}, {class_command}}};
+  EXPECT_EQ(AssociationTrees(RegistryLayout::Win9x, LumvikAssociation(kProgram)), win9x);
+
+  // Under the user's own classes, the values looked at move with the tree.
+  EXPECT_EQ(ForCurrentUser(nt[1]),
+            (AssociationTree{{HKCU, "Software\\Classes\\.lvk"},
+                             {{HKCU, "Software\\Classes\\.lvk", "", "lvk_auto_file"},
+                              ForCurrentUser(type_command)}}));
 }
 
 TEST(ForCurrentUserTest, MovesClassesAndMachineKeysUnderTheUserAndKeepsTheUsersOwn) {
@@ -120,20 +134,26 @@ TEST(ForCurrentUserTest, MovesClassesAndMachineKeysUnderTheUserAndKeepsTheUsersO
             (RegistryValueRow{HKCU, kFileExts, "Application", "lumvik.exe"}));
 }
 
-TEST(StartWithWindowsChangeTest, WritesOnlyWhatDiffersAndDeletesOnlyThisProgramsOwnValue) {
+TEST(StartWithWindowsChangeTest, WritesThePathInQuotesAndDeletesOnlyThisProgramsOwnValue) {
+  const std::string quoted = "\"" + kProgram + "\"";
+  EXPECT_EQ(StartUpCommand(kProgram), quoted);
   const std::string other = "D:\\Old\\Lumvik.exe";
-  const std::string other_case = "c:\\program files\\l\xE9o\\lumvik.exe";
-  EXPECT_EQ(StartWithWindowsChange(1, kProgram, kProgram), StartUpChange::None);
+  const std::string other_case = "\"c:\\program files\\l\xE9o\\lumvik.exe\"";
+  EXPECT_EQ(StartWithWindowsChange(1, quoted, kProgram), StartUpChange::None);
+  EXPECT_EQ(StartWithWindowsChange(1, kProgram, kProgram), StartUpChange::Write)
+      << "an earlier version's value without quotes is written again";
   EXPECT_EQ(StartWithWindowsChange(1, other, kProgram), StartUpChange::Write);
   EXPECT_EQ(StartWithWindowsChange(1, other_case, kProgram), StartUpChange::Write);
   EXPECT_EQ(StartWithWindowsChange(1, "", kProgram), StartUpChange::Write);
 
+  EXPECT_EQ(StartWithWindowsChange(0, quoted, kProgram), StartUpChange::Delete);
   EXPECT_EQ(StartWithWindowsChange(0, kProgram, kProgram), StartUpChange::Delete);
-  EXPECT_EQ(StartWithWindowsChange(2, kProgram, kProgram), StartUpChange::Delete);
+  EXPECT_EQ(StartWithWindowsChange(2, quoted, kProgram), StartUpChange::Delete);
   EXPECT_EQ(StartWithWindowsChange(0, other, kProgram), StartUpChange::None);
+  EXPECT_EQ(StartWithWindowsChange(0, "\"" + other + "\"", kProgram), StartUpChange::None);
   EXPECT_EQ(StartWithWindowsChange(0, other_case, kProgram), StartUpChange::None);
   EXPECT_EQ(StartWithWindowsChange(0, "", kProgram), StartUpChange::None);
-  EXPECT_EQ(StartWithWindowsChange(0, kProgram + " ", kProgram), StartUpChange::None);
+  EXPECT_EQ(StartWithWindowsChange(0, quoted + " ", kProgram), StartUpChange::None);
 }
 
 TEST(LayoutOfVersionTest, NtWhenAnyBitOfTheBuildsLowByteIsSet) {

@@ -1,5 +1,6 @@
 #include "config/registry_win32.h"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -15,7 +16,7 @@ struct RegistryKeyTraits {
 };
 using UniqueKey = Unique<HKEY, RegistryKeyTraits>;
 
-// Names and values are read into buffers of this many bytes; whatever does
+// Subkey names are read into a buffer of this many bytes; a name that does
 // not fit is not read at all.
 constexpr DWORD kBufferBytes = 255;
 
@@ -81,14 +82,20 @@ std::string Registry::ReadRegistryString(HKEY root, const std::string& key,
   HKEY opened = nullptr;
   if (access_.OpenKey(root, key, KEY_READ, &opened) != ERROR_SUCCESS) return {};
   const UniqueKey owner(opened);
-  char buffer[kBufferBytes];
-  DWORD size = sizeof buffer;
-  if (::RegQueryValueExA(opened, value.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(buffer),
-                         &size) != ERROR_SUCCESS ||
-      size == 0) {
-    return {};
+  // Asked for its size first, a value of any length is read; one that grows
+  // in between is asked again.
+  DWORD size = 0;
+  LONG read = ::RegQueryValueExA(opened, value.c_str(), nullptr, nullptr, nullptr, &size);
+  std::string text;
+  while (read == ERROR_SUCCESS || read == ERROR_MORE_DATA) {
+    text.resize(size);
+    read = ::RegQueryValueExA(opened, value.c_str(), nullptr, nullptr,
+                              reinterpret_cast<BYTE*>(text.data()), &size);
+    if (read == ERROR_SUCCESS) break;
   }
-  return std::string(buffer, size - 1);
+  if (read != ERROR_SUCCESS || size == 0) return {};
+  text.resize(size - 1);
+  return text;
 }
 
 int Registry::WriteRegistryString(HKEY root, const std::string& key, const std::string& value,
@@ -175,18 +182,19 @@ void Registry::AssociateFileType(const FileAssociation& association) const {
   for (const RegistryValueRow& row : rows) SetRow(ForCurrentUser(row));
 }
 
-void Registry::RemoveFileAssociation(const std::string& extension,
-                                     const std::string& application_key) const {
-  const std::vector<RegistryKeyPath> trees =
-      AssociationTrees(LayoutOfVersion(version_()), extension, application_key);
+void Registry::RemoveFileAssociation(const FileAssociation& association) const {
+  const std::vector<AssociationTree> trees =
+      AssociationTrees(LayoutOfVersion(version_()), association);
   // The user's own keys first: where the classes root shows the user's keys
   // in place of the machine's, it would otherwise reach those and leave the
   // machine's.
-  for (const RegistryKeyPath& tree : trees) {
-    const RegistryKeyPath user = ForCurrentUser(tree);
-    if (user != tree) DeleteRegistryTree(HandleOf(user.root), user.key);
+  std::vector<AssociationTree> user_trees;
+  for (const AssociationTree& tree : trees) {
+    AssociationTree user = ForCurrentUser(tree);
+    if (user.tree != tree.tree) user_trees.push_back(std::move(user));
   }
-  for (const RegistryKeyPath& tree : trees) DeleteRegistryTree(HandleOf(tree.root), tree.key);
+  DeleteOwnTrees(user_trees);
+  DeleteOwnTrees(trees);
 }
 
 bool Registry::SetValue(HKEY root, const std::string& key, const std::string& value, DWORD type,
@@ -204,12 +212,27 @@ bool Registry::SetRow(const RegistryValueRow& row) const {
                   static_cast<DWORD>(row.data.size() + 1));
 }
 
+// Every tree is judged before any goes: the extension's key looks at the
+// class that is deleted after it.
+void Registry::DeleteOwnTrees(const std::vector<AssociationTree>& trees) const {
+  std::vector<const RegistryKeyPath*> own;
+  for (const AssociationTree& tree : trees) {
+    const bool stands = std::all_of(
+        tree.only_while.begin(), tree.only_while.end(), [&](const RegistryValueRow& row) {
+          return ReadRegistryString(HandleOf(row.root), row.key, row.value_name) == row.data;
+        });
+    if (stands) own.push_back(&tree.tree);
+  }
+  for (const RegistryKeyPath* tree : own) DeleteRegistryTree(HandleOf(tree->root), tree->key);
+}
+
 bool Registry::BringStartUpValueInLine(HKEY root, std::int32_t demarrage,
                                        const std::string& program_path) const {
   const std::string stored = ReadRegistryString(root, kRunKeyPath, kRunValueName);
   switch (StartWithWindowsChange(demarrage, stored, program_path)) {
     case StartUpChange::Write:
-      return WriteRegistryString(root, kRunKeyPath, kRunValueName, program_path) == 2;
+      return WriteRegistryString(root, kRunKeyPath, kRunValueName, StartUpCommand(program_path)) ==
+             2;
     case StartUpChange::Delete:
       DeleteRegistryValue(root, kRunKeyPath + "\\", kRunValueName);
       break;

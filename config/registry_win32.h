@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "config/registry_plan.h"
 
@@ -48,22 +49,25 @@ class Registry {
   void SetRegistryValue(HKEY root, const std::string& key, const std::string& value, DWORD type,
                         const BYTE* data, DWORD size) const;
 
-  // Brings the start-up value in line with `demarrage`: in the machine's Run
-  // key, or in the user's own where the machine's refuses the write.
-  // Unchecking clears this program's value in both places.
+  // Brings the start-up value in line with `demarrage`: the program's path in
+  // quotes, in the machine's Run key, or in the user's own where the
+  // machine's refuses the write. Unchecking clears this program's value in
+  // both places.
   void ApplyStartWithWindows(std::int32_t demarrage, const std::string& program_path) const;
   // Writes the layout the system's version calls for, under the user's own
   // keys where the first machine-wide write is refused.
   void AssociateFileType(const FileAssociation& association) const;
-  // Deletes the association's keys, machine-wide and the user's own.
-  void RemoveFileAssociation(const std::string& extension,
-                             const std::string& application_key) const;
+  // Deletes the association's keys, machine-wide and the user's own, where
+  // they still open documents in this program.
+  void RemoveFileAssociation(const FileAssociation& association) const;
 
  private:
   // SetRegistryValue, telling whether the key could be created or opened.
   bool SetValue(HKEY root, const std::string& key, const std::string& value, DWORD type,
                 const BYTE* data, DWORD size) const;
   bool SetRow(const RegistryValueRow& row) const;
+  // Deletes each tree whose values this program wrote still stand.
+  void DeleteOwnTrees(const std::vector<AssociationTree>& trees) const;
   // False when the value had to be written and the write was refused.
   bool BringStartUpValueInLine(HKEY root, std::int32_t demarrage,
                                const std::string& program_path) const;

@@ -17,6 +17,7 @@ using testing::RefusingRegistryAccess;
 
 const std::string kProgram = "C:\\Program Files\\L\xE9o\\Lumvik.exe";
 const std::string kCommand = "\"C:\\Program Files\\L\xE9o\\Lumvik.exe\" \"%1\"";
+const std::string kStartUp = "\"C:\\Program Files\\L\xE9o\\Lumvik.exe\"";
 const std::string kRun(kRunKey);
 const std::string kFileExts =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts\\.lvk";
@@ -95,13 +96,16 @@ class RegistryHelpersTest : public ::testing::Test {
   Registry registry_;
 };
 
-TEST_F(RegistryHelpersTest, ReadGivesTheTextWithoutItsNulOrNothing) {
+TEST_F(RegistryHelpersTest, ReadGivesTheTextOfAnyLengthWithoutItsNulOrNothing) {
   Put(HKEY_CURRENT_USER, base_, "name", "C:\\a b\\L\xE9o.exe");
-  Put(HKEY_CURRENT_USER, base_, "fits", std::string(254, 'x'));
-  Put(HKEY_CURRENT_USER, base_, "too long", std::string(255, 'x'));
+  Put(HKEY_CURRENT_USER, base_, "empty", "");
   EXPECT_EQ(registry_.ReadRegistryString(HKEY_CURRENT_USER, base_, "name"), "C:\\a b\\L\xE9o.exe");
-  EXPECT_EQ(registry_.ReadRegistryString(HKEY_CURRENT_USER, base_, "fits"), std::string(254, 'x'));
-  EXPECT_EQ(registry_.ReadRegistryString(HKEY_CURRENT_USER, base_, "too long"), "");
+  EXPECT_EQ(registry_.ReadRegistryString(HKEY_CURRENT_USER, base_, "empty"), "");
+  for (const std::size_t length : {254u, 255u, 256u, 40000u}) {
+    const std::string long_text = "\"" + std::string(length - 2, 'x') + "\"";
+    Put(HKEY_CURRENT_USER, base_, "long", long_text);
+    EXPECT_EQ(registry_.ReadRegistryString(HKEY_CURRENT_USER, base_, "long"), long_text) << length;
+  }
   EXPECT_EQ(registry_.ReadRegistryString(HKEY_CURRENT_USER, base_, "missing"), "");
   EXPECT_EQ(registry_.ReadRegistryString(HKEY_CURRENT_USER, Key("missing"), "name"), "");
   // The value's type is not asked: an expandable string reads as it is stored.
@@ -258,28 +262,27 @@ class StartWithWindowsTest : public ::testing::Test {
   const RefusingRegistryAccess standard_user_{{{HKEY_LOCAL_MACHINE, ""}, {HKEY_CLASSES_ROOT, ""}}};
 };
 
-TEST_F(StartWithWindowsTest, CheckedWritesThePathUnlessItIsAlreadyThere) {
+TEST_F(StartWithWindowsTest, CheckedWritesThePathInQuotesUnlessItIsAlreadyThere) {
   Registry().ApplyStartWithWindows(1, kProgram);
-  EXPECT_EQ(Machine(), Sz(kProgram));
+  EXPECT_EQ(Machine(), Sz(kStartUp));
   EXPECT_EQ(User(), std::nullopt);
 
   // Equal text as another type shows that nothing was written again.
-  Put(HKEY_LOCAL_MACHINE, kRun, "Lumvik", kProgram, REG_EXPAND_SZ);
+  Put(HKEY_LOCAL_MACHINE, kRun, "Lumvik", kStartUp, REG_EXPAND_SZ);
   Registry().ApplyStartWithWindows(1, kProgram);
-  EXPECT_EQ(Machine(), (Stored{REG_EXPAND_SZ, kProgram + '\0'}));
+  EXPECT_EQ(Machine(), (Stored{REG_EXPAND_SZ, kStartUp + '\0'}));
 
-  Put(HKEY_LOCAL_MACHINE, kRun, "Lumvik", "D:\\Old\\Lumvik.exe");
-  Registry().ApplyStartWithWindows(1, kProgram);
-  EXPECT_EQ(Machine(), Sz(kProgram));
-
-  // A value too long to read counts as empty: it is written over.
-  Put(HKEY_LOCAL_MACHINE, kRun, "Lumvik", std::string(300, 'x'));
-  Registry().ApplyStartWithWindows(1, kProgram);
-  EXPECT_EQ(Machine(), Sz(kProgram));
+  // Another copy's value, and this program's path without quotes, which
+  // Windows would cut at the first blank.
+  for (const std::string& stored : {std::string("D:\\Old\\Lumvik.exe"), kProgram}) {
+    Put(HKEY_LOCAL_MACHINE, kRun, "Lumvik", stored);
+    Registry().ApplyStartWithWindows(1, kProgram);
+    EXPECT_EQ(Machine(), Sz(kStartUp)) << stored;
+  }
 }
 
-TEST_F(StartWithWindowsTest, UncheckedDeletesOnlyThisProgramsOwnValue) {
-  const std::string other_case = "c:\\program files\\l\xE9o\\lumvik.exe";
+TEST_F(StartWithWindowsTest, UncheckedDeletesOnlyThisProgramsOwnValueOfAnyLength) {
+  const std::string other_case = "\"c:\\program files\\l\xE9o\\lumvik.exe\"";
   for (const std::string& other : {std::string("D:\\Old\\Lumvik.exe"), other_case}) {
     Put(HKEY_LOCAL_MACHINE, kRun, "Lumvik", other);
     Put(HKEY_CURRENT_USER, kRun, "Lumvik", other);
@@ -288,25 +291,25 @@ TEST_F(StartWithWindowsTest, UncheckedDeletesOnlyThisProgramsOwnValue) {
     EXPECT_EQ(User(), Sz(other));
   }
 
-  Put(HKEY_LOCAL_MACHINE, kRun, "Lumvik", kProgram);
+  // In quotes as written now, or without them as earlier versions wrote it.
+  Put(HKEY_LOCAL_MACHINE, kRun, "Lumvik", kStartUp);
   Put(HKEY_CURRENT_USER, kRun, "Lumvik", kProgram);
   Registry().ApplyStartWithWindows(2, kProgram);
   EXPECT_EQ(Machine(), std::nullopt);
   EXPECT_EQ(User(), std::nullopt);
   EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, kRun));
 
-  // This program's own path, too long to be read back, is never removed.
   const std::string long_path = "C:\\" + std::string(300, 'x') + "\\Lumvik.exe";
-  Put(HKEY_LOCAL_MACHINE, kRun, "Lumvik", long_path);
+  Put(HKEY_LOCAL_MACHINE, kRun, "Lumvik", "\"" + long_path + "\"");
   Registry().ApplyStartWithWindows(0, long_path);
-  EXPECT_EQ(Machine(), Sz(long_path));
+  EXPECT_EQ(Machine(), std::nullopt);
 }
 
 TEST_F(StartWithWindowsTest, AStandardUserStartsFromTheUsersOwnRunKey) {
   const Registry registry(standard_user_, ::GetVersion);
   registry.ApplyStartWithWindows(1, kProgram);
   EXPECT_EQ(Machine(), std::nullopt);
-  EXPECT_EQ(User(), Sz(kProgram));
+  EXPECT_EQ(User(), Sz(kStartUp));
 
   registry.ApplyStartWithWindows(0, kProgram);
   EXPECT_EQ(User(), std::nullopt);
@@ -315,12 +318,12 @@ TEST_F(StartWithWindowsTest, AStandardUserStartsFromTheUsersOwnRunKey) {
   registry.ApplyStartWithWindows(0, kProgram);
   EXPECT_EQ(User(), Sz("D:\\Old\\Lumvik.exe"));
   registry.ApplyStartWithWindows(1, kProgram);
-  EXPECT_EQ(User(), Sz(kProgram));
+  EXPECT_EQ(User(), Sz(kStartUp));
 
   // Once the machine's value may be written, the user's own would start a
   // second copy: it goes, and another copy's would stay.
   Registry().ApplyStartWithWindows(1, kProgram);
-  EXPECT_EQ(Machine(), Sz(kProgram));
+  EXPECT_EQ(Machine(), Sz(kStartUp));
   EXPECT_EQ(User(), std::nullopt);
   Put(HKEY_CURRENT_USER, kRun, "Lumvik", "D:\\Old\\Lumvik.exe");
   Registry().ApplyStartWithWindows(1, kProgram);
@@ -378,10 +381,10 @@ TEST_F(AssociationTest, NtAssociatesTwiceAlikeAndRemovesEverything) {
   Registry().AssociateFileType(LumvikAssociation(kProgram));
   ExpectNtAssociation(HKEY_CLASSES_ROOT, "");
 
-  Registry().RemoveFileAssociation("lvk", "lumvik.exe");
+  Registry().RemoveFileAssociation(LumvikAssociation(kProgram));
   EXPECT_FALSE(AnyTreeLeft());
   EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, ".ini"));
-  Registry().RemoveFileAssociation("lvk", "lumvik.exe");
+  Registry().RemoveFileAssociation(LumvikAssociation(kProgram));
   EXPECT_FALSE(AnyTreeLeft());
 }
 
@@ -410,7 +413,7 @@ TEST_F(AssociationTest, Win9xWritesAndRemovesTheMachinesClasses) {
             Sz(kCommand));
   EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kFileExts));
 
-  win9x.RemoveFileAssociation("lvk", "lumvik.exe");
+  win9x.RemoveFileAssociation(LumvikAssociation(kProgram));
   EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, classes + ".lvk"));
   EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, classes + "lumvik.exe"));
 }
@@ -423,8 +426,32 @@ TEST_F(AssociationTest, AStandardUserAssociatesInTheUsersClassesAndRemovalFindsB
 
   Registry().AssociateFileType(LumvikAssociation(kProgram));
   ExpectNtAssociation(HKEY_CLASSES_ROOT, "");
-  Registry().RemoveFileAssociation("lvk", "lumvik.exe");
+  Registry().RemoveFileAssociation(LumvikAssociation(kProgram));
   EXPECT_FALSE(AnyTreeLeft());
+}
+
+TEST_F(AssociationTest, RemovalLeavesWhatNowOpensDocumentsElsewhere) {
+  // ".lvk" given to another program's class: only this program's keys go.
+  Registry().AssociateFileType(LumvikAssociation(kProgram));
+  Put(HKEY_CLASSES_ROOT, ".lvk", "", "Other.Document");
+  Registry().RemoveFileAssociation(LumvikAssociation(kProgram));
+  EXPECT_EQ(ValueOf(HKEY_CLASSES_ROOT, ".lvk", ""), Sz("Other.Document"));
+  EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, "lvk_auto_file"));
+  EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, "Applications\\lumvik.exe"));
+  Erase(HKEY_CLASSES_ROOT, ".lvk");
+
+  // Another copy's association stays whole, machine-wide and the user's own.
+  const std::string other = "D:\\Old\\Lumvik.exe";
+  Registry().AssociateFileType(LumvikAssociation(other));
+  Registry(standard_user_, ::GetVersion).AssociateFileType(LumvikAssociation(other));
+  Registry().RemoveFileAssociation(LumvikAssociation(kProgram));
+  EXPECT_EQ(ValueOf(HKEY_CLASSES_ROOT, ".lvk", ""), Sz("lvk_auto_file"));
+  EXPECT_EQ(ValueOf(HKEY_CLASSES_ROOT, "lvk_auto_file\\shell\\open\\command", ""),
+            Sz(OpenCommand(other)));
+  EXPECT_EQ(ValueOf(HKEY_CLASSES_ROOT, "Applications\\lumvik.exe\\shell\\open\\command", ""),
+            Sz(OpenCommand(other)));
+  EXPECT_EQ(ValueOf(HKEY_CURRENT_USER, kUserClasses + ".lvk", ""), Sz("lvk_auto_file"));
+  EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, kUserClasses + "lvk_auto_file"));
 }
 
 }  // namespace

@@ -157,10 +157,11 @@ SectionEnd
 
 ; RemoveStartUpValueOfThisCopy ROOT: the value that starts this copy with
 ; Windows. Lumvik writes it in the machine's Run key where it may, else in the
-; user's own.
+; user's own, as the program's path in quotes (earlier versions without).
 !macro RemoveStartUpValueOfThisCopy ROOT
   ReadRegStr $1 ${ROOT} "${RUN_KEY}" "${RUN_VALUE}"
-  ${If} $1 == "$INSTDIR\Lumvik.exe"
+  ${If} $1 == '"$INSTDIR\Lumvik.exe"'
+  ${OrIf} $1 == "$INSTDIR\Lumvik.exe"
     DeleteRegValue ${ROOT} "${RUN_KEY}" "${RUN_VALUE}"
   ${EndIf}
 !macroend

@@ -226,9 +226,10 @@ differences=$(diff -r -x Uninstall.exe -x Lumvik.ini "$program" "$installed" 2>&
   fail "$installed is not a copy of the program folder: $differences"
 
 step=uninstall
-# The start-up value as Lumvik writes it where it may, machine-wide, and for
-# a standard user; and what the user keeps.
-reg_add "$machine_run" /v Lumvik /d "$lumvik"
+# The start-up value as Lumvik writes it where it may, machine-wide, in
+# quotes, and as an earlier version wrote it for a standard user, without;
+# and what the user keeps.
+reg_add "$machine_run" /v Lumvik /d "\"$lumvik\""
 reg_add "$user_run" /v Lumvik /d "$lumvik"
 mkdir -p "$recovery" "$work/documents/backup"
 echo "left by a Lumvik that ended" >"$recovery/My list.lvkr"
