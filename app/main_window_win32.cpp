@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/system_library_win32.h"
 #include "platform/window_classes_win32.h"
 #include "theme/progress_images_win32.h"
 #include "theme/row_icons_win32.h"
@@ -42,7 +43,7 @@ void SetStyleBits(HWND control, LONG_PTR bits) {
 
 MainWindow::MainWindow(HINSTANCE program, const TextTable& texts, const Skin& skin,
                        EventQueue& events)
-    : rich_edit_(::LoadLibraryA("riched20.dll")), events_(events) {
+    : rich_edit_(LoadSystemLibrary("riched20.dll")), events_(events) {
   RegisterClasses(program, OwnedWindowProcedure<MainWindow, &MainWindow::Receive>);
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX;
   RECT outer{0, 0, 800, 600};

@@ -4,9 +4,14 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <functional>
+#include <map>
+#include <string>
+#include <utility>
 
 #include "app/object_numbers.h"
 #include "config/text_numbers.h"
+#include "platform/system_library_win32.h"
 #include "platform/window_classes_win32.h"
 
 namespace lumvik {
@@ -19,6 +24,23 @@ constexpr SIZE kWindowSize{860, 700};
 constexpr int kBandHeight = 31;  // the button's band above the page
 
 using ControlInit = BOOL(WINAPI*)();
+
+// Whether the browser control's window class is there. The library registers
+// it once per run and stays loaded from then on, since the class points into
+// it; asked again, the library may refuse to register the class a second
+// time, and the help would open only once.
+bool BrowserClassRegistered(const char* library_name) {
+  static std::map<std::string, UniqueLibrary, std::less<>> registered_by;
+  if (registered_by.contains(library_name)) return true;
+  UniqueLibrary library = LoadSystemLibrary(library_name);
+  if (!library) return false;
+  // Through the generic function type, which any function pointer converts to.
+  const auto init = reinterpret_cast<ControlInit>(
+      reinterpret_cast<void (*)()>(::GetProcAddress(library.get(), "AtlAxWinInit")));
+  if (init == nullptr || !init()) return false;
+  registered_by.emplace(library_name, std::move(library));
+  return true;
+}
 
 }  // namespace
 
@@ -63,12 +85,7 @@ HWND HelpWindow::Control(int gadget) const {
 }
 
 bool HelpWindow::CreateBrowser() {
-  control_library_.reset(::LoadLibraryA(scope_.control_library));
-  if (!control_library_) return false;
-  // Through the generic function type, which any function pointer converts to.
-  const auto init = reinterpret_cast<ControlInit>(
-      reinterpret_cast<void (*)()>(::GetProcAddress(control_library_.get(), "AtlAxWinInit")));
-  if (init == nullptr || !init()) return false;
+  if (!BrowserClassRegistered(scope_.control_library)) return false;
   browser_ = ::CreateWindowExA(0, kBrowserClass, address_.c_str(), WS_CHILD | WS_VISIBLE, 0,
                                kBandHeight, 0, 0, window_.get(),
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kGadgetHelpBrowser)),

@@ -51,7 +51,6 @@ class HelpWindow {
 
   HelpScope scope_;
   std::string address_;
-  UniqueLibrary control_library_;  // outlives the window and its control
   UniqueWindow window_;
   HWND browser_ = nullptr;
   HWND button_ = nullptr;

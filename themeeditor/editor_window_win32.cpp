@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "platform/dialog_keys_win32.h"
+#include "platform/system_library_win32.h"
 #include "platform/window_classes_win32.h"
 #include "themeeditor/theme_edits.h"
 
@@ -37,7 +38,7 @@ HFONT GuiFont() { return static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
 
 EditorWindow::EditorWindow(HINSTANCE program, const TextTable& texts,
                            std::span<const std::string> themes, EventQueue& events)
-    : rich_edit_(::LoadLibraryA("riched20.dll")), events_(events) {
+    : rich_edit_(LoadSystemLibrary("riched20.dll")), events_(events) {
   RegisterClasses(program, OwnedWindowProcedure<EditorWindow, &EditorWindow::Handle>);
   // Not clipping its children: the window paints the ground inside the group box.
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
