@@ -10,7 +10,9 @@
 #include "document/stored_form.h"
 #include "document/tree_queries.h"
 #include "help/build_values.h"
+#include "platform/disabled_owner_win32.h"
 #include "platform/file_io.h"
+#include "platform/text.h"
 #include "platform/window_classes_win32.h"
 
 namespace lumvik {
@@ -114,12 +116,34 @@ void LumvikApp::OpenOptions() {
   // The window lives until the settings are applied: the main window may
   // draw with the fonts it replaced until then.
   OptionsWindow options({program_, window_->window(), program_folder_, ExecutablePath(), settings_,
-                         texts_, skin_, registry_, events_});
-  options_ = &options;
-  options.Run();
-  options_ = nullptr;
-  ReadSettings(program_folder_, settings_, texts_);
+                         texts_, skin_, registry_, events_, settings_file_behind_});
+  {
+    const DisabledOwner modal(options.window());
+    options_ = &options;
+    options.Run();
+    options_ = nullptr;
+  }
+  if (options.outcome() != OptionsOutcome::Cancelled) {
+    settings_file_behind_ = options.outcome() == OptionsOutcome::NotWritten;
+  }
+  // Choices that the settings file could not take stay in effect from
+  // memory until the program ends.
+  if (settings_file_behind_) {
+    ReadSettingsKeepingOptions(program_folder_, settings_, settings_, texts_);
+  } else {
+    ReadSettings(program_folder_, settings_, texts_);
+  }
+  SettingsFileWritten(options.outcome() != OptionsOutcome::NotWritten);
   ApplySettings();
+}
+
+void LumvikApp::SettingsFileWritten(bool written) {
+  if (written || settings_file_refusal_told_) return;
+  settings_file_refusal_told_ = true;
+  prompt_.Message(texts_[kTextProgramName],
+                  FillPlaceholder(texts_[kTextSettingsNotWritten],
+                                  program_folder_ + std::string(kSettingsFileName)),
+                  Buttons::Ok);
 }
 
 void LumvikApp::ApplySettings() {
@@ -167,7 +191,7 @@ void LumvikApp::HandlePendingEvents() {
 }
 
 void LumvikApp::ShutDown() {
-  WriteLastFile(program_folder_, document_.file_path);
+  SettingsFileWritten(WriteLastFile(program_folder_, document_.file_path));
   // The program ends cleanly, its changes settled: nothing is left to recover.
   recovery_->Remove();
 }
@@ -360,6 +384,7 @@ void LumvikApp::ShowHelp() {
 void LumvikApp::ShowFeedback() {
   FeedbackForm form(
       {program_, window_->window(), texts_, settings_.langage, prompt_, events_, mail_route_});
+  const DisabledOwner modal(form.window());
   feedback_ = &form;
   form.Run();
   feedback_ = nullptr;
@@ -367,6 +392,7 @@ void LumvikApp::ShowFeedback() {
 
 void LumvikApp::ShowAbout() {
   AboutBox about({program_, window_->window(), texts_, skin_.about_picture.get(), events_});
+  const DisabledOwner modal(about.window());
   about_ = &about;
   about.Run();
   about_ = nullptr;

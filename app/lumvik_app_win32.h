@@ -112,6 +112,9 @@ class LumvikApp : public DocumentScreen {
   void NarrowLayout();
   void WideLayout();
   void OpenOptions();
+  // After a write of the settings file: the first one of the run that
+  // failed is said, naming the file.
+  void SettingsFileWritten(bool written);
   void OpenWebPage(std::string_view address);
   void ShowAbout();
   void ShowHelp();
@@ -210,6 +213,8 @@ class LumvikApp : public DocumentScreen {
   const char* help_library_ = "atl.dll";
   int quit_ = 0;
   bool ended_at_once_ = false;  // nothing more is written when the toolbar is lost
+  bool settings_file_behind_ = false;  // it could not take the options confirmed last
+  bool settings_file_refusal_told_ = false;
   bool user_sizing_ = false;
   bool label_editing_ = false;
   bool started_ = false;  // the first document is shown

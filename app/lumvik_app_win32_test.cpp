@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <richedit.h>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -153,6 +154,49 @@ TEST_F(LumvikAppTest, ShutDownRemembersTheDocument) {
   TextTable texts(kLumvikTextCount);
   ReadSettings(folder.path(), settings, texts);
   EXPECT_EQ(settings.lastfile, path);
+}
+
+// The options window, the about box and the feedback form hold the main
+// window while they are open, and free it in time for it to become the
+// active window again as they close; the find and help windows leave it
+// free.
+TEST_F(LumvikAppTest, OptionsAboutAndFeedbackHoldTheMainWindowWhileOpen) {
+  Start(SampleFile("list.lvk"));
+  const struct {
+    int command;
+    std::function<HWND()> shown;  // the window while it is open, else null
+    std::function<void()> close;
+  } held[] = {
+      {kCmdOptions, [this] { return app->options() ? app->options()->window() : nullptr; },
+       [this] { ::SendMessageA(app->options()->window(), WM_COMMAND, IDCANCEL, 0); }},
+      {kCmdAbout, [this] { return app->about() ? app->about()->window() : nullptr; },
+       [this] { ::SendMessageA(app->about()->Control(kGadgetAboutClose), BM_CLICK, 0, 0); }},
+      {kCmdFeedback, [this] { return app->feedback() ? app->feedback()->window() : nullptr; },
+       [this] { ::SendMessageA(app->feedback()->Control(kGadgetFeedbackCancel), BM_CLICK, 0, 0); }},
+  };
+  for (const auto& window : held) {
+    WhileOpen(
+        window.command, [&] { return window.shown() != nullptr; }, {[&] {
+          EXPECT_FALSE(::IsWindowEnabled(Window())) << window.command;
+          window.close();
+        }},
+        window.close);
+    EXPECT_TRUE(::IsWindowEnabled(Window())) << window.command;
+    EXPECT_EQ(::GetActiveWindow(), Window()) << window.command;
+  }
+
+  Command(kCmdFind);
+  EXPECT_TRUE(::IsWindowEnabled(Window())) << "find";
+  // The help, opened again once closed.
+  const auto close_help = [this] { ::SendMessageA(app->help()->window(), WM_CLOSE, 0, 0); };
+  for (int opening = 0; opening < 2; ++opening) {
+    WhileOpen(
+        kCmdHelp, [this] { return app->help() != nullptr && app->help()->open(); }, {[&] {
+          EXPECT_TRUE(::IsWindowEnabled(Window())) << "help";
+          close_help();
+        }},
+        close_help);
+  }
 }
 
 TEST_F(LumvikAppTest, FileCommandsFromMenuToolbarAndShortcutsReachTheirHandlers) {

@@ -291,7 +291,7 @@ void MainWindow::BuildTreeImages(const Skin& skin) {
 
 bool MainWindow::BuildToolbar(const TextTable& texts, const Skin& skin) {
   if (toolbar_ != nullptr) ::DestroyWindow(toolbar_);
-  toolbar_ = AddControl(kToolbar, window_.get(), TOOLBARCLASSNAMEA, "",
+  toolbar_ = AddControl(kToolbar, window_.get(), toolbar_class_, "",
                         WS_VISIBLE | TBSTYLE_TOOLTIPS | TBSTYLE_FLAT | CCS_TOP, Place(0, 0, 0, 0));
   if (toolbar_ == nullptr) return false;
   ::SendMessageA(toolbar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);

@@ -61,6 +61,9 @@ class MainWindow {
   // The toolbar built anew with the skin's pictures and the tips' texts;
   // false when it cannot be made.
   bool BuildToolbar(const TextTable& texts, const Skin& skin);
+  // The window class the toolbar is made of from then on; a class that does
+  // not exist gives a toolbar that cannot be made.
+  void SetToolbarClass(const char* window_class) { toolbar_class_ = window_class; }
 
   // Moves a property panel with its pages.
   void PlacePanel(int panel, int x, int y, int width, int height);
@@ -116,6 +119,7 @@ class MainWindow {
   std::unique_ptr<RowDrag> drag_;
   std::optional<RowDrop> drop_;
   HWND toolbar_ = nullptr;
+  const char* toolbar_class_ = TOOLBARCLASSNAMEA;
   UniqueImageList toolbar_images_;
   HWND focus_before_ = nullptr;  // the control with the focus when the window was left
   std::array<std::string, kCmdDeleteAsking + 1> tips_;

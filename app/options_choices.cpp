@@ -14,6 +14,12 @@ std::optional<std::size_t> FirstWhere(const std::vector<std::string>& entries, a
   return std::nullopt;
 }
 
+std::optional<std::size_t> FirstIgnoringCase(const std::vector<std::string>& entries,
+                                             std::string_view name) {
+  const std::string wanted = LowerLatin1(name);
+  return FirstWhere(entries, [&](const std::string& entry) { return entry == wanted; });
+}
+
 }  // namespace
 
 std::vector<std::string> SkinEntries(const std::vector<std::string>& folder_names) {
@@ -33,14 +39,12 @@ std::vector<std::string> ThemeEntries(const std::vector<std::string>& file_names
 
 std::optional<std::size_t> SelectedLanguage(const std::vector<std::string>& entries,
                                             std::string_view langage) {
-  const std::string wanted = LowerLatin1(langage);
-  return FirstWhere(entries, [&](const std::string& entry) { return entry == wanted; });
+  return FirstIgnoringCase(entries, langage);
 }
 
 std::optional<std::size_t> SelectedSkin(const std::vector<std::string>& entries,
                                         std::string_view icone_skin) {
-  const std::optional<std::size_t> found =
-      FirstWhere(entries, [&](const std::string& entry) { return entry == icone_skin; });
+  const std::optional<std::size_t> found = FirstIgnoringCase(entries, icone_skin);
   if (found || entries.empty()) return found;
   return 0;
 }
@@ -51,8 +55,7 @@ std::optional<std::size_t> SelectedTheme(const std::vector<std::string>& entries
           FirstWhere(entries, [&](const std::string& entry) { return entry == current_theme; })) {
     return exact;
   }
-  const std::string wanted = LowerLatin1(current_theme);
-  return FirstWhere(entries, [&](const std::string& entry) { return entry == wanted; });
+  return FirstIgnoringCase(entries, current_theme);
 }
 
 std::string StoredChoice(const std::vector<std::string>& entries,

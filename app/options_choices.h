@@ -21,7 +21,9 @@ std::vector<std::string> ThemeEntries(const std::vector<std::string>& file_names
 std::optional<std::size_t> SelectedLanguage(const std::vector<std::string>& entries,
                                             std::string_view langage);
 
-// The entry whose lower-case text is the skin as stored, else the first one.
+// The first entry whose lower-case text is the skin's, in lower case (a name
+// typed with capitals into the settings file loads that skin at start-up,
+// so its entry is chosen), else the first one.
 std::optional<std::size_t> SelectedSkin(const std::vector<std::string>& entries,
                                         std::string_view icone_skin);
 

@@ -21,10 +21,12 @@ TEST(OptionsChoices, LanguageMatchesWithoutRegardToCaseOrNotAtAll) {
   EXPECT_EQ(SelectedLanguage({}, ""), std::nullopt);
 }
 
-TEST(OptionsChoices, SkinAsStoredElseTheFirst) {
+TEST(OptionsChoices, SkinInAnyCaseElseTheFirst) {
   const Names skins{"Deruv", "Trait"};
   EXPECT_EQ(SelectedSkin(skins, "trait"), 1u);
-  EXPECT_EQ(SelectedSkin(skins, "Trait"), 0u) << "a stored name with capitals matches none";
+  EXPECT_EQ(SelectedSkin(skins, "Trait"), 1u) << "a stored name with capitals, typed by hand";
+  EXPECT_EQ(SelectedSkin(skins, "TRAIT"), 1u);
+  EXPECT_EQ(SelectedSkin(skins, "ocean"), 0u);
   EXPECT_EQ(SelectedSkin({}, "deruv"), std::nullopt);
 }
 

@@ -346,17 +346,17 @@ void OptionsWindow::Confirm() {
   confirmed.langage = StoredChoice(languages_, Selection(kGadgetLanguageList));
   confirmed.icone_skin = StoredChoice(skins_, Selection(kGadgetSkinList));
   confirmed.image_skin = StoredChoice(themes_, Selection(kGadgetThemeList));
-  WriteOptions(scope_.program_folder, confirmed);
-  settings.icone_skin = confirmed.icone_skin;
-  settings.image_skin = confirmed.image_skin;
+  outcome_ = WriteOptions(scope_.program_folder, confirmed) ? OptionsOutcome::Written
+                                                            : OptionsOutcome::NotWritten;
+  settings = std::move(confirmed);
   Close();
 }
 
 void OptionsWindow::Cancel() {
   Settings& settings = scope_.settings;
-  if (const std::optional<std::string> theme = ReadThemeSetting(scope_.program_folder)) {
-    settings.image_skin = *theme;
-  }
+  const std::optional<std::string> theme =
+      scope_.settings_file_behind ? std::nullopt : ReadThemeSetting(scope_.program_folder);
+  if (theme) settings.image_skin = *theme;
   for (UniqueFont& font : scope_.skin.fonts) replaced_fonts_.push_back(std::move(font));
   LoadTheme(settings.image_skin, scope_.skin);
   Close();

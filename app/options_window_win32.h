@@ -27,6 +27,9 @@ namespace lumvik {
 // What the window works on. It changes `settings` on OK, and while it is
 // open the skin's tree icons, its theme and its fonts, as the previews show
 // them; the main window takes them up only when the settings are applied.
+// While `settings_file_behind` says that the settings file could not take
+// the options confirmed earlier, Cancel goes back to the theme in `settings`
+// rather than to the file's.
 struct OptionsScope {
   HINSTANCE program = nullptr;
   HWND owner = nullptr;
@@ -37,7 +40,12 @@ struct OptionsScope {
   Skin& skin;
   const Registry& registry;
   EventQueue& events;
+  bool settings_file_behind = false;
 };
+
+// How the window closed: by Cancel, or by OK with the settings file written
+// or not.
+enum class OptionsOutcome { Cancelled, Written, NotWritten };
 
 class OptionsWindow {
  public:
@@ -54,6 +62,7 @@ class OptionsWindow {
   void Run();
 
   bool open() const { return static_cast<bool>(window_); }
+  OptionsOutcome outcome() const { return outcome_; }
   HWND window() const { return window_.get(); }
   HWND Control(int gadget) const;
   HTREEITEM SkinPreviewRow(int row) const { return skin_rows_[row]; }
@@ -89,6 +98,7 @@ class OptionsWindow {
   void Close();
 
   OptionsScope scope_;
+  OptionsOutcome outcome_ = OptionsOutcome::Cancelled;
   UniqueWindow window_;
   std::array<HWND, kLastOptionsGadget + 1> controls_{};
   std::vector<HWND> pages_;

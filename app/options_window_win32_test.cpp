@@ -14,6 +14,8 @@
 #include "config/text_numbers.h"
 #include "platform/file_io.h"
 #include "platform/testing/keys_win32.h"
+#include "platform/testing/temp_dir.h"
+#include "platform/text.h"
 #include "theme/testing/gdi_testing_win32.h"
 
 namespace lumvik {
@@ -289,17 +291,21 @@ TEST_F(OptionsWindowTest, WithoutSkinsOrLanguageFileTheListsStayEmpty) {
   EXPECT_EQ(settings.Find("Icone", "skin"), "");
 }
 
-TEST_F(OptionsWindowTest, AThemeNamedWithCapitalsStillSelectsItsEntry) {
+TEST_F(OptionsWindowTest, AThemeOrSkinNamedWithCapitalsStillSelectsItsEntry) {
+  folder.CopyDeliveredSkin("trait");
   IniFile settings = IniFile::Open(folder.File("Lumvik.ini"), IniReader::Lumvik);
   settings.Write("Image", "skin", "STRICT");
+  settings.Write("Icone", "skin", "Trait");
   ASSERT_TRUE(settings.Save());
   Start();
   WithOptions({[&](OptionsWindow& options) {
     EXPECT_EQ(Items(options, kGadgetThemeList)[Selected(options, kGadgetThemeList)], "Strict");
+    EXPECT_EQ(Items(options, kGadgetSkinList)[Selected(options, kGadgetSkinList)], "Trait");
     Click(options, kGadgetOptionsOk);
   }});
-  EXPECT_EQ(IniFile::Open(folder.File("Lumvik.ini"), IniReader::Lumvik).Find("Image", "skin"),
-            "strict");
+  const IniFile written = IniFile::Open(folder.File("Lumvik.ini"), IniReader::Lumvik);
+  EXPECT_EQ(written.Find("Image", "skin"), "strict");
+  EXPECT_EQ(written.Find("Icone", "skin"), "trait");
 }
 
 TEST_F(OptionsWindowTest, AnotherSkinShowsAtOnceAndCancelKeepsTheSettingsSkin) {
@@ -412,6 +418,54 @@ TEST_F(OptionsWindowTest, OkWritesTheOptionKeysInOrderAndKeepsTheRest) {
             "lastfile = C:\\list.lvk\r\ndemarrage = 1\r\nloadlastfile = 0\r\n"
             "langage = francais\r\n[Other]\r\nkey = value\r\n[Icone]\r\nskin = deruv\r\n"
             "[Image]\r\nskin = strict\r\n");
+}
+
+TEST_F(OptionsWindowTest, ASettingsFileThatCannotBeWrittenIsSaidOnceAndTheChoicesStay) {
+  folder.CopyDelivered("nuit.lvs");
+  Start(SampleFile("list.lvk"));
+  ThemeRecord nuit;
+  ReadThemeFile(folder.path(), "nuit", nuit, IniReader::Lumvik);
+  const std::string path = folder.File("Lumvik.ini");
+  const std::string before = Settings();
+  const testing::ReadOnlyFile read_only(path);
+  prompt.Then(Answer::Ok);
+  WithOptions({[&](OptionsWindow& options) {
+    Click(options, kGadgetTreeAloneCheck);
+    const std::vector<std::string> languages = Items(options, kGadgetLanguageList);
+    const auto francais = std::find(languages.begin(), languages.end(), "Francais");
+    Choose(options, kGadgetLanguageList, static_cast<int>(francais - languages.begin()));
+    const std::vector<std::string> themes = Items(options, kGadgetThemeList);
+    const auto position = std::find(themes.begin(), themes.end(), "Nuit") - themes.begin();
+    Choose(options, kGadgetThemeList, static_cast<int>(position));
+    Click(options, kGadgetOptionsOk);
+  }});
+  // Said in the language just chosen, naming the file.
+  const std::string& refusal = app->texts()[kTextSettingsNotWritten];
+  ASSERT_NE(refusal.find("%1"), std::string::npos);
+  EXPECT_EQ(app->texts()[1], "Nouveau");
+  EXPECT_EQ(prompt.asked(), (std::vector<testing::AskedMessage>{
+                                {"Lumvik", FillPlaceholder(refusal, path), Buttons::Ok}}));
+  EXPECT_EQ(Settings(), before);
+  // In effect all the same, from memory.
+  EXPECT_EQ(app->settings().droite, 1);
+  EXPECT_EQ(app->settings().image_skin, "nuit");
+  EXPECT_EQ(app->window().ClientSize().cx, 400);
+  EXPECT_EQ(app->Colours()[4].background, nuit.urg_5_bc);
+
+  // The window shows the choices in effect; Cancel keeps them, and neither
+  // a second OK nor the writes at quit say it again.
+  WithOptions({[&](OptionsWindow& options) {
+    EXPECT_EQ(::SendMessageA(options.Control(kGadgetTreeAloneCheck), BM_GETCHECK, 0, 0),
+              BST_CHECKED);
+    Click(options, kGadgetOptionsCancel);
+  }});
+  EXPECT_EQ(app->skin().theme.name, "nuit");
+  EXPECT_EQ(app->settings().langage, "francais");
+  EXPECT_EQ(app->window().ClientSize().cx, 400);
+  WithOptions({[&](OptionsWindow& options) { Click(options, kGadgetOptionsOk); }});
+  app->ShutDown();
+  EXPECT_EQ(prompt.asked().size(), 1u);
+  EXPECT_EQ(Settings(), before);
 }
 
 TEST_F(OptionsWindowTest, CancelWritesNothingAndTheFocusReturns) {

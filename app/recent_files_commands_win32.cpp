@@ -22,7 +22,7 @@ void LumvikApp::RememberDocumentFile() {
 }
 
 void LumvikApp::RecentFilesChanged() {
-  WriteRecentFiles(program_folder_, recent_files_);
+  SettingsFileWritten(WriteRecentFiles(program_folder_, recent_files_));
   window_->ShowRecentFiles(recent_files_);
 }
 

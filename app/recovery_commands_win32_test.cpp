@@ -21,21 +21,26 @@ class RecoveryTest : public LumvikAppTest {
   // The recovery copies in the folder, read back, after waiting up to
   // `seconds` for there to be `count` of them.
   std::vector<RecoveredDocument> Copies(std::size_t count, int seconds = 0) {
-    std::vector<RecoveredDocument> copies;
     for (DWORD start = ::GetTickCount();;) {
       if (app) app->HandlePendingEvents();
-      copies.clear();
-      for (const std::string& name : FileNamesIn(RecoveryFolder())) {
-        if (!name.ends_with(".lvkr")) continue;
-        if (auto copy = ReadRecoveryText(ReadWholeFile(JoinPath(RecoveryFolder(), name)).value_or(""))) {
-          copies.push_back(std::move(*copy));
-        }
-      }
+      std::vector<RecoveredDocument> copies = CopiesNow();
       if (copies.size() == count || ::GetTickCount() - start > static_cast<DWORD>(seconds) * 1000) {
         return copies;
       }
       ::Sleep(50);
     }
+  }
+  // The copies in the folder as they are, with no message delivered first.
+  std::vector<RecoveredDocument> CopiesNow() {
+    std::vector<RecoveredDocument> copies;
+    for (const std::string& name : FileNamesIn(RecoveryFolder())) {
+      if (!name.ends_with(".lvkr")) continue;
+      if (auto copy =
+              ReadRecoveryText(ReadWholeFile(JoinPath(RecoveryFolder(), name)).value_or(""))) {
+        copies.push_back(std::move(*copy));
+      }
+    }
+    return copies;
   }
   // The one copy, once it holds `rows` rows, or as it is after 5 seconds.
   std::vector<RecoveredDocument> CopyWithRows(std::size_t rows) {
@@ -139,6 +144,19 @@ TEST_F(RecoveryTest, QuittingCleanlyLeavesNoCopyAndEndingTheSessionKeepsOne) {
                 .ReadString("Application", "lastfile", ""),
             path);
   ::SendMessageA(Window(), WM_ENDSESSION, TRUE, 0);
+}
+
+TEST_F(RecoveryTest, AToolbarThatCannotBeMadeAgainEndsTheProgramWithItsChangesKept) {
+  Start(SampleFile("list.lvk"));
+  app->window().rows().Select(0);
+  Command(kCmdAddTask);
+  app->window().SetToolbarClass("LumvikNoSuchToolbar");
+  app->ApplySettings();
+  EXPECT_TRUE(app->quitting());
+  // There at once, long before the copy that follows a change is due.
+  const std::vector<RecoveredDocument> copies = CopiesNow();
+  ASSERT_EQ(copies.size(), 1u);
+  EXPECT_EQ(copies[0].document.rows.size(), 5u);
 }
 
 TEST_F(RecoveryTest, TheNextStartOffersTheNewestCopyBackAsUnsavedChanges) {

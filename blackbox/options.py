@@ -1,6 +1,8 @@
 """The options window used as a user would: language, icon skin and theme
 chosen and seen in the main window, start with Windows and the ".lvk"
-association seen in the registry, and a document opened through `start`."""
+association seen in the registry, the main window deaf to clicks while the
+window is open, a read-only settings file, and a document opened through
+`start`."""
 
 import configparser
 import os
@@ -9,7 +11,7 @@ import subprocess
 
 import desktop
 from desktop import StepFailed
-from lumvik_window import MainWindow
+from lumvik_window import FIRST_ROW_ICON, TREE, MainWindow
 
 RUN_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Run"
 # The main window's toolbar in its client area: x, y, width, height.
@@ -84,10 +86,49 @@ def scenario(d):
         d.keys("Tab", "Tab", "space")
         d.no_window_titled("Optionen")
         program_path = d.windows_path(lumvik)
-        d.expect(d.reg_value(RUN_KEY, "Lumvik"), program_path, "the start-up value")
+        d.expect(d.reg_value(RUN_KEY, "Lumvik"), f'"{program_path}"', "the start-up value")
         d.expect(d.reg_value(r"HKCR\.lvk"), "lvk_auto_file", "the class of .lvk")
         d.expect(d.reg_value(r"HKCR\lvk_auto_file\shell\open\command"),
                  f'"{program_path}" "%1"', "the open command")
+
+    with d.step("a click on the main window while the options window is open changes nothing"):
+        d.keys("ctrl+p")
+        options = d.window_titled("Optionen")
+        # The tree left of where the options window may lie over it.
+        left, top, _, height = TREE
+        area = (*w.inner(left, top), 280, height)
+        before = d.picture(w.window, *area).pixels
+        w.click(*FIRST_ROW_ICON)
+        d.shot("the first row clicked")
+        if d.picture(w.window, *area).pixels != before:
+            raise StepFailed("the tree took a click while the options window was open")
+        d.focus(options)
+        d.keys("Escape")
+        d.no_window_titled("Optionen")
+
+    with d.step("a settings file that cannot be written is said once; the choice holds until quit"):
+        path = os.path.join(program, "Lumvik.ini")
+        with open(path, "rb") as file:
+            before = file.read()
+        os.chmod(path, 0o444)  # what Windows and Wine show as the read-only attribute
+        try:
+            d.keys("ctrl+p")
+            d.window_titled("Optionen")
+            # Start with Windows unticked, then OK.
+            d.keys("Tab", "space", "Return")
+            d.answer("Lumvik", "Return")
+            d.wait_for(lambda: d.reg_value(RUN_KEY, "Lumvik") is None,
+                       "the start-up value removed, as the choice in memory says",
+                       seen=lambda: d.reg_value(RUN_KEY, "Lumvik"))
+            # Quitting writes the last document: no second message holds Lumvik.
+            d.keys("ctrl+q")
+            d.no_window_titled(title)
+            with open(path, "rb") as file:
+                d.expect(file.read(), before, "Lumvik.ini")
+        finally:
+            os.chmod(path, 0o644)
+        d.start(lumvik, d.windows_path(sample))
+        d.focus(d.window_titled(title))
 
     with d.step("a .lvk document opened through start opens in Lumvik"):
         d.keys("ctrl+q")

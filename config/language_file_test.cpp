@@ -52,7 +52,8 @@ TEST(LanguageFile, AReloadChangesOnlyTheTextsItReaches) {
 TEST(LanguageFile, TheCountGovernsTextsUpTo150AndTheAddedOnesAlwaysLoad) {
   TempDir dir;
   std::string bytes = "[francais]\n";
-  for (int i = 0; i <= 202; ++i) bytes += std::to_string(i) + "= t" + std::to_string(i) + " \n";
+  for (int i = 0; i <= kLastLumvikText; ++i)
+    bytes += std::to_string(i) + "= t" + std::to_string(i) + " \n";
   WriteTestFile(dir.File("Lumvik.lng.ini"), bytes);
 
   TextTable lumvik = OldTexts(kLumvikTextCount);

@@ -1,5 +1,7 @@
 #include "config/settings.h"
 
+#include <utility>
+
 #include "config/ini_file.h"
 #include "config/language_file.h"
 #include "platform/file_io.h"
@@ -30,10 +32,8 @@ LanguageChoice ReadLanguageChoice(const IniFile& file) {
           file.ReadInt32(kApplication, "langagenb", 92)};
 }
 
-}  // namespace
-
-void ReadSettings(const std::string& program_folder, Settings& settings, TextTable& texts) {
-  const IniFile file = OpenSettings(program_folder, IniReader::Lumvik);
+// Every key of the file into `settings`; the number of the last text to load.
+std::int32_t ReadKeys(const IniFile& file, Settings& settings) {
   settings.droite = file.ReadInt32(kApplication, kDroite, 1);
   settings.demarrage = file.ReadInt32(kApplication, kDemarrage, 1);
   settings.loadlastfile = file.ReadInt32(kApplication, kLoadLastFile, 1);
@@ -43,7 +43,25 @@ void ReadSettings(const std::string& program_folder, Settings& settings, TextTab
   settings.icone_skin = file.ReadString(kIcone, kSkin, "deruv");
   settings.image_skin = file.ReadString(kImage, kSkin, "strict");
   settings.backups = file.ReadInt32(kBackup, kBackups, kDefaultBackups);
-  LoadTexts(program_folder, settings.langage, language.last_text, texts, IniReader::Lumvik);
+  return language.last_text;
+}
+
+}  // namespace
+
+void ReadSettings(const std::string& program_folder, Settings& settings, TextTable& texts) {
+  const std::int32_t last_text =
+      ReadKeys(OpenSettings(program_folder, IniReader::Lumvik), settings);
+  LoadTexts(program_folder, settings.langage, last_text, texts, IniReader::Lumvik);
+}
+
+void ReadSettingsKeepingOptions(const std::string& program_folder, Settings options,
+                                Settings& settings, TextTable& texts) {
+  const std::int32_t last_text =
+      ReadKeys(OpenSettings(program_folder, IniReader::Lumvik), settings);
+  options.lastfile = settings.lastfile;
+  options.backups = settings.backups;
+  settings = std::move(options);
+  LoadTexts(program_folder, settings.langage, last_text, texts, IniReader::Lumvik);
 }
 
 bool WriteOptions(const std::string& program_folder, const Settings& settings) {

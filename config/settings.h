@@ -34,6 +34,13 @@ struct Settings {
 // gives the values of an empty one, so that the interface still has words.
 void ReadSettings(const std::string& program_folder, Settings& settings, TextTable& texts);
 
+// As ReadSettings, but the options that the options window confirms (the
+// three flags, the language, the icon skin and the theme) are those of
+// `options`, and the texts are those of its language: the choices stay in
+// effect while the settings file cannot take them.
+void ReadSettingsKeepingOptions(const std::string& program_folder, Settings options,
+                                Settings& settings, TextTable& texts);
+
 // What the options window confirms: the three flags and the language, then
 // the icon skin and the theme. False when the file could not be written.
 bool WriteOptions(const std::string& program_folder, const Settings& settings);

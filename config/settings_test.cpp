@@ -66,6 +66,20 @@ TEST_F(ReadSettingsTest, WithoutTheFileTheDefaultsStillGiveWords) {
   EXPECT_EQ(skinwright.last_text, 92);
 }
 
+TEST_F(ReadSettingsTest, KeptOptionsStandOverTheFileWhichGivesTheRest) {
+  WriteTestFile(dir.File("Lumvik.lng.ini"), "[english]\n1=New\n[francais]\n1=Nouveau\n");
+  WriteTestFile(dir.File("Lumvik.ini"),
+                "[Application]\ndroite=1\nlangage=english\nlastfile=C:\\x.lvk\n"
+                "[Backup]\nbackups=3\n");
+  const Settings chosen{0, 0, 0, "C:\\chosen.lvk", "francais", "trait", "nuit", 7};
+  ReadSettingsKeepingOptions(dir.path(), chosen, settings, texts);
+  EXPECT_EQ(settings, (Settings{0, 0, 0, "C:\\x.lvk", "francais", "trait", "nuit", 3}));
+  EXPECT_EQ(texts[1], "Nouveau");
+
+  ReadSettingsKeepingOptions(dir.path(), settings, settings, texts);
+  EXPECT_EQ(settings.langage, "francais") << "the options may be the settings themselves";
+}
+
 TEST(Settings, WritersCreateTheFileInTheOrderWritten) {
   TempDir dir;
   const Settings settings{0, 1, 1, "ignored", "english", "deruv", "strict"};

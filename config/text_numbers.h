@@ -79,5 +79,7 @@ constexpr int kTextHeadingStatus = 180;
 constexpr int kTextHeadingUrgency = 181;
 constexpr int kTextHeadingStart = 182;
 constexpr int kTextHeadingDue = 183;
+// The settings file could not be written; "%1" is its path.
+constexpr int kTextSettingsNotWritten = 203;
 
 }  // namespace lumvik

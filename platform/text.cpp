@@ -72,4 +72,15 @@ std::string_view TrimSpaces(std::string_view text) {
   return text;
 }
 
+std::string FillPlaceholder(std::string_view text, std::string_view value) {
+  constexpr std::string_view kPlaceholder = "%1";
+  std::string filled;
+  for (std::size_t at = text.find(kPlaceholder); at != std::string_view::npos;
+       at = text.find(kPlaceholder)) {
+    filled.append(text.substr(0, at)).append(value);
+    text.remove_prefix(at + kPlaceholder.size());
+  }
+  return filled.append(text);
+}
+
 }  // namespace lumvik

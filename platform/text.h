@@ -42,6 +42,10 @@ std::string_view TrimBlanks(std::string_view text);
 // Without leading and trailing spaces (character 32 only).
 std::string_view TrimSpaces(std::string_view text);
 
+// The text with every "%1" replaced by `value`, as a text of the language
+// file marks where a name goes; the value itself is not searched again.
+std::string FillPlaceholder(std::string_view text, std::string_view value);
+
 // Position of the first CR or LF at or after `start`, or the text's size.
 // A plain loop: the library's find_first_of costs a call per byte.
 inline std::size_t LineEndAt(std::string_view text, std::size_t start) {

@@ -42,6 +42,14 @@ TEST(Trim, BlanksAreSpacesAndTabsSpacesOnlySpaces) {
   EXPECT_EQ(TrimBlanks("   "), "");
 }
 
+TEST(FillPlaceholder, PutsTheValueInEveryPlaceOnce) {
+  EXPECT_EQ(FillPlaceholder("Cannot write %1.", "C:\\a b\\Lumvik.ini"),
+            "Cannot write C:\\a b\\Lumvik.ini.");
+  EXPECT_EQ(FillPlaceholder("%1 and %1", "x"), "x and x");
+  EXPECT_EQ(FillPlaceholder("%1", "%1%1"), "%1%1") << "a path holding %1 stays as it is";
+  EXPECT_EQ(FillPlaceholder("no place, 100%", "x"), "no place, 100%");
+}
+
 std::vector<std::string> Lines(std::string_view text) {
   std::vector<std::string> lines;
   ForEachLine(text, [&](std::string_view line) { lines.emplace_back(line); });
