@@ -149,17 +149,33 @@ TEST_F(HelpWindowTest, WithoutTheBrowserControlTheDefaultBrowserShowsTheHelp) {
   EXPECT_EQ(app->document().saved, 0);
 }
 
+// How the test's mail server behaves.
+enum class Server {
+  kTakesTheMail,
+  kUnreachable,
+  kSilent,            // takes the connection and never says a word
+  kNoVerdict,         // never answers the message's final "."
+  kAsksAgainAndAgain  // answers DATA with a thousand invitations to send
+};
+
+// What the server is and what it heard, kept across the form's sendings.
+struct ServerState {
+  Server behaviour = Server::kTakesTheMail;
+  bool waiting = false;  // it has come to the point where it says nothing more
+  std::vector<std::string> heard;
+};
+
 // A mail server in the test itself, over the transport seam: it answers as
-// a real one does, or not at all.
+// a real one does, or as `state` says.
 class ScriptedServer : public SmtpTransport {
  public:
-  explicit ScriptedServer(bool reachable, std::vector<std::string>* heard)
-      : reachable_(reachable), heard_(heard) {}
-  ConnectStatus Connect(std::string_view, std::uint16_t, std::chrono::milliseconds,
-                        const WaitSlices&) override {
-    if (!reachable_) return ConnectStatus::kNoConnection;
-    pending_ = "220 ready\r\n";
-    return ConnectStatus::kConnected;
+  explicit ScriptedServer(ServerState* state) : state_(state) {}
+  LookUp Addresses(std::string_view, std::uint16_t) override { return {true, {{"192.0.2.1", 25}}}; }
+  bool Connect(const ServerAddress&, std::chrono::milliseconds, const WaitSlices&) override {
+    if (state_->behaviour == Server::kUnreachable) return false;
+    state_->waiting = state_->behaviour == Server::kSilent;
+    if (!state_->waiting) pending_ = "220 ready\r\n";
+    return true;
   }
   bool Send(std::string_view bytes, std::chrono::milliseconds) override {
     received_ += bytes;
@@ -177,11 +193,12 @@ class ScriptedServer : public SmtpTransport {
 
  private:
   void Answer(const std::string& line) {
-    heard_->push_back(line);
+    state_->heard.push_back(line);
     if (in_data_) {
       if (line == ".") {
         in_data_ = false;
-        pending_ += "250 queued\r\n";
+        state_->waiting = state_->behaviour == Server::kNoVerdict;
+        if (!state_->waiting) pending_ += "250 queued\r\n";
       }
     } else if (line.starts_with("Ehlo") || line.starts_with("HELO") || line.starts_with("MAIL") ||
                line.starts_with("RCPT")) {
@@ -193,14 +210,14 @@ class ScriptedServer : public SmtpTransport {
       pending_ += --login_lines_ == 1 ? "334 UGFzc3dvcmQ6\r\n" : "235 welcome\r\n";
     } else if (line == "DATA") {
       in_data_ = true;
-      pending_ += "354 go on\r\n";
+      const int invitations = state_->behaviour == Server::kAsksAgainAndAgain ? 1000 : 1;
+      for (int k = 0; k < invitations; ++k) pending_ += "354 go on\r\n";
     } else if (line == "QUIT") {
       pending_ += "221 bye\r\n";
     }
   }
 
-  bool reachable_;
-  std::vector<std::string>* heard_;
+  ServerState* state_;
   std::string received_;
   std::string pending_;
   bool in_data_ = false;
@@ -209,29 +226,35 @@ class ScriptedServer : public SmtpTransport {
 
 class FeedbackFormTest : public LumvikAppTest {
  protected:
-  void StartWithServer(bool reachable) {
+  void StartWithServer(Server behaviour,
+                       MailTimeouts timeouts = {.reply = std::chrono::milliseconds(200),
+                                                .exchange = std::chrono::milliseconds(2000),
+                                                .verdict = std::chrono::milliseconds(2000),
+                                                .slice = std::chrono::milliseconds(20)}) {
     Start();
+    server_.behaviour = behaviour;
     MailRoute route;
     route.server = "mail.test";
-    route.transport = [this, reachable] {
-      return std::make_unique<ScriptedServer>(reachable, &heard_);
-    };
-    route.timeouts = {.reply = std::chrono::milliseconds(200),
-                      .exchange = std::chrono::milliseconds(2000),
-                      .slice = std::chrono::milliseconds(20)};
+    route.transport = [this] { return std::make_unique<ScriptedServer>(&server_); };
+    route.timeouts = timeouts;
     app->SetMailRoute(route);
   }
+  // Plays the steps while the form is open: while a mail is on its way, only
+  // once the server has come to say nothing more, so that a step can stop
+  // the sending at a known point (through Stop, which then waits for the
+  // sending to end).
   void WithForm(std::vector<std::function<void()>> steps) {
     WhileOpen(
         kCmdFeedback,
-        // While the mail is on its way the form keeps drawn, and the steps wait.
         [this] {
           return app->feedback() != nullptr && app->feedback()->open() &&
-                 !app->feedback()->sending();
+                 (!app->feedback()->sending() || server_.waiting);
         },
         std::move(steps),
         [this] {
-          ::SendMessageA(app->feedback()->Control(kGadgetFeedbackCancel), BM_CLICK, 0, 0);
+          // A test that failed ends with the form closed, whatever it asks.
+          prompt.Then(Answer::Yes);
+          PressCancel();
         });
     EXPECT_EQ(app->feedback(), nullptr);
   }
@@ -246,14 +269,26 @@ class FeedbackFormTest : public LumvikAppTest {
     ::SendMessageA(Field(kGadgetFeedbackSubject), CB_SETCURSEL, subject, 0);
     ::SetWindowTextA(Field(kGadgetFeedbackMessage), message);
   }
-  void PressSend() { ::SendMessageA(Field(kGadgetFeedbackSend), BM_CLICK, 0, 0); }
+  void PressSend() {
+    server_.waiting = false;
+    ::SendMessageA(Field(kGadgetFeedbackSend), BM_CLICK, 0, 0);
+  }
+  void PressCancel() { ::SendMessageA(Field(kGadgetFeedbackCancel), BM_CLICK, 0, 0); }
+  void Stop(const std::function<void()>& action) {
+    server_.waiting = false;
+    action();
+  }
   AskedMessage Said(int text) { return {app->texts()[54], app->texts()[text], Buttons::Ok}; }
+  AskedMessage DiscardQuestion() { return {app->texts()[54], app->texts()[202], Buttons::YesNo}; }
+  std::size_t MessagesHeard() const {
+    return std::count(server_.heard.begin(), server_.heard.end(), "X-Mailer: Lumvik 1.0");
+  }
 
-  std::vector<std::string> heard_;
+  ServerState server_;
 };
 
 TEST_F(FeedbackFormTest, EachEmptyFieldIsSaidAndFocusedInTurn) {
-  StartWithServer(true);
+  StartWithServer(Server::kTakesTheMail);
   prompt.Then(Answer::Ok).Then(Answer::Ok).Then(Answer::Ok);
   WithForm({[&] { PressSend(); },
             [&] {
@@ -268,55 +303,155 @@ TEST_F(FeedbackFormTest, EachEmptyFieldIsSaidAndFocusedInTurn) {
             },
             [&] {
               EXPECT_EQ(::GetFocus(), Field(kGadgetFeedbackMessage));
-              EXPECT_TRUE(heard_.empty()) << "nothing is sent before every field is filled";
+              EXPECT_TRUE(server_.heard.empty()) << "nothing is sent before every field is filled";
               testing::PostKey(::GetFocus(), VK_ESCAPE);
             }});
   EXPECT_EQ(prompt.asked(), (std::vector<AskedMessage>{Said(56), Said(58), Said(57)}));
 }
 
 TEST_F(FeedbackFormTest, AMailThatDidNotGoKeepsTheFormAndItsText) {
-  StartWithServer(false);
-  prompt.Then(Answer::Ok);
+  StartWithServer(Server::kUnreachable);
+  prompt.Then(Answer::Ok).Then(Answer::Yes);
+  WithForm(
+      {[&] {
+         Fill("Ann", 1, "Line one\r\nLine two");
+         PressSend();
+       },
+       [&] {
+         EXPECT_TRUE(app->feedback()->open());
+         EXPECT_EQ(TextIn(kGadgetFeedbackName), "Ann");
+         EXPECT_EQ(TextIn(kGadgetFeedbackMessage), "Line one\r\nLine two");
+         EXPECT_TRUE(::IsWindowEnabled(Field(kGadgetFeedbackSend)));
+         EXPECT_EQ(::GetFocus(), Field(kGadgetFeedbackSend)) << "Enter tries again";
+         char title[128] = {};
+         ::GetWindowTextA(app->feedback()->window(), title, sizeof title);
+         EXPECT_EQ(std::string(title), app->texts()[42]) << "no longer sending";
+         for (int gadget : {kGadgetFeedbackName, kGadgetFeedbackSubject, kGadgetFeedbackMessage}) {
+           EXPECT_TRUE(::IsWindowEnabled(Field(gadget))) << gadget;
+         }
+         PressCancel();
+       }});
+  EXPECT_EQ(prompt.asked(), (std::vector<AskedMessage>{Said(156), DiscardQuestion()}));
+}
+
+TEST_F(FeedbackFormTest, AServerThatAsksForTheMessageAgainAndAgainHearsItOnceAtMost) {
+  StartWithServer(Server::kAsksAgainAndAgain);
+  prompt.Then(Answer::Ok).Then(Answer::Yes);
   WithForm({[&] {
-              Fill("Ann", 1, "Line one\r\nLine two");
+              Fill("Ann", 1, "Once is enough");
               PressSend();
             },
             [&] {
-              EXPECT_TRUE(app->feedback()->open());
-              EXPECT_EQ(TextIn(kGadgetFeedbackName), "Ann");
-              EXPECT_EQ(TextIn(kGadgetFeedbackMessage), "Line one\r\nLine two");
-              EXPECT_TRUE(::IsWindowEnabled(Field(kGadgetFeedbackSend)));
-              EXPECT_EQ(::GetFocus(), Field(kGadgetFeedbackSend)) << "Enter tries again";
-              char title[128] = {};
-              ::GetWindowTextA(app->feedback()->window(), title, sizeof title);
-              EXPECT_EQ(std::string(title), app->texts()[42]) << "no longer sending";
-              ::SendMessageA(Field(kGadgetFeedbackCancel), BM_CLICK, 0, 0);
+              EXPECT_LE(MessagesHeard(), 1u);
+              EXPECT_EQ(TextIn(kGadgetFeedbackMessage), "Once is enough");
+              PressCancel();
             }});
-  EXPECT_EQ(prompt.asked(), (std::vector<AskedMessage>{Said(156)}));
+  EXPECT_EQ(prompt.asked(), (std::vector<AskedMessage>{Said(156), DiscardQuestion()}));
+}
+
+TEST_F(FeedbackFormTest, CancelEscapeAndAltF4StopASendingAndSayWhetherTheMailWent) {
+  // Time-outs long enough that only the user can end these sendings soon.
+  const auto long_wait = std::chrono::milliseconds(60'000);
+  StartWithServer(Server::kSilent, {.reply = long_wait,
+                                    .exchange = long_wait,
+                                    .verdict = long_wait,
+                                    .slice = std::chrono::milliseconds(20)});
+  prompt.Then(Answer::Ok).Then(Answer::Ok).Then(Answer::Ok).Then(Answer::Yes);
+  const auto start = std::chrono::steady_clock::now();
+  const auto expect_sending = [&] {
+    ASSERT_TRUE(app->feedback()->sending());
+    char title[128] = {};
+    ::GetWindowTextA(app->feedback()->window(), title, sizeof title);
+    EXPECT_EQ(std::string(title), app->texts()[155]);
+    EXPECT_FALSE(::IsWindowEnabled(Field(kGadgetFeedbackMessage)));
+    EXPECT_FALSE(::IsWindowEnabled(Field(kGadgetFeedbackSend)));
+    EXPECT_EQ(::GetFocus(), Field(kGadgetFeedbackCancel));
+  };
+  WithForm({[&] {
+              Fill("Ann", 1, "Hello");
+              PressSend();
+            },
+            [&] {
+              expect_sending();
+              Stop([&] { PressCancel(); });  // before the server even greeted
+            },
+            [&] {
+              EXPECT_FALSE(app->feedback()->sending());
+              EXPECT_EQ(TextIn(kGadgetFeedbackMessage), "Hello");
+              server_.behaviour = Server::kNoVerdict;
+              PressSend();
+            },
+            [&] {
+              expect_sending();
+              Stop([] { testing::PostKey(::GetFocus(), VK_ESCAPE); });  // after the message went
+            },
+            [&] { PressSend(); },
+            [&] {
+              expect_sending();
+              Stop([] { testing::PostKey(::GetFocus(), VK_F4, {.alt = true}); });
+            },
+            [&] {
+              EXPECT_EQ(TextIn(kGadgetFeedbackMessage), "Hello");
+              PressCancel();
+            }});
+  EXPECT_EQ(prompt.asked(),
+            (std::vector<AskedMessage>{Said(156), Said(201), Said(201), DiscardQuestion()}));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, long_wait / 4);
+  EXPECT_EQ(MessagesHeard(), 2u);
+}
+
+TEST_F(FeedbackFormTest, ClosingWithATypedMessageAsksFirstAndWithoutOneAtOnce) {
+  StartWithServer(Server::kTakesTheMail);
+  prompt.Then(Answer::No).Then(Answer::No).Then(Answer::Yes);
+  WithForm({[&] {
+              Fill("Ann", 1, "A long story");
+              ::SetFocus(Field(kGadgetFeedbackMessage));
+              testing::PostKey(::GetFocus(), VK_ESCAPE);
+            },
+            [&] {
+              EXPECT_EQ(TextIn(kGadgetFeedbackMessage), "A long story");
+              PressCancel();
+            },
+            [&] {
+              EXPECT_EQ(TextIn(kGadgetFeedbackMessage), "A long story");
+              testing::PostKey(::GetFocus(), VK_F4, {.alt = true});
+            }});
+  EXPECT_EQ(prompt.asked(),
+            (std::vector<AskedMessage>{DiscardQuestion(), DiscardQuestion(), DiscardQuestion()}));
+
+  WithForm({[&] {
+    Fill("Ann", 1, "");
+    testing::PostKey(::GetFocus(), VK_F4, {.alt = true});
+  }});
+  EXPECT_EQ(prompt.asked().size(), 3u) << "an empty message is closed without a question";
+  EXPECT_TRUE(server_.heard.empty());
 }
 
 TEST_F(FeedbackFormTest, AMailTheServerTookThanksTheUserAndClosesTheForm) {
-  StartWithServer(true);
+  StartWithServer(Server::kTakesTheMail);
   prompt.Then(Answer::Ok);
   WithForm({[&] {
     Fill("Ann <b>", 0, "Hello\r\nworld");
     PressSend();
   }});
   EXPECT_EQ(prompt.asked(), (std::vector<AskedMessage>{Said(55)}));
-  EXPECT_NE(std::find(heard_.begin(), heard_.end(), "Subject: " + app->texts()[46]), heard_.end());
-  EXPECT_NE(std::find_if(heard_.begin(), heard_.end(),
-                         [](const std::string& line) {
-                           return line.find("Ann &lt;b&gt;") != std::string::npos &&
-                                  line.find("Hello<br>world") != std::string::npos;
-                         }),
-            heard_.end());
-  ASSERT_GE(heard_.size(), 2u);
-  EXPECT_EQ(heard_[heard_.size() - 2], "QUIT");
-  EXPECT_EQ(heard_.back(), "[connection closed]");
+  EXPECT_NE(std::find(server_.heard.begin(), server_.heard.end(), "Subject: " + app->texts()[46]),
+            server_.heard.end());
+  // The body, its lines joined again without their soft breaks.
+  const auto blank = std::find(server_.heard.begin(), server_.heard.end(), "");
+  ASSERT_NE(blank, server_.heard.end());
+  const auto end = std::find(blank, server_.heard.end(), ".");
+  std::string body;
+  for (auto line = blank + 1; line != end; ++line) body += line->substr(0, line->size() - 1);
+  EXPECT_NE(body.find("Ann &lt;b&gt;"), std::string::npos) << body;
+  EXPECT_NE(body.find("Hello<br>world"), std::string::npos) << body;
+  ASSERT_GE(server_.heard.size(), 2u);
+  EXPECT_EQ(server_.heard[server_.heard.size() - 2], "QUIT");
+  EXPECT_EQ(server_.heard.back(), "[connection closed]");
 }
 
 TEST_F(FeedbackFormTest, TabGoesRoundTheFormAndEnterSends) {
-  StartWithServer(true);
+  StartWithServer(Server::kTakesTheMail);
   prompt.Then(Answer::Ok);
   std::vector<int> visited;
   const auto focus = [] { return ::GetDlgCtrlID(::GetFocus()); };

@@ -79,6 +79,10 @@ constexpr int kTextHeadingStatus = 180;
 constexpr int kTextHeadingUrgency = 181;
 constexpr int kTextHeadingStart = 182;
 constexpr int kTextHeadingDue = 183;
+// The feedback form: a mail whose arrival the server never confirmed, and the
+// question before a typed message is thrown away.
+constexpr int kTextMailUnconfirmed = 201;
+constexpr int kTextDiscardMessage = 202;
 // The settings file could not be written; "%1" is its path.
 constexpr int kTextSettingsNotWritten = 203;
 

@@ -1,11 +1,10 @@
 #include "help/feedback_body.h"
 
-#include <algorithm>
 #include <cstdint>
+#include <utility>
 
 #include "document/format_version.h"
 #include "platform/codepage.h"
-#include "platform/text.h"
 
 namespace lumvik {
 
@@ -22,22 +21,12 @@ char32_t CodePointOf(char byte) {
   return cp;
 }
 
-// Where a line that must end inside `window` is best broken.
-std::size_t BreakPoint(std::string_view window) {
-  std::size_t best = 0;
-  if (const auto br = window.rfind("<br>"); br != std::string_view::npos) best = br + 4;
-  if (const auto blank = window.rfind(' '); blank != std::string_view::npos) {
-    best = std::max(best, blank + 1);
-  }
-  if (best > 0) return best;
-  // A tag or reference cut in two would show as text; these are a few bytes
-  // long, so stepping back over an open one always leaves something.
-  const auto open = window.find_last_of("&<");
-  if (open != std::string_view::npos && open > 0 &&
-      window.find_first_of(";>", open) == std::string_view::npos) {
-    return open;
-  }
-  return window.size();
+// One byte of the body as quoted-printable text.
+std::string Encoded(char c) {
+  if (c >= ' ' && c <= '~' && c != '=') return std::string(1, c);
+  constexpr char kHex[] = "0123456789ABCDEF";
+  const auto byte = static_cast<unsigned char>(c);
+  return {'=', kHex[byte >> 4], kHex[byte & 0x0F]};
 }
 
 }  // namespace
@@ -89,16 +78,18 @@ std::string FeedbackBody(std::string_view name, std::string_view langage,
 
 std::vector<std::string> MailBodyLines(std::string_view body) {
   std::vector<std::string> lines;
-  ForEachLine(body, [&lines](std::string_view rest) {
-    do {
-      const bool dotted = !rest.empty() && rest.front() == '.';
-      const std::size_t room = kMaxMailLine - (dotted ? 1 : 0);
-      const std::size_t length =
-          rest.size() <= room ? rest.size() : BreakPoint(rest.substr(0, room));
-      lines.push_back((dotted ? "." : "") + std::string(rest.substr(0, length)));
-      rest.remove_prefix(length);
-    } while (!rest.empty());
-  });
+  std::string line;
+  const auto end_line = [&lines, &line] {
+    const bool dotted = line.starts_with('.');
+    lines.push_back((dotted ? "." : "") + std::exchange(line, {}) + "=");
+  };
+  for (char c : body) {
+    const std::string piece = Encoded(c);
+    // An encoded byte stays whole on its line, with room for the soft break.
+    if (line.size() + piece.size() >= kMaxEncodedLine) end_line();
+    line += piece;
+  }
+  if (!line.empty()) end_line();
   return lines;
 }
 

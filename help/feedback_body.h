@@ -1,5 +1,5 @@
 // The feedback mail's text: the HTML body built from the form's fields, and
-// its cut into lines that any mail server carries unchanged.
+// its encoding into lines that any mail server carries unchanged.
 #pragma once
 
 #include <cstddef>
@@ -9,8 +9,8 @@
 
 namespace lumvik {
 
-// The longest line a mail server must accept, without its CR LF.
-inline constexpr std::size_t kMaxMailLine = 998;
+// The longest line of a quoted-printable body, its soft line break included.
+inline constexpr std::size_t kMaxEncodedLine = 76;
 
 // A typed text as HTML of 7-bit characters: & < > " ' escaped, each line
 // break (CR LF, CR or LF) as "<br>", each byte above 127 as the numeric
@@ -21,12 +21,12 @@ std::string HtmlFromText(std::string_view text);
 // program, from which format version, and the message.
 std::string FeedbackBody(std::string_view name, std::string_view langage, std::string_view message);
 
-// The body as the lines that follow DATA: each at most kMaxMailLine bytes,
-// broken after a "<br>" or a blank where there is one, else never inside a
-// tag or character reference; a line that starts with "." gets a second one
-// in front, which the server takes off again. Joined without line ends, the
-// lines, with their added dots taken off, give the body back. A line end in
-// the body (FeedbackBody makes none) ends a line too.
+// The body as the lines that follow DATA, quoted-printable: "=" as "=3D",
+// each byte outside printable ASCII as "=" and its two hexadecimal digits,
+// and every line, at most kMaxEncodedLine long, ended by a soft line break
+// ("=") that a mail reader removes, so that it shows the body unchanged, long
+// words whole and no line break added at the end. A line that starts with
+// "." gets a second one in front, which the server takes off again.
 std::vector<std::string> MailBodyLines(std::string_view body);
 
 }  // namespace lumvik

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <string_view>
+#include <vector>
+
 namespace lumvik {
 namespace {
 
@@ -34,69 +38,70 @@ TEST(FeedbackBody, JoinsTheFixedPartsAndTheEscapedFields) {
             "<p><u>Message :</u><br>&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;Hi<br>&amp; bye");
 }
 
-// The lines joined with their stuffed dots taken off, as the server stores them.
-std::string Unfolded(const std::vector<std::string>& lines) {
+// The body back from its lines, as a mail reader decodes them.
+std::string Decoded(const std::vector<std::string>& lines) {
   std::string body;
-  for (const std::string& line : lines) body += line.starts_with('.') ? line.substr(1) : line;
+  for (std::string_view line : lines) {
+    if (line.starts_with('.')) line.remove_prefix(1);  // a stuffed dot
+    line.remove_suffix(1);                             // the soft break
+    for (std::size_t i = 0; i < line.size(); ++i) {
+      if (line[i] != '=') {
+        body += line[i];
+      } else {
+        body += static_cast<char>(std::stoi(std::string(line.substr(i + 1, 2)), nullptr, 16));
+        i += 2;
+      }
+    }
+  }
   return body;
 }
 
-void ExpectShortLines(const std::vector<std::string>& lines) {
-  for (const std::string& line : lines) EXPECT_LE(line.size(), kMaxMailLine);
+void ExpectShortSoftEndedLines(const std::vector<std::string>& lines) {
+  for (const std::string& line : lines) {
+    EXPECT_LE(line.size() - (line.starts_with('.') ? 1 : 0), kMaxEncodedLine) << line;
+    EXPECT_TRUE(line.ends_with('=')) << line;
+  }
 }
 
-TEST(MailBodyLines, KeepsAShortBodyOnOneLine) {
-  const std::string body(kMaxMailLine, 'x');
-  EXPECT_EQ(MailBodyLines(body), std::vector<std::string>{body});
+TEST(MailBodyLines, EncodesEqualSignsAndEveryByteOutsidePrintableAscii) {
+  EXPECT_EQ(MailBodyLines("a=b <p>&nbsp;~"), std::vector<std::string>{"a=3Db <p>&nbsp;~="});
+  EXPECT_EQ(MailBodyLines("\t\r\n\x7F\x80\xFF\x01"),
+            std::vector<std::string>{"=09=0D=0A=7F=80=FF=01="});
   EXPECT_TRUE(MailBodyLines("").empty());
+  for (int byte = 0; byte < 256; ++byte) {
+    const std::string one(1, static_cast<char>(byte));
+    EXPECT_EQ(Decoded(MailBodyLines(one)), one) << byte;
+  }
 }
 
-TEST(MailBodyLines, BreaksAfterTheLastBrOrBlankThatFits) {
-  const std::string head(900, 'a');
-  const std::string body = head + "<br>" + std::string(50, 'b') + " c" + std::string(200, 'd');
-  const auto lines = MailBodyLines(body);
-  ASSERT_EQ(lines.size(), 2u);
-  EXPECT_EQ(lines[0], head + "<br>" + std::string(50, 'b') + " ");
-  EXPECT_EQ(Unfolded(lines), body);
+TEST(MailBodyLines, CutsALongWordWithSoftBreaksButNeverInsideAnEncodedByte) {
+  const std::string word(1200, 'w');
+  auto lines = MailBodyLines(word);
+  ASSERT_EQ(lines.size(), 16u);
+  EXPECT_EQ(lines[0], std::string(75, 'w') + "=");
+  EXPECT_EQ(lines.back(), std::string(75, 'w') + "=");
+  ExpectShortSoftEndedLines(lines);
 
-  const auto at_br = MailBodyLines(std::string(990, 'a') + "<br>" + std::string(20, 'b'));
-  EXPECT_EQ(at_br[0], std::string(990, 'a') + "<br>");
+  lines = MailBodyLines(std::string(74, 'w') + "==");
+  EXPECT_EQ(lines, (std::vector<std::string>{std::string(74, 'w') + "=", "=3D=3D="}));
 }
 
-TEST(MailBodyLines, BreaksHardButNeverInsideAReference) {
-  const std::string words(3000, 'w');
-  auto lines = MailBodyLines(words);
-  ASSERT_EQ(lines.size(), 4u);
-  EXPECT_EQ(lines[0].size(), kMaxMailLine);
-  EXPECT_EQ(Unfolded(lines), words);
-
-  const std::string refs = std::string(995, 'w') + "&#8364;&lt;" + std::string(10, 'w');
-  lines = MailBodyLines(refs);
-  EXPECT_EQ(lines[0], std::string(995, 'w'));
-  EXPECT_EQ(Unfolded(lines), refs);
-}
-
-TEST(MailBodyLines, StuffsADotThatStartsALineAndStillFitsTheLimit) {
-  const std::string body = std::string(990, 'a') + "<br>." + std::string(1100, '.');
+TEST(MailBodyLines, StuffsADotThatStartsALineWhereverTheSoftBreaksFall) {
+  const std::string body = "a<br>." + std::string(200, '.');
   const auto lines = MailBodyLines(body);
   ASSERT_EQ(lines.size(), 3u);
-  EXPECT_EQ(lines[1], "." + std::string(kMaxMailLine - 1, '.'));
-  ExpectShortLines(lines);
-  EXPECT_EQ(Unfolded(lines), body);
-  EXPECT_EQ(MailBodyLines("."), std::vector<std::string>{".."});
+  EXPECT_EQ(lines[1], "." + std::string(75, '.') + "=");
+  ExpectShortSoftEndedLines(lines);
+  EXPECT_EQ(MailBodyLines("."), std::vector<std::string>{"..="});
 }
 
-TEST(MailBodyLines, AMessageOfManyBreaksAndBlanksFoldsLosingNothing) {
+TEST(MailBodyLines, AMessageOfManyBreaksBlanksAndSignsIsCarriedAsItIs) {
   std::string message;
-  for (int i = 0; i < 700; ++i) message += i % 7 == 0 ? "\r\n." : i % 3 == 0 ? " " : "\xE9<";
+  for (int i = 0; i < 700; ++i) message += i % 7 == 0 ? "\r\n." : i % 3 == 0 ? " = " : "\xE9<";
   const std::string body = FeedbackBody("n", "l", message);
   const auto lines = MailBodyLines(body);
-  ExpectShortLines(lines);
-  EXPECT_EQ(Unfolded(lines), body);
-}
-
-TEST(MailBodyLines, ALineEndInTheBodyCannotEndTheData) {
-  EXPECT_EQ(MailBodyLines("a\r\n.\r\n\nb\r"), (std::vector<std::string>{"a", "..", "", "b"}));
+  ExpectShortSoftEndedLines(lines);
+  EXPECT_EQ(Decoded(lines), body);
 }
 
 }  // namespace

@@ -3,8 +3,6 @@
 // commctrl.h needs the types of windows.h
 #include <commctrl.h>
 
-#include <utility>
-
 #include "config/text_numbers.h"
 #include "help/feedback_mail.h"
 #include "help/mail_date.h"
@@ -35,12 +33,6 @@ LocalDateTime Now() {
   SYSTEMTIME now{};
   ::GetLocalTime(&now);
   return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
-}
-
-bool IsInput(UINT message) {
-  return (message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
-         (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
-         (message >= WM_NCMOUSEMOVE && message <= WM_NCMBUTTONDBLCLK);
 }
 
 }  // namespace
@@ -96,9 +88,8 @@ std::string FeedbackForm::TextOf(int gadget) const { return WindowText(controls_
 void FeedbackForm::Run() {
   while (window_) {
     const Event event = scope_.events.WaitEventOf(kWindowFeedback);
-    if (event.kind == EventKind::CloseWindow) {
-      window_.reset();
-    } else if (event.kind == EventKind::Gadget && event.gadget == kGadgetFeedbackCancel) {
+    const bool cancel = event.kind == EventKind::Gadget && event.gadget == kGadgetFeedbackCancel;
+    if ((event.kind == EventKind::CloseWindow || cancel) && MayClose()) {
       window_.reset();
     } else if (event.kind == EventKind::Gadget && event.gadget == kGadgetFeedbackSend) {
       Send();
@@ -127,46 +118,61 @@ bool FeedbackForm::CheckFields() {
   return true;
 }
 
+bool FeedbackForm::MayClose() {
+  return TextOf(kGadgetFeedbackMessage).empty() ||
+         scope_.prompt.Message(scope_.texts[kTextProgramName], scope_.texts[kTextDiscardMessage],
+                               Buttons::YesNo) == Answer::Yes;
+}
+
 void FeedbackForm::Send() {
   if (!CheckFields()) return;
-  HWND send = controls_[kGadgetFeedbackSend];
-  ::EnableWindow(send, FALSE);
-  ::SetWindowTextA(window_.get(), scope_.texts[kTextSending].c_str());
-  ::UpdateWindow(window_.get());
   const FeedbackFields fields{TextOf(kGadgetFeedbackName), TextOf(kGadgetFeedbackSubject),
                               TextOf(kGadgetFeedbackMessage)};
   const OutgoingMail mail = FeedbackMail(fields, scope_.langage, HostName(), Now());
-  sending_ = true;
+  ShowSending(true);
   const MailRoute& route = scope_.route;
   const std::unique_ptr<SmtpTransport> transport = route.transport();
+  // The form stays drawn and its Cancel usable; anything else asked for
+  // meanwhile (closing the program, say) waits in the queue.
   const SendOutcome outcome =
-      SendMail(*transport, route.server, route.port, mail, route.timeouts, [this] { KeepDrawn(); });
-  sending_ = false;
-  ::SetWindowTextA(window_.get(), scope_.texts[kTextFeedbackTitle].c_str());
-  const bool delivered = outcome == SendOutcome::kDelivered;
-  scope_.prompt.Message(scope_.texts[kTextProgramName],
-                        scope_.texts[delivered ? kTextThanks : kTextMailNotSent], Buttons::Ok);
-  if (delivered) {
-    window_.reset();
-  } else {
-    // Nothing is lost: the form keeps what was typed, ready for another try.
-    ::EnableWindow(send, TRUE);
-    ::SetFocus(send);
-  }
-  // A quit asked for while sending comes after the user has read the outcome.
-  if (quit_code_ >= 0) ::PostQuitMessage(std::exchange(quit_code_, -1));
+      SendMail(*transport, route.server, route.port, mail, route.timeouts, [this] {
+        scope_.events.PumpUntilIdle();
+        return !stop_asked_;
+      });
+  ShowSending(false);
+  const int said = outcome == SendOutcome::kDelivered     ? kTextThanks
+                   : outcome == SendOutcome::kUnconfirmed ? kTextMailUnconfirmed
+                                                          : kTextMailNotSent;
+  scope_.prompt.Message(scope_.texts[kTextProgramName], scope_.texts[said], Buttons::Ok);
+  // Nothing is lost: unless the mail went, the form keeps what was typed,
+  // ready for another try.
+  if (outcome == SendOutcome::kDelivered) window_.reset();
 }
 
-void FeedbackForm::KeepDrawn() {
-  MSG message;
-  while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-    if (message.message == WM_QUIT) {
-      quit_code_ = static_cast<int>(message.wParam);
-      return;
-    }
-    if (IsInput(message.message)) continue;
-    ::TranslateMessage(&message);
-    ::DispatchMessageA(&message);
+void FeedbackForm::ShowSending(bool sending) {
+  sending_ = sending;
+  stop_asked_ = false;
+  // The focus leaves a control before it is disabled, so that the keys still
+  // reach the form; Enter then tries again with Send.
+  HWND focus = controls_[sending ? kGadgetFeedbackCancel : kGadgetFeedbackSend];
+  if (sending) ::SetFocus(focus);
+  for (int gadget :
+       {kGadgetFeedbackName, kGadgetFeedbackSubject, kGadgetFeedbackMessage, kGadgetFeedbackSend}) {
+    ::EnableWindow(controls_[gadget], sending ? FALSE : TRUE);
+  }
+  if (!sending) ::SetFocus(focus);
+  ::SetWindowTextA(window_.get(),
+                   scope_.texts[sending ? kTextSending : kTextFeedbackTitle].c_str());
+  ::UpdateWindow(window_.get());
+}
+
+void FeedbackForm::AskToClose(EventKind kind) {
+  // A sending is stopped without a question: nothing typed is lost by it.
+  if (sending_) {
+    stop_asked_ = true;
+  } else {
+    scope_.events.Post(kind, kWindowFeedback,
+                       kind == EventKind::Gadget ? kGadgetFeedbackCancel : 0);
   }
 }
 
@@ -174,12 +180,10 @@ LRESULT FeedbackForm::Receive(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_COMMAND: {
       const int id = LOWORD(wparam);
-      if (sending_) return 0;
-      if (lparam == 0 && id == IDCANCEL) {
-        // Escape.
-        scope_.events.Post(EventKind::Gadget, kWindowFeedback, kGadgetFeedbackCancel);
-      } else if ((id == kGadgetFeedbackSend || id == kGadgetFeedbackCancel) &&
-                 HIWORD(wparam) == BN_CLICKED) {
+      const bool clicked = HIWORD(wparam) == BN_CLICKED;
+      if ((lparam == 0 && id == IDCANCEL) || (id == kGadgetFeedbackCancel && clicked)) {
+        AskToClose(EventKind::Gadget);  // Escape or Cancel
+      } else if (id == kGadgetFeedbackSend && clicked && !sending_) {
         scope_.events.Post(EventKind::Gadget, kWindowFeedback, id);
       }
       return 0;
@@ -195,7 +199,7 @@ LRESULT FeedbackForm::Receive(UINT message, WPARAM wparam, LPARAM lparam) {
       }
       return 0;
     case WM_CLOSE:
-      if (!sending_) scope_.events.Post(EventKind::CloseWindow, kWindowFeedback, 0);
+      AskToClose(EventKind::CloseWindow);
       return 0;
     default:
       return ::DefWindowProcA(window_.get(), message, wparam, lparam);

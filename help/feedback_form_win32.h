@@ -1,6 +1,7 @@
 // The feedback form: the user's name, a subject and a message, sent to the
-// maker as a mail. The form closes only when the mail went; otherwise it
-// stays open with what was typed, so that the user can try again later.
+// maker as a mail. The form closes only when the mail went, or when the user
+// closes it and agrees to lose a typed message; otherwise it stays open with
+// what was typed, so that the user can try again later.
 #pragma once
 
 #include <windows.h>
@@ -50,7 +51,8 @@ class FeedbackForm {
   FeedbackForm(const FeedbackForm&) = delete;
   FeedbackForm& operator=(const FeedbackForm&) = delete;
 
-  // Until the form is cancelled, closed, or its mail has gone.
+  // Until the form is cancelled, closed, or its mail has gone. Cancel,
+  // Escape and Alt+F4 during a sending stop it instead.
   void Run();
 
   bool open() const { return static_cast<bool>(window_); }
@@ -65,15 +67,21 @@ class FeedbackForm {
   std::string TextOf(int gadget) const;
   // The first empty field, said and focused; false when all are filled.
   bool CheckFields();
+  // Whether the form may close: at once with an empty message, else when
+  // the user agrees to lose it.
+  bool MayClose();
   void Send();
-  // Keeps the form drawn while the mail is on its way; input waits.
-  void KeepDrawn();
+  // While the mail is on its way only Cancel takes input: the fields keep
+  // what is being sent.
+  void ShowSending(bool sending);
+  // Cancel, Escape or a close request: ends the form, or stops a sending.
+  void AskToClose(EventKind kind);
 
   FeedbackScope scope_;
   UniqueWindow window_;
   std::array<HWND, kGadgetFeedbackCancel + 1> controls_{};
   bool sending_ = false;
-  int quit_code_ = -1;  // a quit message that came while sending, posted again after
+  bool stop_asked_ = false;  // the user stopped the sending under way
 };
 
 }  // namespace lumvik

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace lumvik {
 
@@ -32,35 +33,54 @@ std::string WithLineEnds(const std::vector<std::string>& lines) {
   return bytes;
 }
 
+// Each address has a time of its own, so that one that never answers leaves
+// the next its turn; all of them together have `timeouts.connect`.
+bool ConnectToOne(SmtpTransport& transport, const std::vector<ServerAddress>& addresses,
+                  const MailTimeouts& timeouts, const WaitSlices& slices) {
+  const auto end = Clock::now() + timeouts.connect;
+  for (const ServerAddress& address : addresses) {
+    const milliseconds left = Until(end);
+    if (left.count() == 0) return false;
+    if (transport.Connect(address, std::min(timeouts.address, left), slices)) return true;
+    if (slices.between && !slices.between()) return false;
+  }
+  return false;
+}
+
 // Once the server has taken the message, whatever goes wrong afterwards
-// (a lost goodbye, a hang-up) no longer matters.
+// (a lost goodbye, a hang-up) no longer matters; once the message has gone
+// without a verdict, nobody can tell whether it arrived.
 SendOutcome Ended(const SmtpExchange& exchange, SendOutcome otherwise) {
-  return exchange.accepted() ? SendOutcome::kDelivered : otherwise;
+  if (exchange.accepted()) return SendOutcome::kDelivered;
+  return exchange.awaiting_verdict() ? SendOutcome::kUnconfirmed : otherwise;
 }
 
 }  // namespace
 
 SendOutcome SendMail(SmtpTransport& transport, std::string_view server, std::uint16_t port,
                      OutgoingMail mail, const MailTimeouts& timeouts,
-                     const std::function<void()>& between_waits) {
-  const auto end_of_exchange = Clock::now() + timeouts.exchange;
+                     const std::function<bool()>& go_on) {
+  auto end_of_exchange = Clock::now() + timeouts.exchange;
+  bool stopped = false;
+  const auto between_waits = [&go_on, &stopped] {
+    stopped = stopped || (go_on && !go_on());
+    return !stopped;
+  };
   const ClosedAtEnd closer(transport);
-  switch (transport.Connect(server, port, std::min(timeouts.reply, timeouts.exchange),
-                            WaitSlices{timeouts.slice, between_waits})) {
-    case ConnectStatus::kNoNetwork:
-      return SendOutcome::kNoNetwork;
-    case ConnectStatus::kNoConnection:
-      return SendOutcome::kNoConnection;
-    case ConnectStatus::kConnected:
-      break;
+  const LookUp found = transport.Addresses(server, port);
+  if (!found.network) return SendOutcome::kNoNetwork;
+  if (!ConnectToOne(transport, found.addresses, timeouts,
+                    WaitSlices{timeouts.slice, between_waits})) {
+    return stopped ? SendOutcome::kCancelled : SendOutcome::kNoConnection;
   }
   SmtpExchange exchange(std::move(mail));
   auto reply_due = Clock::now() + timeouts.reply;
   for (;;) {
-    const auto due = std::min(reply_due, end_of_exchange);
+    const auto due =
+        exchange.awaiting_verdict() ? end_of_exchange : std::min(reply_due, end_of_exchange);
     if (Clock::now() >= due) return Ended(exchange, SendOutcome::kTimedOut);
     const Received received = transport.Receive(std::min(timeouts.slice, Until(due)));
-    if (between_waits) between_waits();
+    if (!between_waits()) return Ended(exchange, SendOutcome::kCancelled);
     switch (received.status) {
       case ReceiveStatus::kTimedOut:
         continue;
@@ -74,16 +94,20 @@ SendOutcome SendMail(SmtpTransport& transport, std::string_view server, std::uin
 
     const SmtpExchange::Reaction reaction = exchange.Receive(received.bytes);
     if (reaction.replies > 0) reply_due = Clock::now() + timeouts.reply;
-    // The goodbye after 221 may find the server gone; that changes nothing.
-    if (!reaction.lines.empty() &&
-        !transport.Send(WithLineEnds(reaction.lines),
-                        Until(std::min(reply_due, end_of_exchange))) &&
-        !exchange.done()) {
-      return Ended(exchange, SendOutcome::kBroken);
+    if (!reaction.lines.empty()) {
+      const bool sent =
+          transport.Send(WithLineEnds(reaction.lines), Until(std::min(reply_due, end_of_exchange)));
+      // The goodbye after 221 may find the server gone; that changes nothing.
+      // A message that did not go whole lacks its final "." and was not taken.
+      if (!sent && !exchange.done()) {
+        return exchange.accepted() ? SendOutcome::kDelivered : SendOutcome::kBroken;
+      }
+      if (exchange.awaiting_verdict()) end_of_exchange = Clock::now() + timeouts.verdict;
     }
     if (exchange.done()) {
-      return Ended(exchange,
-                   exchange.rejected() ? SendOutcome::kRejected : SendOutcome::kServerClosed);
+      return Ended(exchange, exchange.rejected()      ? SendOutcome::kRejected
+                             : exchange.out_of_turn() ? SendOutcome::kOutOfTurn
+                                                      : SendOutcome::kServerClosed);
     }
   }
 }

@@ -55,7 +55,7 @@ SmtpExchange::Reaction SmtpExchange::Receive(std::string_view bytes) {
 
 void SmtpExchange::Act(int code, std::vector<std::string>& out) {
   // The first reply after the message's final "." is the server's verdict on it.
-  if (std::exchange(message_sent_, false) && code == 250) accepted_ = true;
+  if (std::exchange(awaiting_verdict_, false) && code == 250) accepted_ = true;
   const std::string mail_from = "MAIL FROM: <" + mail_.from + ">";
   switch (code) {
     case 220:
@@ -109,8 +109,17 @@ void SmtpExchange::Act(int code, std::vector<std::string>& out) {
       state_ = SmtpState::kDataAsked;
       break;
     case 354:
-      AppendMessage(out);
-      message_sent_ = true;
+      // The message goes once, in answer to DATA: a server that asks for it
+      // again would otherwise be sent a copy for every 354 it can repeat.
+      if (state_ == SmtpState::kDataAsked && !message_sent_) {
+        AppendMessage(out);
+        message_sent_ = true;
+        awaiting_verdict_ = true;
+      } else {
+        out.clear();
+        out_of_turn_ = true;
+        done_ = true;
+      }
       break;
     case 550:
       rejected_ = true;
@@ -126,7 +135,8 @@ void SmtpExchange::AppendMessage(std::vector<std::string>& out) const {
              {"X-Mailer: Lumvik 1.0", "To: " + mail_.to,
               "From: " + mail_.sender_name + " <" + mail_.from + ">", "Reply-To: " + mail_.from,
               "Date:" + mail_.date_text, "Subject: " + mail_.subject, "MIME-Version: 1.0",
-              "Content-Type: text/html; charset=us-ascii", "Content-Transfer-Encoding: 7bit", ""});
+              "Content-Type: text/html; charset=us-ascii",
+              "Content-Transfer-Encoding: quoted-printable", ""});
   for (std::string& line : MailBodyLines(mail_.body)) out.push_back(std::move(line));
   out.push_back(".");
 }

@@ -21,7 +21,7 @@ struct OutgoingMail {
   std::string host_name;  // this computer's name, for the greeting
   std::string subject;
   std::string date_text;  // MailDateText of the moment of sending
-  std::string body;       // FeedbackBody: HTML, cut into mail lines when sent
+  std::string body;       // FeedbackBody: HTML, encoded into mail lines when sent
 };
 
 // The numbers are the ones the dialogue has always used for its states.
@@ -55,11 +55,17 @@ class SmtpExchange {
   // not replies are skipped, and nothing is acted on once the dialogue is done.
   Reaction Receive(std::string_view bytes);
 
-  // The server said goodbye (221) or refused the recipient (550).
+  // The server said goodbye (221), refused the recipient (550) or answered
+  // out of turn.
   bool done() const { return done_; }
   // The server took the message: its first reply after the final "." was 250.
   bool accepted() const { return accepted_; }
+  // The message went with its final "." and the server has not replied yet.
+  bool awaiting_verdict() const { return awaiting_verdict_; }
   bool rejected() const { return rejected_; }
+  // A 354 that was no answer to DATA, or came after the message had gone:
+  // nothing more goes to such a server, not even what the same bytes led to.
+  bool out_of_turn() const { return out_of_turn_; }
   SmtpState state() const { return state_; }
 
  private:
@@ -70,9 +76,11 @@ class SmtpExchange {
   SmtpState state_ = SmtpState::kStart;
   std::string line_;  // the start of the reply line being received: code and separator
   bool message_sent_ = false;
+  bool awaiting_verdict_ = false;
   bool done_ = false;
   bool accepted_ = false;
   bool rejected_ = false;
+  bool out_of_turn_ = false;
 };
 
 }  // namespace lumvik

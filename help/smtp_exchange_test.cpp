@@ -18,9 +18,9 @@ const Lines kMessage = {"X-Mailer: Lumvik 1.0",
                         "Subject: Question",
                         "MIME-Version: 1.0",
                         "Content-Type: text/html; charset=us-ascii",
-                        "Content-Transfer-Encoding: 7bit",
+                        "Content-Transfer-Encoding: quoted-printable",
                         "",
-                        "<b>hi</b>",
+                        "<b>hi</b>=",
                         "."};
 
 Lines Answer(SmtpExchange& exchange, std::string_view bytes) {
@@ -92,11 +92,33 @@ TEST(SmtpExchange, A550EndsTheDialogueUndelivered) {
 
 TEST(SmtpExchange, CodesOutsideTheirStatesChangeNothing) {
   SmtpExchange exchange(TestMail());
-  EXPECT_EQ(Answer(exchange, "250 ok\r\n334 x\r\n535 no\r\n354 go\r\n"), kMessage);
+  EXPECT_EQ(Answer(exchange, "250 ok\r\n334 x\r\n535 no\r\n"), Lines{});
   EXPECT_EQ(exchange.state(), SmtpState::kStart);
   EXPECT_EQ(Answer(exchange, "235 ok\r\n"), Lines{"MAIL FROM: <me@a.test>"});
   EXPECT_EQ(Answer(exchange, "334 x\r\n"), Lines{});
   EXPECT_EQ(exchange.state(), SmtpState::kSenderGiven);
+}
+
+TEST(SmtpExchange, TheMessageGoesOnlyInAnswerToDataAndOnlyOnce) {
+  SmtpExchange unasked(TestMail(""));
+  EXPECT_EQ(Answer(unasked, "220 hi\r\n354 go\r\n"), Lines{}) << "not even the greeting's answer";
+  EXPECT_TRUE(unasked.out_of_turn());
+  EXPECT_TRUE(unasked.done());
+
+  SmtpExchange repeated = AtRecipient();
+  EXPECT_EQ(Answer(repeated, "250 ok\r\n"), Lines{"DATA"});
+  EXPECT_EQ(Answer(repeated, "354 go\r\n354 go\r\n354 go\r\n"), Lines{});
+  EXPECT_TRUE(repeated.out_of_turn());
+  EXPECT_EQ(Answer(repeated, "250 ok\r\n"), Lines{});
+
+  SmtpExchange later = AtRecipient();
+  Answer(later, "250 ok\r\n");
+  EXPECT_EQ(Answer(later, "354 go\r\n"), kMessage);
+  EXPECT_TRUE(later.awaiting_verdict());
+  EXPECT_EQ(Answer(later, "354 go\r\n"), Lines{});
+  EXPECT_TRUE(later.out_of_turn());
+  EXPECT_FALSE(later.accepted());
+  EXPECT_FALSE(later.awaiting_verdict());
 }
 
 TEST(SmtpExchange, ActsOnEachReplyOfOneReadInTurn) {

@@ -107,12 +107,14 @@ std::string TextFromHtml(std::string_view html) {
   return text;
 }
 
-// 5 000 characters with markup, quotes, accents, a line of only "." and a
-// long run of dots that the cut into lines must start lines with.
+// 5 000 characters with markup, quotes, accents, equal signs, a line of only
+// ".", a long run of dots that the soft breaks must start lines with, and a
+// word of 1 200 letters.
 std::string UserMessage() {
-  std::string message = "Bonjour,\r\n.\r\n" + std::string(1200, '.') + "\r\n";
+  std::string message = "Bonjour,\r\n.\r\n" + std::string(1200, '.') + "\r\n=\r\n";
+  for (int k = 0; k < 1200; ++k) message += static_cast<char>('a' + k % 26);
   const std::string piece =
-      "He said \"it's <script>alert(1)</script>\" & left: caf\xE9 \x80 \x9C na\xEFve.\r\n";
+      "He said \"it's <script>alert(1)</script>\" & left: caf\xE9 \x80 \x9C na\xEFve. a=b==c\r\n";
   while (message.size() + piece.size() <= 5000) message += piece;
   message.append(5000 - message.size(), 'z');
   return message;
@@ -136,25 +138,29 @@ TEST(MailToARealServer, ArrivesWholeAfterTheLogin) {
 
   const std::string from(build_values::kMailFrom);
   const std::string to(build_values::kMailTo);
-  EXPECT_EQ(Read(folder, "login"), "LOGIN\n" + std::string(build_values::kSmtpAccount) + "\n" +
-                                       std::string(build_values::kSmtpPassword) + "\n");
+  // Compared, never shown: the account and password are the build's own.
+  EXPECT_TRUE(Read(folder, "login") == "LOGIN\n" + std::string(build_values::kSmtpAccount) + "\n" +
+                                           std::string(build_values::kSmtpPassword) + "\n")
+      << "the server was not given this build's account and password";
   EXPECT_EQ(Read(folder, "envelope"), from + "\n" + to + "\n");
   const std::string mail = Read(folder, "mail");
   const std::string headers = "X-Mailer: Lumvik 1.0\r\nTo: " + to + "\r\nFrom: Lumvik-App <" +
                               from + ">\r\nReply-To: " + from +
                               "\r\nDate:07/03/2024 @ 09:05:02\r\nSubject: Question\r\n"
                               "MIME-Version: 1.0\r\nContent-Type: text/html; charset=us-ascii\r\n"
-                              "Content-Transfer-Encoding: 7bit\r\n\r\n";
+                              "Content-Transfer-Encoding: quoted-printable\r\n\r\n";
   ASSERT_TRUE(mail.starts_with(headers)) << mail.substr(0, 600);
-
-  std::string body;
   std::size_t line_length = 0;
   for (char c : mail.substr(headers.size())) {
     EXPECT_LT(static_cast<unsigned char>(c), 0x80);
     line_length = c == '\n' ? 0 : line_length + 1;
-    EXPECT_LE(line_length, kMaxMailLine + 1);  // and its CR
-    if (c != '\r' && c != '\n') body += c;
+    EXPECT_LE(line_length, kMaxEncodedLine + 1);  // and its CR
   }
+
+  // The body as the mail reader decodes it is the body built, byte for byte,
+  // and it gives back everything the user typed.
+  const std::string body = Read(folder, "body");
+  EXPECT_EQ(body, FeedbackBody(fields.name, "Francais", fields.message));
   const std::string name_start = "<b>De : ";
   const std::string message_start = "<p><u>Message :</u><br>&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;";
   ASSERT_TRUE(body.starts_with(name_start)) << body.substr(0, 200);

@@ -5,7 +5,9 @@
 
 #include <cerrno>
 #include <memory>
+#include <string>
 
+#include "help/server_addresses.h"
 #include "help/smtp_transport.h"
 #include "platform/unique_fd.h"
 
@@ -47,24 +49,17 @@ UniqueFd ConnectWithin(const addrinfo& address, Clock::time_point deadline,
 
 class PosixTransport final : public SmtpTransport {
  public:
-  ConnectStatus Connect(std::string_view host, std::uint16_t port,
-                        std::chrono::milliseconds timeout, const WaitSlices& slices) override {
+  LookUp Addresses(std::string_view host, std::uint16_t port) override {
+    return {true, NumericAddresses(host, port)};
+  }
+
+  bool Connect(const ServerAddress& address, std::chrono::milliseconds timeout,
+               const WaitSlices& slices) override {
     Close();
     const auto deadline = Clock::now() + timeout;
-    addrinfo hints{};
-    hints.ai_family = AF_UNSPEC;
-    hints.ai_socktype = SOCK_STREAM;
-    addrinfo* found = nullptr;
-    if (::getaddrinfo(std::string(host).c_str(), std::to_string(port).c_str(), &hints, &found) !=
-        0) {
-      return ConnectStatus::kNoConnection;
-    }
-    const std::unique_ptr<addrinfo, decltype(&::freeaddrinfo)> owner(found, ::freeaddrinfo);
-    for (const addrinfo* address = found; address != nullptr; address = address->ai_next) {
-      socket_ = ConnectWithin(*address, deadline, slices);
-      if (socket_) return ConnectStatus::kConnected;
-    }
-    return ConnectStatus::kNoConnection;
+    const AddressList found = SocketAddress(address);
+    if (found) socket_ = ConnectWithin(*found, deadline, slices);
+    return static_cast<bool>(socket_);
   }
 
   bool Send(std::string_view bytes, std::chrono::milliseconds timeout) override {

@@ -8,7 +8,9 @@
 
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "help/send_mail.h"
@@ -41,6 +43,15 @@ class Peer {
       if (c != '\r') line += c;
     }
     return {};
+  }
+  // Everything the client sends until it hangs up.
+  std::string ReadToEnd() {
+    std::string all;
+    char buffer[4096];
+    for (ssize_t got; Wait() && (got = ::recv(fd_, buffer, sizeof buffer, 0)) > 0;) {
+      all.append(buffer, static_cast<std::size_t>(got));
+    }
+    return all;
   }
   void Idle() {
     while (!stopping_) std::this_thread::sleep_for(5ms);
@@ -100,7 +111,8 @@ class FakeServer {
   std::thread thread_;
 };
 
-const MailTimeouts kShort{.reply = 300ms, .exchange = 3s, .slice = 20ms};
+const MailTimeouts kShort{
+    .address = 300ms, .connect = 1s, .reply = 300ms, .exchange = 3s, .verdict = 3s, .slice = 20ms};
 
 struct Ending {
   SendOutcome outcome;
@@ -237,12 +249,83 @@ TEST(MailOverSockets, AnUnansweredConnectionTimesOutAndKeepsTheWindowDrawn) {
   int drawn = 0;
   const auto start = Clock::now();
   const auto transport = MakeSystemTransport();
-  const SendOutcome outcome = SendMail(*transport, "127.0.0.1", listener.port(),
-                                       testing::TestMail(), kShort, [&drawn] { ++drawn; });
+  const SendOutcome outcome =
+      SendMail(*transport, "127.0.0.1", listener.port(), testing::TestMail(), kShort, [&drawn] {
+        ++drawn;
+        return true;
+      });
   EXPECT_EQ(outcome, SendOutcome::kNoConnection);
-  EXPECT_GE(Clock::now() - start, kShort.reply);
+  EXPECT_GE(Clock::now() - start, kShort.address);
   // One slice is 20 ms of the 300 ms wait: the window is drawn all along.
   EXPECT_GE(drawn, 5);
+}
+
+// The system's sockets, with addresses of the test's choice in place of
+// those of a server name.
+class ListedAddresses final : public SmtpTransport {
+ public:
+  explicit ListedAddresses(std::vector<ServerAddress> addresses)
+      : addresses_(std::move(addresses)) {}
+  LookUp Addresses(std::string_view, std::uint16_t) override { return {true, addresses_}; }
+  bool Connect(const ServerAddress& address, std::chrono::milliseconds timeout,
+               const WaitSlices& slices) override {
+    return system_->Connect(address, timeout, slices);
+  }
+  bool Send(std::string_view bytes, std::chrono::milliseconds timeout) override {
+    return system_->Send(bytes, timeout);
+  }
+  Received Receive(std::chrono::milliseconds timeout) override { return system_->Receive(timeout); }
+  void Close() override { system_->Close(); }
+
+ private:
+  std::vector<ServerAddress> addresses_;
+  std::unique_ptr<SmtpTransport> system_ = MakeSystemTransport();
+};
+
+TEST(MailOverSockets, AnAddressThatNeverAnswersLeavesTheNextOneItsTurn) {
+  const FullListener listener;
+  ASSERT_TRUE(listener.full()) << "the system answered every connection";
+  const FakeServer server([](Peer& peer) {
+    TakesTheLogin(peer);
+    peer.Send("235 ok\r\n");
+    for (const char* command : {"MAIL FROM: <me@a.test>", "RCPT TO: <you@b.test>"}) {
+      EXPECT_EQ(peer.ReadLine(), command);
+      peer.Send("250 ok\r\n");
+    }
+    EXPECT_EQ(peer.ReadLine(), "DATA");
+    peer.Send("354 go on\r\n");
+    while (!peer.stopping() && peer.ReadLine() != ".") {
+    }
+    peer.Send("250 queued\r\n");
+    peer.Idle();
+  });
+  ListedAddresses transport({{"127.0.0.1", listener.port()}, {"127.0.0.1", server.port()}});
+  const auto start = Clock::now();
+  EXPECT_EQ(SendMail(transport, "mail.test", 25, testing::TestMail(), kShort),
+            SendOutcome::kDelivered);
+  EXPECT_GE(Clock::now() - start, kShort.address);
+}
+
+TEST(MailOverSockets, AServerThatAsksForTheMessageAThousandTimesGetsItOnceAtMost) {
+  int messages = 0;
+  const Ending ending = Against([&messages](Peer& peer) {
+    TakesTheLogin(peer);
+    peer.Send("235 ok\r\n");
+    peer.ReadLine();
+    peer.Send("250 ok\r\n");
+    peer.ReadLine();
+    peer.Send("250 ok\r\n");
+    EXPECT_EQ(peer.ReadLine(), "DATA");
+    std::string invitations;
+    for (int k = 0; k < 1000; ++k) invitations += "354 go on\r\n";
+    peer.Send(invitations);
+    const std::string rest = peer.ReadToEnd();
+    for (std::size_t at = 0; (at = rest.find("X-Mailer", at)) != std::string::npos; ++at) {
+      ++messages;
+    }
+  });
+  EXPECT_EQ(ending.outcome, SendOutcome::kOutOfTurn);
+  EXPECT_LE(messages, 1);
 }
 
 }  // namespace

@@ -2,14 +2,17 @@
 
 It offers AUTH LOGIN on a plain connection, accepts any account, and keeps
 what it saw in OUTPUT_FOLDER: "login" (mechanism, account and password on
-three lines), "envelope" (sender and recipients on lines) and "mail" (the
-message as it arrived, dots taken off).
+three lines), "envelope" (sender and recipients on lines), "mail" (the
+message as it arrived, dots taken off) and "body" (its body as a mail reader
+decodes it, by the message's Content-Transfer-Encoding).
 
 Usage: /usr/bin/python3 smtp_peer.py OUTPUT_FOLDER [PORT]
 Listens on PORT, or on a free port; prints "port N" once it listens, or "error: ..." when it cannot start; stops
 when its standard input closes.
 """
 
+import email
+import email.policy
 import os
 import socket
 import sys
@@ -47,6 +50,8 @@ class Recorder:
         lines = [envelope.mail_from] + envelope.rcpt_tos
         self.write("envelope", "".join(line + "\n" for line in lines).encode("latin-1"))
         self.write("mail", envelope.content)
+        message = email.message_from_bytes(envelope.content, policy=email.policy.default)
+        self.write("body", message.get_payload(decode=True))
         return "250 2.0.0 Message accepted"
 
 
