@@ -73,6 +73,16 @@ class MainWindow:
         self.click(*FIRST_ROW_ICON)
         self.selected_row()
 
+    def click_changes_tree(self):
+        """Clicks the first row and says whether the tree shows anything
+        new: nothing while another window holds the main window. Only the
+        tree's left part is compared, where no centred window lies."""
+        left, top, _, height = TREE
+        area = (*self.inner(left, top), 280, height)
+        before = self.d.picture(self.window, *area).pixels
+        self.click(*FIRST_ROW_ICON)
+        return self.d.picture(self.window, *area).pixels != before
+
     def press(self, button):
         self.click(*TOOLBAR[button])
 
