@@ -86,6 +86,14 @@ std::vector<RegistryValueRow> Win9xRows(const FileAssociation& a) {
   return rows;
 }
 
+AssociationTree Tree(RegistryRoot root, std::string key, std::vector<RegistryValueRow> only_while) {
+  AssociationTree tree;
+  tree.tree.root = root;
+  tree.tree.key = std::move(key);
+  tree.only_while = std::move(only_while);
+  return tree;
+}
+
 // Each tree goes only while the values this program wrote there stand: the
 // extension while it names this program's class and that class opens
 // documents here, the class and the application while their command does.
@@ -99,10 +107,14 @@ std::vector<AssociationTree> NtTrees(const FileAssociation& a) {
   const RegistryValueRow extension_type{kClassesRoot, ExtensionKey(a), "", type};
   const RegistryValueRow type_command{kClassesRoot, type + NtVerbCommand(a), "", command};
   const RegistryValueRow chosen_application{kUser, NtFileExts(a), "Application", a.application_key};
-  return {{{kClassesRoot, NtApplication(a)}, {application_command}},
-          {{kClassesRoot, ExtensionKey(a)}, {extension_type, type_command}},
-          {{kClassesRoot, type}, {type_command}},
-          {{kUser, NtFileExts(a)}, {chosen_application}}};
+  // Appended one by one: a braced list of these trees makes the 32-bit
+  // release compiler see a string it cannot prove initialised.
+  std::vector<AssociationTree> trees;
+  trees.push_back(Tree(kClassesRoot, NtApplication(a), {application_command}));
+  trees.push_back(Tree(kClassesRoot, ExtensionKey(a), {extension_type, type_command}));
+  trees.push_back(Tree(kClassesRoot, type, {type_command}));
+  trees.push_back(Tree(kUser, NtFileExts(a), {chosen_application}));
+  return trees;
 }
 
 std::vector<AssociationTree> Win9xTrees(const FileAssociation& a) {
@@ -110,8 +122,11 @@ std::vector<AssociationTree> Win9xTrees(const FileAssociation& a) {
   const std::string extension = Concat({kClasses, ExtensionKey(a)});
   const RegistryValueRow class_command{kRoot, Win9xVerbKey(a) + "\\command", "",
                                        OpenCommand(a.program_path)};
-  return {{{kRoot, extension}, {{kRoot, extension, "", a.application_key}, class_command}},
-          {{kRoot, Win9xApplication(a)}, {class_command}}};
+  const RegistryValueRow extension_class{kRoot, extension, "", a.application_key};
+  std::vector<AssociationTree> trees;
+  trees.push_back(Tree(kRoot, extension, {extension_class, class_command}));
+  trees.push_back(Tree(kRoot, Win9xApplication(a), {class_command}));
+  return trees;
 }
 
 // The root and key that `ForCurrentUser` gives for one place.
