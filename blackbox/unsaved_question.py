@@ -62,7 +62,7 @@ def scenario(d):
 
     def ended():
         d.no_window_titled(title)
-        d.wait_for(lambda: not lumvik_running(), "Lumvik ended")
+        d.wait_until_ended()
 
     for name, (command, went_on) in commands.items():
         for answer, key in (("Cancel", "Escape"), ("No", "n"), ("Yes", "y")):

@@ -127,8 +127,9 @@ void EventQueue::Deliver(MSG& message) {
       ::TranslateAcceleratorA(accelerator_window_, accelerators_, &message) != 0) {
     return;
   }
-  // Alt+F4 closes the window whatever control has the focus; Wine's tree
-  // view keeps it to itself.
+  // Alt+F4 closes the window whatever control has the focus. Wine's tree
+  // view takes every system key for its own keys and never lets the default
+  // processing close the window; the dialog keys let it through.
   if (message.message == WM_SYSKEYDOWN && message.wParam == VK_F4) {
     ::PostMessageA(::GetAncestor(message.hwnd, GA_ROOT), WM_SYSCOMMAND, SC_CLOSE, 0);
     return;
