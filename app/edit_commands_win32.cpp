@@ -1,20 +1,34 @@
-// The commands that change the rows of the document: adding, deleting and
-// moving categories and tasks, from the pop-up menus, the toolbar, the
-// Delete key and the keys of the tree.
+// The commands that change the rows of the document: adding, deleting,
+// renaming and moving categories and tasks, from the pop-up menus, the
+// toolbar, the Delete key and the keys of the tree; and the names and
+// descriptions typed in the tree and the panel.
 #include "app/lumvik_app_win32.h"
 #include "config/text_numbers.h"
 #include "document/date_mask.h"
-#include "document/row_edits.h"
 #include "document/row_drop.h"
+#include "document/row_edits.h"
 #include "document/row_levels.h"
 #include "document/row_moves.h"
+#include "document/stored_form.h"
 #include "document/tree_queries.h"
+#include "platform/window_classes_win32.h"
 
 namespace lumvik {
 
-void LumvikApp::EditCommand(int command) {
-  const int row = SelectedRow();
-  if (row < 0) return;
+void LumvikApp::AddEditCommands() {
+  // Each works on the selected row.
+  const auto row_selected = [this] { return SelectedRow() >= 0; };
+  command_table_.Add(
+      {kCmdAddCategory, kCmdAddSubCategory, kCmdAddTask, kCmdDeleteCategory, kCmdDeleteTask,
+       kCmdMoveUp, kCmdMoveDown, kCmdDeleteAsking, kCmdKeyAddTask, kCmdKeyAddSubCategory,
+       kCmdKeyAddCategory, kCmdMoveIn, kCmdMoveOut},
+      [this](int command) { EditCommand(command, SelectedRow()); }, row_selected);
+  command_table_.Add(
+      {kCmdRenameCategory, kCmdRenameTask},
+      [this](int) { window_->rows().EditLabel(SelectedRow()); }, row_selected);
+}
+
+void LumvikApp::EditCommand(int command, int row) {
   const UrgencyColours colours = Colours();
   const EditTarget target{document_, window_->rows(), colours};
   const bool on_category = document_.rows[row].kind == kCategoryRow;
@@ -83,7 +97,8 @@ void LumvikApp::AddFromKeys(int command, int row) {
   window_->rows().Select(category);
   EditCommand(command == kCmdKeyAddTask          ? kCmdAddTask
               : command == kCmdKeyAddSubCategory ? kCmdAddSubCategory
-                                                 : kCmdAddCategory);
+                                                 : kCmdAddCategory,
+              category);
 }
 
 // A category that has just been given contents follows them from now on:
@@ -102,6 +117,42 @@ void LumvikApp::DeleteAsking(const EditTarget& target, int row) {
       prompt_.Message(texts_[kTextProgramName], texts_[kTextConfirmDelete], Buttons::YesNo);
   if (answer != Answer::Yes) return;
   on_category ? DeleteCategory(target, row) : DeleteTask(target, row);
+}
+
+std::optional<LRESULT> LumvikApp::EndLabelEdit(const NMTVDISPINFOA& edit) {
+  if (edit.item.pszText == nullptr) return std::nullopt;  // cancelled
+  const std::string name = edit.item.pszText;
+  if (name.empty()) return FALSE;  // the old name stays
+  const int row = SelectedRow();
+  if (row >= 0) {
+    const TreeEntry& entry = document_.rows[row];
+    if (entry.kind == kCategoryRow) {
+      document_.categories[entry.index].nom = name;
+      ::SetWindowTextA(window_->Gadget(kGadgetCategoryName), name.c_str());
+    } else {
+      document_.tasks[entry.index].nom = name;
+      ::SetWindowTextA(window_->Gadget(kGadgetTaskName), name.c_str());
+    }
+  }
+  document_.saved = 0;
+  RecordChange(0, {row, row});
+  return TRUE;
+}
+
+void LumvikApp::DescriptionChanged(int gadget) {
+  if (panel_->filling()) return;  // the program showing a row is no change
+  const std::string stored = DesignationToStoredForm(WindowText(window_->Gadget(gadget)));
+  const int row = SelectedRow();
+  if (row >= 0) {
+    const TreeEntry& entry = document_.rows[row];
+    if (gadget == kGadgetCategoryDescription && entry.kind == kCategoryRow) {
+      document_.categories[entry.index].designation = stored;
+    } else if (gadget == kGadgetTaskDescription && entry.kind == kTaskRow) {
+      document_.tasks[entry.index].designation = stored;
+    }
+  }
+  document_.saved = 0;
+  RecordChange(RunOf(gadget), {row, row});
 }
 
 }  // namespace lumvik

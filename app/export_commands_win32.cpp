@@ -34,6 +34,11 @@ std::string DocumentTitle(const Document& document, const TextTable& texts) {
 
 }  // namespace
 
+void LumvikApp::AddExportCommands() {
+  command_table_.Add({kCmdExport}, [this](int) { ExportDocumentCommand(); });
+  command_table_.Add({kCmdPrint}, [this](int) { PrintCommand(); });
+}
+
 void LumvikApp::ExportDocumentCommand() {
   const std::optional<TypedFileName> answer =
       prompt_.SaveTypedFileName(ExportQuestion(texts_, document_.file_path));
@@ -42,12 +47,12 @@ void LumvikApp::ExportDocumentCommand() {
   // The dialog asked about the name typed; a file under the name with the
   // type's extension added is asked about here, as Save As asks.
   if (target.path != answer->path && PathExists(target.path) &&
-      prompt_.Message(texts_[kTextProgramName], texts_[kTextReplaceExistingFile],
-                      Buttons::YesNo) != Answer::Yes) {
+      prompt_.Message(texts_[kTextProgramName], texts_[kTextReplaceExistingFile], Buttons::YesNo) !=
+          Answer::Yes) {
     return;
   }
-  const std::string bytes = ExportDocument(document_, texts_, target.format,
-                                           UtcTimeOf(std::chrono::system_clock::now()));
+  const std::string bytes =
+      ExportDocument(document_, texts_, target.format, UtcTimeOf(std::chrono::system_clock::now()));
   if (!WriteFileAtomically(target.path, bytes)) {
     prompt_.Message(texts_[kTextProgramName], texts_[kTextCannotExport], Buttons::Ok);
   }

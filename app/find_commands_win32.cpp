@@ -25,6 +25,13 @@ UINT UntilMidnightMs() {
 
 }  // namespace
 
+void LumvikApp::AddFindCommands() {
+  command_table_.Add({kCmdFind}, [this](int) { OpenFind(); });
+  command_table_.Add({kCmdFindNext, kCmdFindPrevious},
+                     [this](int command) { FindAgain(command == kCmdFindNext); });
+  command_table_.Add({kCmdNextOverdue}, [this](int) { NextOverdue(); });
+}
+
 void LumvikApp::StartDueMarks() {
   marks_today_ = today_();
   TreeRowView& rows = window_->rows();

@@ -5,6 +5,13 @@
 
 namespace lumvik {
 
+void LumvikApp::AddHistoryCommands() {
+  command_table_.Add(
+      {kCmdUndo}, [this](int) { TakeStep(false); }, [this] { return history_.CanUndo(); });
+  command_table_.Add(
+      {kCmdRedo}, [this](int) { TakeStep(true); }, [this] { return history_.CanRedo(); });
+}
+
 void LumvikApp::DocumentReplaced() {
   history_.Reset(document_);
   RecordChange();
@@ -21,14 +28,9 @@ std::uint64_t LumvikApp::RunOf(int gadget) const {
 void LumvikApp::RecordChange(std::uint64_t run, StepSelection selection) {
   const bool changed = history_.Record(document_, run, selection);
   if (document_.saved == 1) history_.MarkSaved();
-  ShowHistoryState();
+  ShowCommandState();
   RecoveryAfterChange(changed);
   RememberDocumentFile();
-}
-
-void LumvikApp::ShowHistoryState() {
-  window_->EnableCommand(kCmdUndo, history_.CanUndo());
-  window_->EnableCommand(kCmdRedo, history_.CanRedo());
 }
 
 void LumvikApp::TakeStep(bool forward) {
@@ -44,7 +46,7 @@ void LumvikApp::TakeStep(bool forward) {
   document_.saved = history_.AtSaved() ? 1 : 0;
   if (const int row = SelectedRow(); row >= 0) panel_->ShowRow(row);
   // The history holds the step already: nothing is left to record.
-  ShowHistoryState();
+  ShowCommandState();
   RecoveryAfterChange(true);
 }
 

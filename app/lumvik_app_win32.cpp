@@ -4,16 +4,12 @@
 
 #include <utility>
 
-#include "app/urgency_colours.h"
 #include "config/text_numbers.h"
 #include "document/row_decoration.h"
-#include "document/stored_form.h"
 #include "document/tree_queries.h"
-#include "help/build_values.h"
-#include "platform/disabled_owner_win32.h"
 #include "platform/file_io.h"
 #include "platform/text.h"
-#include "platform/window_classes_win32.h"
+#include "theme/urgency_colours.h"
 
 namespace lumvik {
 
@@ -40,6 +36,13 @@ LumvikApp::LumvikApp(HINSTANCE program, Prompt& prompt, const Registry& registry
     : program_(program), prompt_(prompt), registry_(registry), show_popup_(ShowPopupAtCursor) {
   // Until the first document is chosen there is none, and nothing is saved.
   document_.saved = 0;
+  AddFileCommands();
+  AddEditCommands();
+  AddHistoryCommands();
+  AddFindCommands();
+  AddRecentFileCommands();
+  AddExportCommands();
+  AddHelpCommands();
 }
 
 LumvikApp::~LumvikApp() = default;
@@ -55,6 +58,7 @@ bool LumvikApp::Start(const std::string& program_folder, const std::string& para
   });
   ApplyStartupLayout();
   StartDueMarks();
+  ShowCommandState();
   ::ShowWindow(window_->window(), SW_SHOW);
   LoadRecentFiles();
   StartRecovery();
@@ -112,31 +116,6 @@ void LumvikApp::Run() {
   if (!ended_at_once_) ShutDown();
 }
 
-void LumvikApp::OpenOptions() {
-  // The window lives until the settings are applied: the main window may
-  // draw with the fonts it replaced until then.
-  OptionsWindow options({program_, window_->window(), program_folder_, ExecutablePath(), settings_,
-                         texts_, skin_, registry_, events_, settings_file_behind_});
-  {
-    const DisabledOwner modal(options.window());
-    options_ = &options;
-    options.Run();
-    options_ = nullptr;
-  }
-  if (options.outcome() != OptionsOutcome::Cancelled) {
-    settings_file_behind_ = options.outcome() == OptionsOutcome::NotWritten;
-  }
-  // Choices that the settings file could not take stay in effect from
-  // memory until the program ends.
-  if (settings_file_behind_) {
-    ReadSettingsKeepingOptions(program_folder_, settings_, settings_, texts_);
-  } else {
-    ReadSettings(program_folder_, settings_, texts_);
-  }
-  SettingsFileWritten(options.outcome() != OptionsOutcome::NotWritten);
-  ApplySettings();
-}
-
 void LumvikApp::SettingsFileWritten(bool written) {
   if (written || settings_file_refusal_told_) return;
   settings_file_refusal_told_ = true;
@@ -172,7 +151,7 @@ void LumvikApp::ApplySettings() {
   if (find_) find_->ApplyTexts(texts_);
   window_->BuildMenus(texts_);
   window_->ShowRecentFiles(recent_files_);
-  ShowHistoryState();
+  ShowCommandState();
   registry_.ApplyStartWithWindows(settings_.demarrage, ExecutablePath());
   if (settings_.droite == 0) {
     WideLayout();
@@ -201,7 +180,8 @@ void LumvikApp::Dispatch(const Event& event) {
   std::uint64_t run = 0;
   switch (event.kind) {
     case EventKind::Menu:
-      DispatchMenu(event.command);
+      window_->CancelRowDrag();  // the dragged row may move or go
+      command_table_.Run(event.command);
       break;
     case EventKind::Gadget:
       // The tree changes the document through a drop, and through a rename,
@@ -234,94 +214,6 @@ void LumvikApp::Dispatch(const Event& event) {
   }
   RecordChange(run, {selected_before, SelectedRow()});
   if (event.action == GadgetAction::Released) history_.EndRun();
-}
-
-void LumvikApp::DispatchMenu(int command) {
-  window_->CancelRowDrag();  // the dragged row may move or go
-  const FileCommands commands = Commands();
-  switch (command) {
-    case kCmdNew:
-    case kCmdToolNew:
-      if (SettleUnsavedChanges(commands)) NewDocumentCommand(commands);
-      break;
-    case kCmdOpen:
-    case kCmdToolOpen:
-      OpenCommand(commands);
-      break;
-    case kCmdSave:
-    case kCmdToolSave:
-      SaveCommand(commands);
-      break;
-    case kCmdSaveAs:
-    case kCmdToolSaveAs:
-      SaveAsCommand(commands);
-      break;
-    case kCmdQuit:
-      Quit();
-      break;
-    case kCmdExport:
-      ExportDocumentCommand();
-      break;
-    case kCmdPrint:
-      PrintCommand();
-      break;
-    case kCmdRenameCategory:
-    case kCmdRenameTask:
-      if (const int row = SelectedRow(); row >= 0) window_->rows().EditLabel(row);
-      break;
-    case kCmdOptions:
-      OpenOptions();
-      break;
-    case kCmdWebSite:
-      OpenWebPage(build_values::kWebHome);
-      break;
-    case kCmdSupportPage:
-      OpenWebPage(build_values::kWebSupport);
-      break;
-    case kCmdAbout:
-      ShowAbout();
-      break;
-    case kCmdHelp:
-      ShowHelp();
-      break;
-    case kCmdFeedback:
-      ShowFeedback();
-      break;
-    case kCmdAddCategory:
-    case kCmdAddSubCategory:
-    case kCmdAddTask:
-    case kCmdDeleteCategory:
-    case kCmdDeleteTask:
-    case kCmdMoveUp:
-    case kCmdMoveDown:
-    case kCmdDeleteAsking:
-    case kCmdKeyAddTask:
-    case kCmdKeyAddSubCategory:
-    case kCmdKeyAddCategory:
-    case kCmdMoveIn:
-    case kCmdMoveOut:
-      EditCommand(command);
-      break;
-    case kCmdUndo:
-    case kCmdRedo:
-      TakeStep(command == kCmdRedo);
-      break;
-    case kCmdFind:
-      OpenFind();
-      break;
-    case kCmdFindNext:
-    case kCmdFindPrevious:
-      FindAgain(command == kCmdFindNext);
-      break;
-    case kCmdNextOverdue:
-      NextOverdue();
-      break;
-    default:
-      if (command >= kCmdFirstRecentFile && command < kCmdFirstRecentFile + kRecentFileCount) {
-        OpenRecentFile(command - kCmdFirstRecentFile);
-      }
-      break;
-  }
 }
 
 void LumvikApp::DispatchTree(const Event& event) {
@@ -366,36 +258,9 @@ void LumvikApp::Quit() {
   if (SettleUnsavedChanges(Commands())) quit_ = 1;
 }
 
-void LumvikApp::OpenWebPage(std::string_view address) {
-  if (prompt_.Message(texts_[kTextProgramName], texts_[kTextOpenWebPage], Buttons::YesNo) ==
-      Answer::Yes) {
-    prompt_.OpenAddress(std::string(address));
-  }
-}
-
-void LumvikApp::ShowHelp() {
-  HelpWindow help(
-      {program_, window_->window(), program_folder_, texts_, prompt_, events_, help_library_});
-  help_ = &help;
-  help.Run();
-  help_ = nullptr;
-}
-
-void LumvikApp::ShowFeedback() {
-  FeedbackForm form(
-      {program_, window_->window(), texts_, settings_.langage, prompt_, events_, mail_route_});
-  const DisabledOwner modal(form.window());
-  feedback_ = &form;
-  form.Run();
-  feedback_ = nullptr;
-}
-
-void LumvikApp::ShowAbout() {
-  AboutBox about({program_, window_->window(), texts_, skin_.about_picture.get(), events_});
-  const DisabledOwner modal(about.window());
-  about_ = &about;
-  about.Run();
-  about_ = nullptr;
+void LumvikApp::ShowCommandState() {
+  command_table_.ForEachRuled(
+      [this](int command, bool available) { window_->EnableCommand(command, available); });
 }
 
 void LumvikApp::Relayout() {
@@ -502,42 +367,6 @@ std::optional<LRESULT> LumvikApp::MainWindowCallback(HWND, UINT message, WPARAM 
     default:
       return std::nullopt;
   }
-}
-
-std::optional<LRESULT> LumvikApp::EndLabelEdit(const NMTVDISPINFOA& edit) {
-  if (edit.item.pszText == nullptr) return std::nullopt;  // cancelled
-  const std::string name = edit.item.pszText;
-  if (name.empty()) return FALSE;  // the old name stays
-  const int row = SelectedRow();
-  if (row >= 0) {
-    const TreeEntry& entry = document_.rows[row];
-    if (entry.kind == kCategoryRow) {
-      document_.categories[entry.index].nom = name;
-      ::SetWindowTextA(window_->Gadget(kGadgetCategoryName), name.c_str());
-    } else {
-      document_.tasks[entry.index].nom = name;
-      ::SetWindowTextA(window_->Gadget(kGadgetTaskName), name.c_str());
-    }
-  }
-  document_.saved = 0;
-  RecordChange(0, {row, row});
-  return TRUE;
-}
-
-void LumvikApp::DescriptionChanged(int gadget) {
-  if (panel_->filling()) return;  // the program showing a row is no change
-  const std::string stored = DesignationToStoredForm(WindowText(window_->Gadget(gadget)));
-  const int row = SelectedRow();
-  if (row >= 0) {
-    const TreeEntry& entry = document_.rows[row];
-    if (gadget == kGadgetCategoryDescription && entry.kind == kCategoryRow) {
-      document_.categories[entry.index].designation = stored;
-    } else if (gadget == kGadgetTaskDescription && entry.kind == kTaskRow) {
-      document_.tasks[entry.index].designation = stored;
-    }
-  }
-  document_.saved = 0;
-  RecordChange(RunOf(gadget), {row, row});
 }
 
 }  // namespace lumvik

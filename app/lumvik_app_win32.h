@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/command_table.h"
 #include "app/file_commands.h"
 #include "app/find_window_win32.h"
 #include "app/first_document.h"
@@ -107,6 +108,17 @@ class LumvikApp : public DocumentScreen {
   const std::vector<std::string>& recent_files() const { return recent_files_; }
 
  private:
+  // The command modules, each adding its commands to the table.
+  void AddFileCommands();
+  void AddEditCommands();
+  void AddHistoryCommands();
+  void AddFindCommands();
+  void AddRecentFileCommands();
+  void AddExportCommands();
+  void AddHelpCommands();
+  // The menu items greyed as the rules of their commands say.
+  void ShowCommandState();
+
   FileCommands Commands();
   void ApplyStartupLayout();
   void NarrowLayout();
@@ -122,9 +134,9 @@ class LumvikApp : public DocumentScreen {
   void ShowFirstDocument(const FirstDocument& first);
   // The first row selected, with the category panel ready for it.
   void SelectFirstRow();
-  void DispatchMenu(int command);
   void DispatchTree(const Event& event);
-  void EditCommand(int command);
+  // One of the edit commands on the selected `row`.
+  void EditCommand(int command, int row);
   void ContentsAdded(int row);
   void AddFromKeys(int command, int row);
   // The row the user let go over another, where the drop puts it.
@@ -141,13 +153,11 @@ class LumvikApp : public DocumentScreen {
   // After anything that may have changed the document: the change becomes a
   // step of the history (joining the step before when `run` is the same
   // non-zero number, as typing in one box does), a saved document marks its
-  // state, and Undo and Redo are greyed as they apply.
+  // state, and the menu items are greyed as their commands apply.
   void RecordChange(std::uint64_t run = 0, StepSelection selection = {});
   // The run of changes to `gadget` on the selected row.
   std::uint64_t RunOf(int gadget) const;
   void TakeStep(bool forward);
-  // Undo and Redo greyed as the history allows.
-  void ShowHistoryState();
 
   // The File menu's recent documents.
   void LoadRecentFiles();
@@ -191,6 +201,7 @@ class LumvikApp : public DocumentScreen {
   TextTable texts_{kLumvikTextCount};
   Skin skin_;
   EventQueue events_;
+  CommandTable command_table_;
   std::unique_ptr<MainWindow> window_;
   Clock today_ = LocalToday;
   std::unique_ptr<PropertyPanel> panel_;
@@ -208,11 +219,11 @@ class LumvikApp : public DocumentScreen {
   FeedbackForm* feedback_ = nullptr;
   std::unique_ptr<FindWindow> find_;
   std::vector<std::string> recent_files_;  // newest first
-  CalendarDate marks_today_;  // the day the due marks are drawn for
+  CalendarDate marks_today_;               // the day the due marks are drawn for
   MailRoute mail_route_ = BuildMailRoute();
   const char* help_library_ = "atl.dll";
   int quit_ = 0;
-  bool ended_at_once_ = false;  // nothing more is written when the toolbar is lost
+  bool ended_at_once_ = false;         // nothing more is written when the toolbar is lost
   bool settings_file_behind_ = false;  // it could not take the options confirmed last
   bool settings_file_refusal_told_ = false;
   bool user_sizing_ = false;

@@ -67,13 +67,9 @@ void MainWindow::BuildMenuBar(const TextTable& texts) {
   AppendItem(file, kCmdOptions, texts[68] + "\tCtrl+P");
   AppendSeparator(file);
   AppendItem(file, kCmdQuit, texts[5] + "\tCtrl+Q");
-  // Greyed until the history has a step to take back or forward.
   HMENU edit = ::CreatePopupMenu();
   AppendItem(edit, kCmdUndo, texts[kTextUndo] + "\tCtrl+Z");
   AppendItem(edit, kCmdRedo, texts[kTextRedo] + "\tCtrl+Y");
-  for (int command : {kCmdUndo, kCmdRedo}) {
-    ::EnableMenuItem(edit, static_cast<UINT>(command), MF_BYCOMMAND | MF_GRAYED);
-  }
   AppendSeparator(edit);
   AppendItem(edit, kCmdFind, texts[kTextFind] + "\tCtrl+F");
   AppendItem(edit, kCmdFindNext, texts[kTextFindNext] + "\tF3");
@@ -121,15 +117,24 @@ void MainWindow::ShowRecentFiles(const std::vector<std::string>& paths) {
 
 void MainWindow::BuildAccelerators() {
   ACCEL keys[] = {
-      {FVIRTKEY | FCONTROL, 'N', kCmdNew},     {FVIRTKEY | FCONTROL, 'O', kCmdOpen},
-      {FVIRTKEY | FCONTROL, 'S', kCmdSave},    {FVIRTKEY | FCONTROL, 'P', kCmdOptions},
-      {FVIRTKEY | FCONTROL, 'Q', kCmdQuit},    {FVIRTKEY, VK_F1, kCmdHelp},
-      {FVIRTKEY, VK_F5, kCmdWebSite},          {FVIRTKEY, VK_F6, kCmdFeedback},
-      {FVIRTKEY, VK_F7, kCmdSupportPage},      {FVIRTKEY, VK_F12, kCmdAbout},
-      {FVIRTKEY, VK_DELETE, kCmdDeleteAsking}, {FVIRTKEY | FCONTROL, 'Z', kCmdUndo},
-      {FVIRTKEY | FCONTROL, 'Y', kCmdRedo},    {FVIRTKEY | FCONTROL | FSHIFT, 'Z', kCmdRedo},
-      {FVIRTKEY | FCONTROL, 'F', kCmdFind},    {FVIRTKEY, VK_F3, kCmdFindNext},
-      {FVIRTKEY | FSHIFT, VK_F3, kCmdFindPrevious}, {FVIRTKEY | FCONTROL, 'J', kCmdNextOverdue},
+      {FVIRTKEY | FCONTROL, 'N', kCmdNew},
+      {FVIRTKEY | FCONTROL, 'O', kCmdOpen},
+      {FVIRTKEY | FCONTROL, 'S', kCmdSave},
+      {FVIRTKEY | FCONTROL, 'P', kCmdOptions},
+      {FVIRTKEY | FCONTROL, 'Q', kCmdQuit},
+      {FVIRTKEY, VK_F1, kCmdHelp},
+      {FVIRTKEY, VK_F5, kCmdWebSite},
+      {FVIRTKEY, VK_F6, kCmdFeedback},
+      {FVIRTKEY, VK_F7, kCmdSupportPage},
+      {FVIRTKEY, VK_F12, kCmdAbout},
+      {FVIRTKEY, VK_DELETE, kCmdDeleteAsking},
+      {FVIRTKEY | FCONTROL, 'Z', kCmdUndo},
+      {FVIRTKEY | FCONTROL, 'Y', kCmdRedo},
+      {FVIRTKEY | FCONTROL | FSHIFT, 'Z', kCmdRedo},
+      {FVIRTKEY | FCONTROL, 'F', kCmdFind},
+      {FVIRTKEY, VK_F3, kCmdFindNext},
+      {FVIRTKEY | FSHIFT, VK_F3, kCmdFindPrevious},
+      {FVIRTKEY | FCONTROL, 'J', kCmdNextOverdue},
   };
   accelerators_.reset(::CreateAcceleratorTableA(keys, static_cast<int>(std::size(keys))));
   events_.SetAccelerators(window_.get(), accelerators_.get());

@@ -17,10 +17,10 @@
 #include <utility>
 #include <vector>
 
-#include "app/object_numbers.h"
 #include "app/row_drag_win32.h"
 #include "app/skin_win32.h"
 #include "app/tree_view_win32.h"
+#include "config/object_numbers.h"
 #include "config/text_table.h"
 #include "platform/event_queue_win32.h"
 #include "platform/window_owners_win32.h"

@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "app/options_choices.h"
-#include "app/urgency_colours.h"
 #include "config/language_file.h"
 #include "config/text_numbers.h"
 #include "document/row_decoration.h"
@@ -15,6 +14,7 @@
 #include "theme/progress_images_win32.h"
 #include "theme/row_icons_win32.h"
 #include "theme/theme_folder_win32.h"
+#include "theme/urgency_colours.h"
 
 namespace lumvik {
 

@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "app/object_numbers.h"
 #include "app/skin_win32.h"
+#include "config/object_numbers.h"
 #include "config/registry_win32.h"
 #include "config/settings.h"
 #include "config/text_table.h"

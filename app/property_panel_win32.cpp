@@ -6,10 +6,10 @@
 #include <string>
 #include <utility>
 
-#include "app/urgency_colours.h"
 #include "document/progress_propagation.h"
 #include "document/stored_form.h"
 #include "document/tree_queries.h"
+#include "theme/urgency_colours.h"
 
 namespace lumvik {
 

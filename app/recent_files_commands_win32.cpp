@@ -6,6 +6,14 @@
 
 namespace lumvik {
 
+void LumvikApp::AddRecentFileCommands() {
+  for (int number = 0; number < kRecentFileCount; ++number) {
+    command_table_.Add(
+        {kCmdFirstRecentFile + number}, [this, number](int) { OpenRecentFile(number); },
+        [this, number] { return number < static_cast<int>(recent_files_.size()); });
+  }
+}
+
 void LumvikApp::LoadRecentFiles() {
   recent_files_ = ReadRecentFiles(program_folder_);
   window_->ShowRecentFiles(recent_files_);
@@ -27,7 +35,6 @@ void LumvikApp::RecentFilesChanged() {
 }
 
 void LumvikApp::OpenRecentFile(int number) {
-  if (number < 0 || number >= static_cast<int>(recent_files_.size())) return;
   const std::string path = recent_files_[static_cast<std::size_t>(number)];
   // As Open: the question about unsaved changes comes first.
   const FileCommands commands = Commands();

@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "app/resource_ids.h"
-#include "help/jpeg_picture.h"
 #include "platform/file_io.h"
+#include "platform/jpeg_picture.h"
 #include "theme/progress_font_win32.h"
 
 namespace lumvik {

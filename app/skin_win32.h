@@ -8,7 +8,7 @@
 #include <array>
 #include <string>
 
-#include "app/object_numbers.h"
+#include "config/object_numbers.h"
 #include "config/settings.h"
 #include "config/text_table.h"
 #include "theme/gdi_owners_win32.h"

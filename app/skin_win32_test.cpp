@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "app/resource_ids.h"
-#include "help/jpeg_picture.h"
 #include "platform/file_io.h"
+#include "platform/jpeg_picture.h"
 #include "platform/testing/temp_dir.h"
 #include "platform/text.h"
 

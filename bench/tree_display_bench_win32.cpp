@@ -15,9 +15,9 @@
 #include <vector>
 
 #include "app/tree_view_win32.h"
-#include "app/urgency_colours.h"
 #include "document/testing/random_document.h"
 #include "document/tree_rebuild.h"
+#include "theme/urgency_colours.h"
 
 namespace lumvik {
 namespace {

@@ -2,7 +2,6 @@
 // progress picture, and for a task the colours of its urgency.
 #pragma once
 
-#include <array>
 #include <cstdint>
 
 #include "document/document.h"
@@ -10,9 +9,6 @@
 #include "theme/progress_pictures.h"
 
 namespace lumvik {
-
-// The theme's colours for task importance 1 to 5, at index importance - 1.
-using UrgencyColours = std::array<RowColours, 5>;
 
 // Icon 6 for a complete category (progress 10), else icon 1.
 int CategoryIcon(const CategoryRecord& category);

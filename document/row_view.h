@@ -8,14 +8,9 @@
 #include <span>
 #include <string>
 
-namespace lumvik {
+#include "theme/row_colours.h"
 
-// Colours are red + 256 * green + 65536 * blue.
-struct RowColours {
-  std::int32_t text = 0;
-  std::int32_t background = 0;
-  bool operator==(const RowColours&) const = default;
-};
+namespace lumvik {
 
 // One item of a run to insert.
 struct RowItem {

@@ -7,7 +7,7 @@
 #include <array>
 #include <string>
 
-#include "app/object_numbers.h"
+#include "config/object_numbers.h"
 #include "config/text_table.h"
 #include "platform/event_queue_win32.h"
 #include "platform/window_owners_win32.h"

@@ -12,7 +12,7 @@
 #include <memory>
 #include <string>
 
-#include "app/object_numbers.h"
+#include "config/object_numbers.h"
 #include "config/text_table.h"
 #include "help/send_mail.h"
 #include "help/smtp_transport.h"

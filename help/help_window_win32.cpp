@@ -9,7 +9,7 @@
 #include <string>
 #include <utility>
 
-#include "app/object_numbers.h"
+#include "config/object_numbers.h"
 #include "config/text_numbers.h"
 #include "platform/system_library_win32.h"
 #include "platform/window_classes_win32.h"

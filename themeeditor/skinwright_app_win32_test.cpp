@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "app/testing/program_folder_win32.h"
 #include "config/ini_file.h"
 #include "config/text_numbers.h"
 #include "platform/file_io.h"
 #include "platform/name_prompt_win32.h"
 #include "platform/prompt_win32.h"
 #include "platform/testing/keys_win32.h"
+#include "platform/testing/program_folder_win32.h"
 #include "platform/testing/scripted_prompt.h"
 #include "platform/testing/temp_dir.h"
 #include "platform/text.h"

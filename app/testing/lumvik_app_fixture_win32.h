@@ -14,10 +14,10 @@
 #include <vector>
 
 #include "app/lumvik_app_win32.h"
-#include "app/testing/program_folder_win32.h"
 #include "config/ini_file.h"
 #include "document/document_file.h"
 #include "platform/testing/keys_win32.h"
+#include "platform/testing/program_folder_win32.h"
 #include "platform/testing/scripted_prompt.h"
 
 namespace lumvik::testing {

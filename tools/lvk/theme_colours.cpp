@@ -2,10 +2,10 @@
 
 #include <optional>
 
-#include "app/urgency_colours.h"
 #include "config/settings.h"
 #include "platform/file_io.h"
 #include "theme/theme_file.h"
+#include "theme/urgency_colours.h"
 
 namespace lumvik {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "document/row_decoration.h"
+#include "theme/row_colours.h"
 
 namespace lumvik {
 

@@ -3,13 +3,11 @@
 // afterwards.
 #pragma once
 
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 
-#include "app/object_numbers.h"
 #include "platform/testing/temp_dir.h"
 
 namespace lumvik::testing {

@@ -1,7 +1,7 @@
 // The row colours of the task urgencies in a theme.
 #pragma once
 
-#include "document/row_decoration.h"
+#include "theme/row_colours.h"
 #include "theme/theme_file.h"
 
 namespace lumvik {

@@ -1,9 +1,9 @@
-#include "help/jpeg_picture.h"
+#include "platform/jpeg_picture.h"
+
+#include <jpeglib.h>
 
 #include <csetjmp>
 #include <cstdio>
-
-#include <jpeglib.h>
 
 namespace lumvik {
 

@@ -1,4 +1,4 @@
-#include "app/urgency_colours.h"
+#include "theme/urgency_colours.h"
 
 namespace lumvik {
 

@@ -1,12 +1,11 @@
-#include "help/jpeg_picture.h"
+#include "platform/jpeg_picture.h"
 
 #include <gtest/gtest.h>
+#include <jpeglib.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-
-#include <jpeglib.h>
 
 namespace lumvik {
 namespace {
