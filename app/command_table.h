@@ -19,7 +19,7 @@ class CommandTable {
   using Rule = std::function<bool()>;
 
   // Each of `commands` does `action` when `available` allows. A number
-  // belongs to one module only.
+  // belongs to one module only: a second claim ends the program.
   void Add(std::initializer_list<int> commands, const Action& action, const Rule& available = {});
 
   // Does the command when it is known and available now; false otherwise.

@@ -7,7 +7,6 @@
 
 #include "config/text_table.h"
 #include "document/document.h"
-#include "document/row_decoration.h"
 #include "document/row_view.h"
 #include "platform/prompt.h"
 

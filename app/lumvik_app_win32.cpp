@@ -1,7 +1,5 @@
 #include "app/lumvik_app_win32.h"
 
-#include <richedit.h>
-
 #include <utility>
 
 #include "config/text_numbers.h"

@@ -123,14 +123,9 @@ class LumvikApp : public DocumentScreen {
   void ApplyStartupLayout();
   void NarrowLayout();
   void WideLayout();
-  void OpenOptions();
   // After a write of the settings file: the first one of the run that
   // failed is said, naming the file.
   void SettingsFileWritten(bool written);
-  void OpenWebPage(std::string_view address);
-  void ShowAbout();
-  void ShowHelp();
-  void ShowFeedback();
   void ShowFirstDocument(const FirstDocument& first);
   // The first row selected, with the category panel ready for it.
   void SelectFirstRow();
@@ -158,6 +153,13 @@ class LumvikApp : public DocumentScreen {
   // The run of changes to `gadget` on the selected row.
   std::uint64_t RunOf(int gadget) const;
   void TakeStep(bool forward);
+
+  // File > Options, and the Help menu's windows and web pages.
+  void OpenOptions();
+  void OpenWebPage(std::string_view address);
+  void ShowAbout();
+  void ShowHelp();
+  void ShowFeedback();
 
   // The File menu's recent documents.
   void LoadRecentFiles();

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "document/progress_propagation.h"
+#include "document/row_decoration.h"
 #include "document/stored_form.h"
 #include "document/tree_queries.h"
 #include "theme/urgency_colours.h"

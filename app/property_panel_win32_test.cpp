@@ -6,6 +6,7 @@
 #include <initializer_list>
 
 #include "app/testing/lumvik_app_fixture_win32.h"
+#include "document/row_decoration.h"
 
 namespace lumvik {
 namespace {

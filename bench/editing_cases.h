@@ -12,6 +12,7 @@
 #include "bench/bench_table.h"
 #include "document/document_file.h"
 #include "document/progress_propagation.h"
+#include "document/row_decoration.h"
 #include "document/row_drop.h"
 #include "document/row_edits.h"
 #include "document/row_moves.h"

@@ -117,6 +117,7 @@ def scenario(d):
             # Quitting writes the last document: no second message holds Lumvik.
             d.keys("ctrl+q")
             d.no_window_titled(title)
+            d.wait_until_ended()
             with open(path, "rb") as file:
                 d.expect(file.read(), before, "Lumvik.ini")
         finally:
@@ -127,6 +128,7 @@ def scenario(d):
     with d.step("a .lvk document opened through start opens in Lumvik"):
         d.keys("ctrl+q")
         d.no_window_titled(title)
+        d.wait_until_ended()
         folder = os.path.join(d.out, "documents")
         os.makedirs(folder)
         document = os.path.join(folder, "My list.lvk")

@@ -12,6 +12,7 @@
 #include "document/document_file.h"
 #include "document/edit_history.h"
 #include "document/progress_propagation.h"
+#include "document/row_decoration.h"
 #include "document/row_drop.h"
 #include "document/row_edits.h"
 #include "document/row_levels.h"

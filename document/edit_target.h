@@ -5,7 +5,6 @@
 #include <cstddef>
 
 #include "document/document.h"
-#include "document/row_decoration.h"
 #include "document/row_view.h"
 
 namespace lumvik {

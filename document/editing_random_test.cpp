@@ -11,6 +11,7 @@
 
 #include "document/document_file.h"
 #include "document/progress_propagation.h"
+#include "document/row_decoration.h"
 #include "document/row_drop.h"
 #include "document/row_edits.h"
 #include "document/row_levels.h"
@@ -102,9 +103,9 @@ void AtRow(const EditTarget& target, int position, int) {
 // besides.
 struct Command {
   Edit edit;
-  bool keeps_parents = true;   // no row that stays gets another parent
-  bool selects_moved = false;  // the moved row is selected at its new place
-  std::int16_t adds = -1;      // the kind of row it adds, if any
+  bool keeps_parents = true;        // no row that stays gets another parent
+  bool selects_moved = false;       // the moved row is selected at its new place
+  std::int16_t adds = -1;           // the kind of row it adds, if any
   bool new_parents_follow = false;  // the moved row's new ancestors follow their children
 };
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "document/progress_mean.h"
+#include "document/row_decoration.h"
 #include "document/row_records.h"
 #include "document/tree_queries.h"
 

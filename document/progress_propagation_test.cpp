@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "document/row_decoration.h"
 #include "document/testing/edited_document.h"
 #include "document/testing/random_document.h"
 #include "document/testing/written_progress.h"

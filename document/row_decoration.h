@@ -7,6 +7,7 @@
 #include "document/document.h"
 #include "document/row_view.h"
 #include "theme/progress_pictures.h"
+#include "theme/row_colours.h"
 
 namespace lumvik {
 

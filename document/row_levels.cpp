@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "document/progress_propagation.h"
+#include "document/row_decoration.h"
 #include "document/row_records.h"
 #include "document/tree_queries.h"
 

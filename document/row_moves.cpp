@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "document/row_decoration.h"
 #include "document/row_records.h"
 #include "document/tree_queries.h"
 

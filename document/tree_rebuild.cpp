@@ -1,5 +1,6 @@
 #include "document/tree_rebuild.h"
 
+#include "document/row_decoration.h"
 #include "document/row_records.h"
 
 namespace lumvik {

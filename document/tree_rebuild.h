@@ -2,7 +2,6 @@
 #pragma once
 
 #include "document/document.h"
-#include "document/row_decoration.h"
 #include "document/row_view.h"
 
 namespace lumvik {

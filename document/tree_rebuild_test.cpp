@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "document/row_decoration.h"
 #include "document/testing/memory_row_view.h"
 
 namespace lumvik {

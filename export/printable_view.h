@@ -6,7 +6,7 @@
 
 #include "config/text_table.h"
 #include "document/document.h"
-#include "document/row_decoration.h"
+#include "theme/row_colours.h"
 
 namespace lumvik {
 

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "document/edit_target.h"
+#include "document/row_decoration.h"
 #include "document/row_records.h"
 #include "document/testing/memory_row_view.h"
 #include "document/tree_rebuild.h"

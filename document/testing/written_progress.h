@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "document/edit_target.h"
+#include "document/row_decoration.h"
 #include "document/row_records.h"
 #include "document/tree_queries.h"
 
