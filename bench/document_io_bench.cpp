@@ -8,13 +8,15 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
+#include "bench/bench_table.h"
 #include "config/text_numbers.h"
 #include "document/document_file.h"
-#include "document/stored_form.h"
-#include "bench/bench_table.h"
+#include "document/document_merge.h"
 #include "document/due_dates.h"
 #include "document/find.h"
+#include "document/stored_form.h"
 #include "export/document_export.h"
 #include "export/printable_view.h"
 
@@ -132,8 +134,7 @@ void TimeExports(const Document& document, double write) {
 // once, as a search through the whole document and a repaint of every row do.
 void TimeSearches(const Document& document, double write) {
   int found = 0;
-  const double find =
-      BestSeconds([&] { found = FindRow(document, "no such words", 0, true); });
+  const double find = BestSeconds([&] { found = FindRow(document, "no such words", 0, true); });
   PrintBesideWrite("find, nothing matching:", find, write);
   int overdue = 0;
   const double marks = BestSeconds([&] {
@@ -146,6 +147,54 @@ void TimeSearches(const Document& document, double write) {
   });
   PrintBesideWrite("due marks of every row:", marks, write);
   std::printf("(%d found, %d tasks overdue)\n", found, overdue);
+}
+
+// One side's changes in `places` places spread over the document, from
+// `first` on: most change a field, every tenth adds a task after a task and
+// every tenth deletes a task.
+Document Changed(const Document& document, int first, int places) {
+  Document changed = document;
+  const int rows = static_cast<int>(document.rows.size());
+  std::vector<bool> deleted(document.tasks.size());
+  for (int k = 0; k < places; ++k) {
+    const auto row = static_cast<std::size_t>((first + k * 2 * 97) % rows);
+    const TreeEntry entry = changed.rows[row];
+    if (entry.kind == kCategoryRow) {
+      changed.categories[static_cast<std::size_t>(entry.index)].designation += " and more";
+    } else if (k % 10 == 3) {
+      deleted[static_cast<std::size_t>(entry.index)] = true;
+    } else if (k % 10 == 7) {
+      changed.tasks.push_back(
+          {"Added on one side " + std::to_string(first + k), "", Date(k), Date(k), 0, 1, 1});
+      changed.rows.insert(
+          changed.rows.begin() + static_cast<std::ptrdiff_t>(row) + 1,
+          {kTaskRow, static_cast<std::int32_t>(changed.tasks.size() - 1), entry.level});
+    } else {
+      changed.tasks[static_cast<std::size_t>(entry.index)].statut =
+          static_cast<std::int16_t>(1 + (first + k) % 5);
+    }
+  }
+  // The deleted tasks' records stay unnamed: the merge reads the rows.
+  std::erase_if(changed.rows, [&](const TreeEntry& entry) {
+    return entry.kind == kTaskRow && static_cast<std::size_t>(entry.index) < deleted.size() &&
+           deleted[static_cast<std::size_t>(entry.index)];
+  });
+  return changed;
+}
+
+// Two versions changed in 500 places each, merged from the one they share.
+void TimeMerge(const Document& document, double write) {
+  const Document ours = Changed(document, 0, 500);
+  const Document theirs = Changed(document, 97, 500);
+  std::size_t rows = 0;
+  std::size_t conflicts = 0;
+  const double merge = BestSeconds([&] {
+    const MergedDocument merged = MergeDocuments(document, theirs, ours, " (changed elsewhere)");
+    rows = merged.document.rows.size();
+    conflicts = merged.conflicts.size();
+  });
+  PrintBesideWrite("merge, 1 000 places changed:", merge, write);
+  std::printf("(%zu rows merged, %zu conflicts)\n", rows, conflicts);
 }
 
 }  // namespace
@@ -191,6 +240,7 @@ int main() {
   bench::TableRow("write 100 000 rows", write * 1e3);
 #endif
   TimeSearches(document, write);
+  TimeMerge(document, write);
   TimeExports(document, write);
   std::filesystem::remove(path);
   return 0;
