@@ -42,6 +42,7 @@ bool WriteToChosenPath(const FileCommands& commands, const std::string& path) {
     case SaveStatus::Saved:
       commands.document.saved = 1;
       commands.screen.SetTitle(DocumentWindowTitle(commands.texts, commands.document.file_path));
+      commands.screen.DocumentWritten();
       return true;
     case SaveStatus::SaveAsInstead:
       return SaveAsCommand(commands);
@@ -132,13 +133,16 @@ bool SaveCommand(const FileCommands& commands) {
     // file it came from is left as it was.
     return WriteToChosenPath(commands, document.file_path);
   }
-  // The document's own file is replaced without a question, in one step.
+  // The document's own file is replaced without a question, in one step,
+  // with what was written to it elsewhere in the meantime.
+  commands.screen.TakeInChangesElsewhere();
   const std::string& program_name = commands.texts[kTextProgramName];
   if (!WriteDocumentWithBackup(target, document, program_name, commands.backups)) {
     commands.prompt.Message(program_name, commands.texts[kTextCannotCreateFile], Buttons::Ok);
     return false;
   }
   document.saved = 1;
+  commands.screen.DocumentWritten();
   return true;
 }
 

@@ -31,6 +31,8 @@ class FakeScreen : public DocumentScreen {
   }
   void EnableCategoryPanel() override { category_panel_enabled = true; }
   void DocumentReplaced() override { ++replaced; }
+  void TakeInChangesElsewhere() override {}
+  void DocumentWritten() override {}
   void HoldRedraw() override { ++holds; }
   void ReleaseRedraw() override {
     EXPECT_GT(holds, 0) << "redraw released without a hold";

@@ -13,6 +13,14 @@ void LumvikApp::AddHistoryCommands() {
 }
 
 void LumvikApp::DocumentReplaced() {
+  // A document read from its file is watched from now on; a new or
+  // recovered one is not, until it is saved.
+  if (document_.saved == 1 && !document_.file_path.empty()) {
+    file_watch_.Remember(document_);
+  } else {
+    file_watch_.Forget();
+  }
+  ShowStatus(0);
   history_.Reset(document_);
   RecordChange();
 }

@@ -76,12 +76,14 @@ void LumvikApp::NarrowLayout() {
   ::ShowWindow(window_->Gadget(kGadgetCategoryPanel), SW_HIDE);
   ::ShowWindow(window_->Gadget(kGadgetTaskPanel), SW_HIDE);
   window_->SetTreeWidth(kNarrowTreeWidth);
+  window_->PlaceStatusLine();
 }
 
 // The tree with the property panel of its first row beside it.
 void LumvikApp::WideLayout() {
   window_->SetClientSize(kWideWindowWidth, window_->ClientSize().cy);
   window_->SetTreeWidth(kWideTreeWidth);
+  window_->PlaceStatusLine();
   TreeRowView& rows = window_->rows();
   rows.Select(0);
   if (rows.Count() > 0) panel_->ShowRow(0);
@@ -146,6 +148,7 @@ void LumvikApp::ApplySettings() {
     return;
   }
   window_->ApplyTexts(texts_);
+  ShowStatus(status_text_, status_values_);
   if (find_) find_->ApplyTexts(texts_);
   window_->BuildMenus(texts_);
   window_->ShowRecentFiles(recent_files_);
@@ -206,8 +209,11 @@ void LumvikApp::Dispatch(const Event& event) {
       Quit();
       break;
     case EventKind::SizeWindow:
+      Relayout();
+      return;
     case EventKind::ActivateWindow:
       Relayout();
+      LookAtDocumentFile();
       return;
   }
   RecordChange(run, {selected_before, SelectedRow()});
@@ -271,6 +277,7 @@ void LumvikApp::Relayout() {
   for (int panel : {kGadgetCategoryPanel, kGadgetTaskPanel}) {
     window_->PlacePanel(panel, 10 + tree_width + 10, 60, width - tree_width - 30, height - 90);
   }
+  window_->PlaceStatusLine();
 }
 
 int LumvikApp::SelectedRow() const {
@@ -322,6 +329,7 @@ std::optional<LRESULT> LumvikApp::MainWindowCallback(HWND, UINT message, WPARAM 
                                                      LPARAM lparam) {
   if (std::optional<LRESULT> result = RecoveryMessage(message, wparam)) return result;
   if (std::optional<LRESULT> result = ClockMessage(message, wparam)) return result;
+  if (std::optional<LRESULT> result = LookAgainMessage(message, wparam)) return result;
   switch (message) {
     case WM_NOTIFY: {
       const auto& header = *reinterpret_cast<const NMHDR*>(lparam);

@@ -25,8 +25,10 @@
 #include "config/settings.h"
 #include "config/text_table.h"
 #include "document/document.h"
+#include "document/document_merge.h"
 #include "document/edit_history.h"
 #include "document/edit_target.h"
+#include "document/file_watch.h"
 #include "help/about_box_win32.h"
 #include "help/feedback_form_win32.h"
 #include "help/help_window_win32.h"
@@ -103,6 +105,8 @@ class LumvikApp : public DocumentScreen {
   void HoldRedraw() override;
   void ReleaseRedraw() override;
   void DocumentReplaced() override;
+  void TakeInChangesElsewhere() override;
+  void DocumentWritten() override;
 
   const EditHistory& history() const { return history_; }
   const std::vector<std::string>& recent_files() const { return recent_files_; }
@@ -160,6 +164,17 @@ class LumvikApp : public DocumentScreen {
   void ShowAbout();
   void ShowHelp();
   void ShowFeedback();
+
+  // Changes made to the document's file elsewhere: looked for when the
+  // window becomes active and before Save, shown at once or merged with the
+  // unsaved changes as one step of the history, and said in the status line
+  // until the next save.
+  // True when a change of the file was taken in.
+  bool LookAtDocumentFile();
+  void ShowChangesElsewhere(MergedDocument merged, bool had_changes);
+  // Clears the status line's values unless given.
+  void ShowStatus(int text, std::vector<std::string> values = {});
+  std::optional<LRESULT> LookAgainMessage(UINT message, WPARAM wparam);
 
   // The File menu's recent documents.
   void LoadRecentFiles();
@@ -221,7 +236,11 @@ class LumvikApp : public DocumentScreen {
   FeedbackForm* feedback_ = nullptr;
   std::unique_ptr<FindWindow> find_;
   std::vector<std::string> recent_files_;  // newest first
-  CalendarDate marks_today_;               // the day the due marks are drawn for
+  DocumentFileWatch file_watch_;
+  int status_text_ = 0;  // the status line's text, 0 for none
+  bool taken_in_by_save_ = false;
+  std::vector<std::string> status_values_;
+  CalendarDate marks_today_;  // the day the due marks are drawn for
   MailRoute mail_route_ = BuildMailRoute();
   const char* help_library_ = "atl.dll";
   int quit_ = 0;

@@ -45,7 +45,10 @@ MainWindow::MainWindow(HINSTANCE program, const TextTable& texts, const Skin& sk
                        EventQueue& events)
     : rich_edit_(LoadSystemLibrary("riched20.dll")), events_(events) {
   RegisterClasses(program, OwnedWindowProcedure<MainWindow, &MainWindow::Receive>);
-  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX;
+  // Children are left out of the window's own background: the status line,
+  // which stands on it directly, keeps its words when the window repaints.
+  const DWORD style =
+      WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
   RECT outer{0, 0, 800, 600};
   ::AdjustWindowRectEx(&outer, style, TRUE, 0);
   window_.reset(::CreateWindowExA(0, kMainWindowClass, "Lumvik :-)", style, 30, 30,
@@ -71,6 +74,8 @@ MainWindow::MainWindow(HINSTANCE program, const TextTable& texts, const Skin& sk
     return;
   }
   BuildMenuBar(texts);
+  AddControl(kGadgetStatusLine, window_.get(), "STATIC", "", WS_VISIBLE | SS_LEFTNOWORDWRAP,
+             Place(10, 574, 780, 20));
   SetClientSize(800, 600);  // the menu bar takes its room from the frame
   BuildAccelerators();
 }
@@ -352,6 +357,11 @@ void MainWindow::SetTreeWidth(int width) {
   ::GetWindowRect(tree, &place);
   ::MapWindowPoints(nullptr, window_.get(), reinterpret_cast<POINT*>(&place), 2);
   ::MoveWindow(tree, place.left, place.top, width, place.bottom - place.top, TRUE);
+}
+
+void MainWindow::PlaceStatusLine() {
+  const SIZE inside = ClientSize();
+  ::MoveWindow(gadgets_[kGadgetStatusLine], 10, inside.cy - 26, inside.cx - 20, 20, TRUE);
 }
 
 SIZE MainWindow::ClientSize() const {

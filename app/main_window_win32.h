@@ -53,6 +53,7 @@ class MainWindow {
   std::optional<RowDrop> TakeDrop() { return std::exchange(drop_, std::nullopt); }
   // A command that may change the rows ends a drag that is going on.
   void CancelRowDrag() { drag_->Cancel(); }
+  bool DraggingRow() const { return drag_->dragging(); }
 
   void SetHook(MainWindowHook hook) { hook_ = std::move(hook); }
 
@@ -85,6 +86,8 @@ class MainWindow {
   // The inner size of the window.
   SIZE ClientSize() const;
   void SetClientSize(int width, int height);
+  // The status line across the bottom of the window, under the tree.
+  void PlaceStatusLine();
 
  private:
   // The hook first, then the window's own handling.
@@ -113,7 +116,7 @@ class MainWindow {
   UniqueWindow window_;
   EventQueue& events_;
   MainWindowHook hook_;
-  std::array<HWND, kGadgetTaskPanel + 1> gadgets_{};
+  std::array<HWND, kGadgetStatusLine + 1> gadgets_{};
   std::array<std::vector<HWND>, 2> pages_;  // task panel, category panel
   std::unique_ptr<TreeRowView> rows_;
   std::unique_ptr<RowDrag> drag_;

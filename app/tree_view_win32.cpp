@@ -306,6 +306,12 @@ void TreeRowView::Expand(int position) {
   ::SendMessageA(tree_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(rows_[position]->item));
 }
 
+bool TreeRowView::Expanded(int position) const {
+  HTREEITEM item = Item(position);
+  return item != nullptr &&
+         (TreeView_GetItemState(tree_, item, TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
+}
+
 int TreeRowView::Selection() const {
   return PositionOf(
       reinterpret_cast<HTREEITEM>(::SendMessageA(tree_, TVM_GETNEXTITEM, TVGN_CARET, 0)));

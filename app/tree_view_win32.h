@@ -48,6 +48,8 @@ class TreeRowView : public RowView {
   void ClearColours(int position) override;
   void Select(int position) override;
   void Expand(int position) override;
+  // Whether the row shows its children.
+  bool Expanded(int position) const;
   int Selection() const override;
 
   HWND tree() const { return tree_; }

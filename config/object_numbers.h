@@ -118,6 +118,9 @@ constexpr int kGadgetFindNext = 237;
 constexpr int kGadgetFindPrevious = 238;
 constexpr int kGadgetFindOutcome = 239;  // says when nothing matches
 
+// The status line under the tree: what came from elsewhere.
+constexpr int kGadgetStatusLine = 240;
+
 // The options window and its controls.
 constexpr int kWindowOptions = 200;
 constexpr int kGadgetOptionsTabs = 201;

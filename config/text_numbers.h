@@ -85,5 +85,12 @@ constexpr int kTextMailUnconfirmed = 201;
 constexpr int kTextDiscardMessage = 202;
 // The settings file could not be written; "%1" is its path.
 constexpr int kTextSettingsNotWritten = 203;
+// Changes made to the document's file elsewhere: the end of the name of
+// their version of a task changed on both sides, and the status line's
+// words ("%1" rows taken in, "%2" of them changed on both sides).
+constexpr int kTextChangedElsewhere = 204;
+constexpr int kTextRowsFromElsewhere = 205;
+constexpr int kTextRowsAndConflictsFromElsewhere = 206;
+constexpr int kTextFileNoLongerDocument = 207;
 
 }  // namespace lumvik

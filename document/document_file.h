@@ -45,6 +45,9 @@ struct ReadResult {
 // the caller replaces it only on success. Asks nothing: the caller reports a
 // refusal.
 ReadResult ReadDocument(const std::string& path, std::string_view program_name);
+// As ReadDocument, from the bytes of the file at `path`, read already.
+ReadResult DocumentFromBytes(std::string_view bytes, const std::string& path,
+                             std::string_view program_name);
 
 // The path with ".lvk" appended unless its extension is exactly "lvk".
 std::string WithDocumentExtension(const std::string& path);

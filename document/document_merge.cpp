@@ -486,7 +486,12 @@ void Merger::EmitMerged(Frame& frame, const Triple& rows, std::int32_t level) {
       if (description_conflict) text += kStoredLineBreak + t.designation;
       conflict = true;
     }
-    changed_by_theirs = !(category == o);
+    // Progress that the children give came with them, not as a change of
+    // the category.
+    const bool derived =
+        !ours_.Children(rows.ours).empty() || !theirs_.Children(rows.theirs).empty();
+    changed_by_theirs = category.nom != o.nom || category.designation != o.designation ||
+                        (!derived && category.avancement != o.avancement);
     merged.categories.push_back(std::move(category));
     merged.rows.push_back(
         {kCategoryRow, static_cast<std::int32_t>(merged.categories.size() - 1), level});

@@ -176,10 +176,15 @@ Document ParseDocument(std::string_view file_bytes) {
 ReadResult ReadDocument(const std::string& path, std::string_view program_name) {
   const std::optional<std::string> bytes = ReadWholeFile(path);
   if (!bytes) return {ReadStatus::CannotOpen, {}};
-  if (CheckHeaderOf(*bytes, program_name) == HeaderCheck::Foreign) {
+  return DocumentFromBytes(*bytes, path, program_name);
+}
+
+ReadResult DocumentFromBytes(std::string_view bytes, const std::string& path,
+                             std::string_view program_name) {
+  if (CheckHeaderOf(bytes, program_name) == HeaderCheck::Foreign) {
     return {ReadStatus::Foreign, {}};
   }
-  ReadResult result{ReadStatus::Read, ParseDocument(*bytes)};
+  ReadResult result{ReadStatus::Read, ParseDocument(bytes)};
   RecomputeLoadedProgress(result.document);
   result.document.saved = 1;
   result.document.file_path = path;

@@ -2,10 +2,11 @@
 // page, exactly as the user and the settings give them.
 #pragma once
 
+#include <cstdint>
+#include <ctime>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <ctime>
 #include <vector>
 
 namespace lumvik {
@@ -21,6 +22,17 @@ bool IsDirectory(const std::string& path);
 // When the file was last written, as a moment of the system clock; nothing
 // when it cannot be told.
 std::optional<std::time_t> LastWriteTime(const std::string& path);
+
+// A file's size and the moment it was last written, as finely as the
+// system tells (a sync service may write twice within a second).
+struct FileStamp {
+  std::uint64_t size = 0;
+  std::int64_t written = 0;  // in the system's own unit
+  bool operator==(const FileStamp&) const = default;
+};
+
+// The stamp of a file (not a folder); nothing when it cannot be read.
+std::optional<FileStamp> FileStampOf(const std::string& path);
 
 // Writes the bytes to the target's temporary file (SavingFileOf), flushes it
 // and then puts it in place in one step. A folder or a read-only file under

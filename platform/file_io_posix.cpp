@@ -46,6 +46,13 @@ std::optional<std::time_t> LastWriteTime(const std::string& path) {
   return info.st_mtime;
 }
 
+std::optional<FileStamp> FileStampOf(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+  return FileStamp{static_cast<std::uint64_t>(info.st_size),
+                   std::int64_t{info.st_mtim.tv_sec} * 1000000000 + info.st_mtim.tv_nsec};
+}
+
 namespace {
 
 bool WriteAll(int fd, std::string_view bytes) {

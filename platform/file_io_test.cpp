@@ -77,7 +77,8 @@ TEST(FileIo, ReadingSomethingThatIsNoFile) {
   EXPECT_LE(std::abs(static_cast<long long>(*written - std::time(nullptr))), 60);
   const std::optional<std::time_t> now = MomentOf(LocalNow());
   ASSERT_TRUE(now.has_value());
-  EXPECT_LE(std::abs(static_cast<long long>(*now - std::time(nullptr))), 1) << "local time read back";
+  EXPECT_LE(std::abs(static_cast<long long>(*now - std::time(nullptr))), 1)
+      << "local time read back";
   EXPECT_FALSE(LastWriteTime(dir.File("none")).has_value());
   EXPECT_TRUE(RemoveFile(dir.File("f")));
   EXPECT_FALSE(PathExists(dir.File("f")));

@@ -45,6 +45,20 @@ std::optional<std::time_t> LastWriteTime(const std::string& path) {
   return static_cast<std::time_t>(ticks / kTicksPerSecond - kSecondsFrom1601To1970);
 }
 
+std::optional<FileStamp> FileStampOf(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ||
+      (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+    return std::nullopt;
+  }
+  const auto high = [](DWORD high_part, DWORD low_part) {
+    return (static_cast<std::uint64_t>(high_part) << 32) | low_part;
+  };
+  return FileStamp{high(data.nFileSizeHigh, data.nFileSizeLow),
+                   static_cast<std::int64_t>(high(data.ftLastWriteTime.dwHighDateTime,
+                                                  data.ftLastWriteTime.dwLowDateTime))};
+}
+
 namespace {
 
 bool WriteAll(HANDLE file, std::string_view bytes) {
@@ -79,9 +93,8 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
   }
   // MoveFileEx with replacement is one rename on every system we run on; the
   // old file stays whole until the new one is complete.
-  if (!written ||
-      !::MoveFileExA(temporary.c_str(), path.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  if (!written || !::MoveFileExA(temporary.c_str(), path.c_str(),
+                                 MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     ::DeleteFileA(temporary.c_str());
     return false;
   }

@@ -73,12 +73,23 @@ std::string_view TrimSpaces(std::string_view text) {
 }
 
 std::string FillPlaceholder(std::string_view text, std::string_view value) {
-  constexpr std::string_view kPlaceholder = "%1";
+  const std::string values[] = {std::string(value)};
+  return FillPlaceholders(text, values);
+}
+
+std::string FillPlaceholders(std::string_view text, std::span<const std::string> values) {
   std::string filled;
-  for (std::size_t at = text.find(kPlaceholder); at != std::string_view::npos;
-       at = text.find(kPlaceholder)) {
-    filled.append(text.substr(0, at)).append(value);
-    text.remove_prefix(at + kPlaceholder.size());
+  for (std::size_t at = text.find('%'); at != std::string_view::npos; at = text.find('%')) {
+    const std::size_t number =
+        at + 1 < text.size() ? static_cast<std::size_t>(text[at + 1] - '1') : values.size();
+    filled.append(text.substr(0, at));
+    if (number < values.size()) {
+      filled.append(values[number]);
+      text.remove_prefix(at + 2);
+    } else {
+      filled.push_back('%');
+      text.remove_prefix(at + 1);
+    }
   }
   return filled.append(text);
 }

@@ -2,9 +2,10 @@
 // text as bytes of the ANSI code page, so nothing here decodes characters.
 #pragma once
 
-#include <cstdint>
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -45,6 +46,9 @@ std::string_view TrimSpaces(std::string_view text);
 // The text with every "%1" replaced by `value`, as a text of the language
 // file marks where a name goes; the value itself is not searched again.
 std::string FillPlaceholder(std::string_view text, std::string_view value);
+// The same for "%1" to "%9" and as many values; "%" before anything else
+// stays as it is.
+std::string FillPlaceholders(std::string_view text, std::span<const std::string> values);
 
 // Position of the first CR or LF at or after `start`, or the text's size.
 // A plain loop: the library's find_first_of costs a call per byte.

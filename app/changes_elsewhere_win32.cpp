@@ -1,0 +1,136 @@
+// Changes made to the document's file elsewhere (another computer through a
+// sync service, another Lumvik, a script) are never overwritten: Lumvik looks
+// at its file when its window becomes active and before it saves, shows a
+// changed file at once when the document has no unsaved changes, and merges
+// it with them when it has.
+#include <set>
+
+#include "app/lumvik_app_win32.h"
+#include "config/text_numbers.h"
+#include "document/tree_rebuild.h"
+#include "platform/text.h"
+
+namespace lumvik {
+
+namespace {
+
+constexpr UINT_PTR kLookAgainTimer = 3;
+// A file being replaced, or a name being typed, is looked at again soon.
+constexpr UINT kLookAgainMs = 2000;
+
+// The names of a row and of each category above it, to find it again in
+// another version of the document.
+std::vector<std::string> RowPaths(const Document& document) {
+  std::vector<std::string> paths;
+  std::vector<std::pair<std::int32_t, std::string>> open;  // level, path
+  for (const TreeEntry& entry : document.rows) {
+    while (!open.empty() && open.back().first >= entry.level) open.pop_back();
+    const std::string& name = entry.kind == kCategoryRow
+                                  ? document.categories[static_cast<std::size_t>(entry.index)].nom
+                                  : document.tasks[static_cast<std::size_t>(entry.index)].nom;
+    std::string path = (open.empty() ? std::string() : open.back().second + '\n') + name;
+    paths.push_back(path);
+    open.emplace_back(entry.level, std::move(path));
+  }
+  return paths;
+}
+
+}  // namespace
+
+void LumvikApp::DocumentWritten() {
+  file_watch_.Remember(document_);
+  // What an earlier look took in is in the file now; what this save took in
+  // stays said until the next one.
+  if (!std::exchange(taken_in_by_save_, false)) ShowStatus(0);
+}
+
+void LumvikApp::TakeInChangesElsewhere() { taken_in_by_save_ = LookAtDocumentFile(); }
+
+std::optional<LRESULT> LumvikApp::LookAgainMessage(UINT message, WPARAM wparam) {
+  if (message != WM_TIMER || wparam != kLookAgainTimer) return std::nullopt;
+  ::KillTimer(window_->window(), kLookAgainTimer);
+  // Through the event loop, so that a window open over the main one (which
+  // runs its own loop) is closed first.
+  events_.Post(EventKind::ActivateWindow, 0, 0);
+  return 0;
+}
+
+bool LumvikApp::LookAtDocumentFile() {
+  if (!file_watch_.watching()) return false;
+  // A name being typed or a row being dragged finishes first.
+  if (label_editing_ || window_->DraggingRow()) {
+    ::SetTimer(window_->window(), kLookAgainTimer, kLookAgainMs, nullptr);
+    return false;
+  }
+  DocumentFileWatch::Look look = file_watch_.LookAgain(texts_[kTextProgramName]);
+  switch (look.finding) {
+    case DocumentFileWatch::Finding::Unchanged:
+      return false;
+    case DocumentFileWatch::Finding::Unreadable:
+      ::SetTimer(window_->window(), kLookAgainTimer, kLookAgainMs, nullptr);
+      return false;
+    case DocumentFileWatch::Finding::NotADocument:
+      ShowStatus(kTextFileNoLongerDocument);
+      return false;
+    case DocumentFileWatch::Finding::Changed:
+      break;
+  }
+  const bool had_changes = document_.saved == 0;
+  MergedDocument merged =
+      MergeDocuments(file_watch_.base(), look.theirs, document_, texts_[kTextChangedElsewhere]);
+  file_watch_.TakeIn(std::move(look));
+  ShowChangesElsewhere(std::move(merged), had_changes);
+  return true;
+}
+
+void LumvikApp::ShowChangesElsewhere(MergedDocument merged, bool had_changes) {
+  TreeRowView& rows = window_->rows();
+  // The selected row and the open categories stay so where they still are.
+  const std::vector<std::string> paths_before = RowPaths(document_);
+  const int selected = SelectedRow();
+  std::set<std::string> open;
+  for (int row = 0; row < static_cast<int>(paths_before.size()); ++row) {
+    if (rows.Expanded(row)) open.insert(paths_before[static_cast<std::size_t>(row)]);
+  }
+
+  merged.document.file_path = document_.file_path;
+  document_ = std::move(merged.document);
+  // Without changes of its own, the document is the file as it stands.
+  document_.saved = had_changes ? 0 : 1;
+  HoldRedraw();
+  RebuildTree(rows, document_, Colours());
+  ReleaseRedraw();
+  const std::vector<std::string> paths = RowPaths(document_);
+  int reselect = -1;
+  for (int row = 0; row < static_cast<int>(paths.size()); ++row) {
+    const std::string& path = paths[static_cast<std::size_t>(row)];
+    if (open.contains(path)) rows.Expand(row);
+    if (selected >= 0 && path == paths_before[static_cast<std::size_t>(selected)] &&
+        (reselect < 0 || row == selected)) {
+      reselect = row;
+    }
+  }
+  if (reselect < 0 && selected >= 0 && !paths.empty()) {
+    reselect = std::min(selected, static_cast<int>(paths.size()) - 1);
+  }
+  if (reselect >= 0) {
+    rows.Select(reselect);
+    panel_->ShowRow(reselect);
+  }
+  RecordChange(0, {selected, reselect});  // one step, which Undo takes back
+
+  const std::vector<std::string> counts = {std::to_string(merged.rows_from_elsewhere),
+                                           std::to_string(merged.conflicts.size())};
+  ShowStatus(merged.conflicts.empty() ? kTextRowsFromElsewhere : kTextRowsAndConflictsFromElsewhere,
+             counts);
+}
+
+void LumvikApp::ShowStatus(int text, std::vector<std::string> values) {
+  status_text_ = text;
+  status_values_ = std::move(values);
+  const std::string shown =
+      text == 0 ? std::string() : FillPlaceholders(texts_[text], status_values_);
+  ::SetWindowTextA(window_->Gadget(kGadgetStatusLine), shown.c_str());
+}
+
+}  // namespace lumvik

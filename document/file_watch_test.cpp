@@ -1,0 +1,52 @@
+#include "document/file_watch.h"
+
+#include <gtest/gtest.h>
+
+#include "document/document_file.h"
+#include "document/testing/edited_document.h"
+#include "platform/testing/temp_dir.h"
+
+namespace lumvik {
+namespace {
+
+using Finding = DocumentFileWatch::Finding;
+
+TEST(DocumentFileWatch, OnlyOtherBytesOfADocumentAreAChangeAndEachIsFoundUntilTakenIn) {
+  testing::TempDir folder;
+  const std::string path = folder.File("list.lvk");
+  Document shown = testing::OutlineDocument("Work0 call1");
+  shown.file_path = path;
+  ASSERT_TRUE(WriteDocumentFile(path, shown, "Lumvik"));
+  DocumentFileWatch watch;
+  watch.Remember(shown);
+  EXPECT_EQ(watch.LookAgain("Lumvik").finding, Finding::Unchanged);
+
+  // Written again with the same bytes, as a sync service may: no change.
+  ASSERT_TRUE(WriteDocumentFile(path, shown, "Lumvik"));
+  EXPECT_EQ(watch.LookAgain("Lumvik").finding, Finding::Unchanged);
+
+  const Document elsewhere = testing::OutlineDocument("Work0 call1 mail1");
+  ASSERT_TRUE(WriteDocumentFile(path, elsewhere, "Lumvik"));
+  DocumentFileWatch::Look look = watch.LookAgain("Lumvik");
+  ASSERT_EQ(look.finding, Finding::Changed);
+  EXPECT_EQ(testing::Outline(look.theirs), "Work0 call1 mail1");
+  EXPECT_EQ(watch.LookAgain("Lumvik").finding, Finding::Changed) << "until taken in";
+  watch.TakeIn(std::move(look));
+  EXPECT_EQ(testing::Outline(watch.base()), "Work0 call1 mail1");
+  EXPECT_EQ(watch.LookAgain("Lumvik").finding, Finding::Unchanged);
+
+  // Gone for a moment, as while a sync service replaces it: never empty.
+  ASSERT_TRUE(RemoveFile(path));
+  EXPECT_EQ(watch.LookAgain("Lumvik").finding, Finding::Unreadable);
+  ASSERT_TRUE(WriteDocumentFile(path, elsewhere, "Lumvik"));
+  EXPECT_EQ(watch.LookAgain("Lumvik").finding, Finding::Unchanged);
+
+  // Another program's file is said once and never merged with.
+  ASSERT_TRUE(WriteFileAtomically(path, SerializeDocument(elsewhere, "Other")));
+  EXPECT_EQ(watch.LookAgain("Lumvik").finding, Finding::NotADocument);
+  EXPECT_EQ(watch.LookAgain("Lumvik").finding, Finding::Unchanged);
+  EXPECT_EQ(testing::Outline(watch.base()), "Work0 call1 mail1");
+}
+
+}  // namespace
+}  // namespace lumvik
