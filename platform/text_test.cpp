@@ -48,6 +48,8 @@ TEST(FillPlaceholder, PutsTheValueInEveryPlaceOnce) {
   EXPECT_EQ(FillPlaceholder("%1 and %1", "x"), "x and x");
   EXPECT_EQ(FillPlaceholder("%1", "%1%1"), "%1%1") << "a path holding %1 stays as it is";
   EXPECT_EQ(FillPlaceholder("no place, 100%", "x"), "no place, 100%");
+  const std::string values[] = {"3", "1"};
+  EXPECT_EQ(FillPlaceholders("%1 rows, %2 both; %3 and 50%", values), "3 rows, 1 both; %3 and 50%");
 }
 
 std::vector<std::string> Lines(std::string_view text) {
