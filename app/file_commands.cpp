@@ -134,10 +134,12 @@ bool SaveCommand(const FileCommands& commands) {
     return WriteToChosenPath(commands, document.file_path);
   }
   // The document's own file is replaced without a question, in one step,
-  // with what was written to it elsewhere in the meantime.
-  commands.screen.TakeInChangesElsewhere();
+  // with what was written to it elsewhere in the meantime: read, merged and
+  // written under the file's lock, so that no other writer comes between.
+  FileWrite write(target, kDocumentWritePatience);
+  if (write.held()) commands.screen.TakeInChangesElsewhere();
   const std::string& program_name = commands.texts[kTextProgramName];
-  if (!WriteDocumentWithBackup(target, document, program_name, commands.backups)) {
+  if (!WriteDocumentWithBackup(write, document, program_name, commands.backups)) {
     commands.prompt.Message(program_name, commands.texts[kTextCannotCreateFile], Buttons::Ok);
     return false;
   }

@@ -1,6 +1,7 @@
 // The ".lvk" document file: a header line, then one tag-like line per row.
 #pragma once
 
+#include <chrono>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -8,6 +9,7 @@
 #include "config/text_table.h"
 #include "document/document.h"
 #include "document/format_version.h"
+#include "platform/file_io.h"
 #include "platform/prompt.h"
 
 namespace lumvik {
@@ -63,9 +65,14 @@ std::string SerializeDocument(const Document& document, std::string_view program
 bool WriteDocumentFile(const std::string& path, const Document& document,
                        std::string_view program_name);
 
-// As WriteDocumentFile; the file it replaces is kept in the backup folder
-// with the newest `backups` earlier versions, once the write went through.
-bool WriteDocumentWithBackup(const std::string& path, const Document& document,
+// How long a save waits while another program writes the same document.
+constexpr std::chrono::milliseconds kDocumentWritePatience{5000};
+
+// As WriteDocumentFile, through a write that holds the file's lock already
+// (its writer may have read and merged the file under it); the file it
+// replaces is kept in the backup folder with the newest `backups` earlier
+// versions, once the write went through.
+bool WriteDocumentWithBackup(FileWrite& write, const Document& document,
                              std::string_view program_name, int backups);
 
 enum class SaveStatus { Saved, SaveAsInstead, Failed };

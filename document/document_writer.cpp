@@ -111,13 +111,13 @@ bool WriteDocumentFile(const std::string& path, const Document& document,
   return WriteFileAtomically(path, SerializeDocument(document, program_name));
 }
 
-bool WriteDocumentWithBackup(const std::string& path, const Document& document,
+bool WriteDocumentWithBackup(FileWrite& write, const Document& document,
                              std::string_view program_name, int backups) {
   // Taken before the write, kept only after it: a failed save leaves the
   // backups as they were.
-  const EarlierVersion earlier = TakeEarlierVersion(path, backups);
+  const EarlierVersion earlier = TakeEarlierVersion(write.path(), backups);
   const std::string bytes = SerializeDocument(document, program_name);
-  if (!WriteFileAtomically(path, bytes)) return false;
+  if (!write.Commit(bytes)) return false;
   // A save that changed nothing has nothing earlier to keep.
   if (earlier.bytes != bytes) KeepEarlierVersion(earlier, backups, LocalNow());
   return true;
@@ -133,7 +133,8 @@ SaveStatus SaveDocument(Document& document, const std::string& path, const TextT
                                            Buttons::YesNo) != Answer::Yes) {
     return SaveStatus::SaveAsInstead;
   }
-  if (!WriteDocumentWithBackup(target, document, program_name, backups)) {
+  FileWrite write(target, kDocumentWritePatience);
+  if (!WriteDocumentWithBackup(write, document, program_name, backups)) {
     prompt.Message(program_name, texts[kTextCannotCreateFile], Buttons::Ok);
     return SaveStatus::Failed;
   }

@@ -69,12 +69,9 @@ std::string AnsiFromUtf8(std::string_view text) {
   std::string out;
   out.reserve(text.size());
   for (std::size_t i = 0; i < text.size();) {
-    if (static_cast<unsigned char>(text[i]) < 0x80) {
-      out += text[i++];
-      continue;
-    }
     char32_t cp = 0;
-    const std::size_t length = DecodeUtf8(text, i, cp);
+    const std::size_t length =
+        static_cast<unsigned char>(text[i]) < 0x80 ? 0 : DecodeUtf8(text, i, cp);
     if (length == 0) {
       out += text[i++];
     } else {
@@ -84,4 +81,19 @@ std::string AnsiFromUtf8(std::string_view text) {
   }
   return out;
 }
+
+std::optional<std::string> Cp1252FromUtf8(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+    char32_t cp = static_cast<unsigned char>(text[i]);
+    const std::size_t length = cp < 0x80 ? 1 : DecodeUtf8(text, i, cp);
+    // '?' is the page's own only where the text has it.
+    if (length == 0 || (Cp1252Of(cp) == '?' && cp != '?')) return std::nullopt;
+    out += Cp1252Of(cp);
+    i += length;
+  }
+  return out;
+}
+
 }  // namespace lumvik

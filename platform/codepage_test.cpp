@@ -21,9 +21,13 @@ TEST(Codepage, Utf8RoundTripsThroughTheCodePage) {
 }
 
 TEST(Codepage, MissingCharactersAndBrokenBytes) {
-  EXPECT_EQ(AnsiFromUtf8("\xE4\xB8\xAD"), "?");         // a CJK character
-  EXPECT_EQ(AnsiFromUtf8("\xE9t\xC3"), "\xE9t\xC3");    // not UTF-8: kept as it is
+  EXPECT_EQ(AnsiFromUtf8("\xE4\xB8\xAD"), "?");             // a CJK character
+  EXPECT_EQ(AnsiFromUtf8("\xE9t\xC3"), "\xE9t\xC3");        // not UTF-8: kept as it is
   EXPECT_EQ(AnsiFromUtf8("\xE0\x80\x80"), "\xE0\x80\x80");  // overlong form
+  // The strict conversion refuses both instead.
+  EXPECT_EQ(Cp1252FromUtf8("\xE4\xB8\xAD"), std::nullopt);
+  EXPECT_EQ(Cp1252FromUtf8("\xE9t"), std::nullopt);
+  EXPECT_EQ(Cp1252FromUtf8("Caf\xC3\xA9 \xE2\x82\xAC? /"), "Caf\xE9 \x80? /");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // page, exactly as the user and the settings give them.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <ctime>
 #include <optional>
@@ -34,13 +35,39 @@ struct FileStamp {
 // The stamp of a file (not a folder); nothing when it cannot be read.
 std::optional<FileStamp> FileStampOf(const std::string& path);
 
-// Writes the bytes to the target's temporary file (SavingFileOf), flushes it
-// and then puts it in place in one step. A folder or a read-only file under
-// the target's name is not replaced. On any failure the previous file stays
-// as it was, the temporary file is gone, and the result is false. A program
-// stopped in the middle leaves at most that one temporary file, which the
-// next write of the same target takes over; while one write is under way, a
-// second one of the same target fails.
+// One write of a file, holding the file's write lock from before its writer
+// reads the file until the new bytes are in place, so that two writers of
+// the same file never interleave: the second one reads what the first wrote.
+// The lock is the temporary file beside the target (SavingFileOf), kept open
+// from start to end; a program stopped in the middle leaves at most that
+// file, which the next write of the same target takes over.
+class FileWrite {
+ public:
+  // Takes the lock, waiting up to `patience` while another write of the
+  // same target holds it; held() says whether it was taken.
+  FileWrite(std::string path, std::chrono::milliseconds patience);
+  // Unless a Commit went through, the target stays as it was and the
+  // temporary file goes.
+  ~FileWrite();
+  FileWrite(const FileWrite&) = delete;
+  FileWrite& operator=(const FileWrite&) = delete;
+
+  bool held() const;
+  const std::string& path() const { return path_; }
+  // Writes the bytes to the temporary file, flushes it and then puts it in
+  // place in one step. A folder or a read-only file under the target's name
+  // is not replaced. On any failure the previous file stays as it was and
+  // the result is false. Once per write.
+  bool Commit(std::string_view bytes);
+
+ private:
+  std::string path_;
+  std::intptr_t handle_;  // the temporary file, open and locked
+  bool committed_ = false;
+};
+
+// One FileWrite that does not wait: while another write of the same target
+// is under way, this one fails.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 // The temporary file beside the target that a write fills first: the target's
@@ -59,6 +86,10 @@ std::vector<std::string> FileNamesIn(const std::string& folder);
 // `name` in `folder`, joined by the separator the folder already uses ("\"
 // when it has none).
 std::string JoinPath(const std::string& folder, const std::string& name);
+
+// The system's form of a path given in UTF-8: the same bytes on POSIX, the
+// ANSI code page under Windows; nothing when it has no such form.
+std::optional<std::string> PathFromUtf8(const std::string& path);
 
 // The running executable's full path as the system reports it.
 std::string ExecutablePath();

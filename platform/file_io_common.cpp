@@ -14,6 +14,11 @@ std::string JoinPath(const std::string& folder, const std::string& name) {
   return folder + (slashes ? '/' : '\\') + name;
 }
 
+bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
+  FileWrite write(path, std::chrono::milliseconds(0));
+  return write.held() && write.Commit(bytes);
+}
+
 std::string SavingFileOf(const std::string& path) { return path + ".saving"; }
 
 std::string ExecutableFolder() { return FolderOf(ExecutablePath()); }

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <memory>
+#include <utility>
 
 #include "platform/file_io.h"
 #include "platform/unique_fd.h"
@@ -67,29 +68,56 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 }  // namespace
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
+FileWrite::FileWrite(std::string path, std::chrono::milliseconds patience)
+    : path_(std::move(path)), handle_(-1) {
+  const std::string temporary = SavingFileOf(path_);
+  const auto deadline = std::chrono::steady_clock::now() + patience;
+  for (;;) {
+    UniqueFd file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644));
+    if (!file) return;
+    // The lock keeps a second writer of the same target out. The file may
+    // have been put in place by the write that held it meanwhile, so it
+    // counts only while it still has the temporary name; it is emptied only
+    // once it is ours, since it may be a leftover of a stopped write.
+    struct stat opened {
+    }, named{};
+    if (::flock(file.get(), LOCK_EX | LOCK_NB) == 0 && ::fstat(file.get(), &opened) == 0 &&
+        ::stat(temporary.c_str(), &named) == 0 && opened.st_ino == named.st_ino &&
+        opened.st_dev == named.st_dev) {
+      if (::ftruncate(file.get(), 0) == 0) handle_ = file.release();
+      return;
+    }
+    if (std::chrono::steady_clock::now() >= deadline) return;
+    ::usleep(20000);
+  }
+}
+
+FileWrite::~FileWrite() {
+  if (!held()) return;
+  // Removed while still locked, so that no other write's file of the same
+  // name can be removed instead.
+  if (!committed_) ::unlink(SavingFileOf(path_).c_str());
+  ::close(static_cast<int>(handle_));
+}
+
+bool FileWrite::held() const { return handle_ >= 0; }
+
+bool FileWrite::Commit(std::string_view bytes) {
+  if (!held() || committed_) return false;
   // A rename replaces a file whatever its permissions, so a file that no one
   // may write to (a read-only file, as Windows and Wine see it) is checked
   // here; it is never replaced.
   struct stat target {};
-  if (::stat(path.c_str(), &target) == 0 &&
+  if (::stat(path_.c_str(), &target) == 0 &&
       (S_ISDIR(target.st_mode) || (target.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)) {
     return false;
   }
-  const std::string temporary = SavingFileOf(path);
-  UniqueFd file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644));
-  // The lock keeps a second writer of the same target out; the file is
-  // emptied only once it is ours, since it may be a leftover of a stopped write.
-  if (!file || ::flock(file.get(), LOCK_EX | LOCK_NB) != 0 || ::ftruncate(file.get(), 0) != 0) {
-    return false;
-  }
-  const bool written =
-      WriteAll(file.get(), bytes) && ::fsync(file.get()) == 0 && ::fchmod(file.get(), 0644) == 0;
-  if (::close(file.release()) != 0 || !written || ::rename(temporary.c_str(), path.c_str()) != 0) {
-    ::unlink(temporary.c_str());
-    return false;
-  }
-  return true;
+  const int file = static_cast<int>(handle_);
+  // Renamed while still open and locked, so that the lock lasts until the
+  // new bytes are in place.
+  committed_ = WriteAll(file, bytes) && ::fsync(file) == 0 && ::fchmod(file, 0644) == 0 &&
+               ::rename(SavingFileOf(path_).c_str(), path_.c_str()) == 0;
+  return committed_;
 }
 
 bool RemoveFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
@@ -111,6 +139,8 @@ std::vector<std::string> FileNamesIn(const std::string& folder) {
   }
   return names;
 }
+
+std::optional<std::string> PathFromUtf8(const std::string& path) { return path; }
 
 std::string ExecutablePath() {
   std::string path(4096, '\0');

@@ -4,7 +4,9 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <future>
 #include <iterator>
+#include <memory>
 
 #include "platform/local_time.h"
 #include "platform/testing/temp_dir.h"
@@ -44,6 +46,36 @@ TEST(FileIo, LeftoverOfAStoppedWriteIsTakenOverByTheNextWrite) {
   WriteTestFile(SavingFileOf(path), "half of a much longer new vers");
   ASSERT_TRUE(WriteFileAtomically(path, "new"));
   EXPECT_EQ(ReadWholeFile(path), "new");
+  EXPECT_FALSE(PathExists(SavingFileOf(path)));
+}
+
+TEST(FileIo, SecondWriterWaitsForTheFirstAndReadsWhatItWrote) {
+  TempDir dir;
+  const std::string path = dir.File("shared.lvk");
+  WriteTestFile(path, "base");
+  auto first = std::make_unique<FileWrite>(path, std::chrono::milliseconds(0));
+  ASSERT_TRUE(first->held());
+  EXPECT_FALSE(WriteFileAtomically(path, "impatient"));
+  EXPECT_FALSE(FileWrite(path, std::chrono::milliseconds(60)).held());
+  // A patient second writer reads the file once the lock is its own.
+  std::future<std::optional<std::string>> second = std::async(std::launch::async, [&] {
+    FileWrite write(path, std::chrono::seconds(20));
+    std::optional<std::string> read = ReadWholeFile(path);
+    if (!write.held() || !read || !write.Commit(*read + "+second"))
+      return std::optional<std::string>();
+    return read;
+  });
+  EXPECT_EQ(second.wait_for(std::chrono::milliseconds(100)), std::future_status::timeout);
+  ASSERT_TRUE(first->Commit("first"));
+  first.reset();
+  EXPECT_EQ(second.get(), "first");
+  EXPECT_EQ(ReadWholeFile(path), "first+second");
+  // A write given up leaves the file and no temporary.
+  {
+    FileWrite dropped(path, std::chrono::milliseconds(0));
+    EXPECT_TRUE(dropped.held());
+  }
+  EXPECT_EQ(ReadWholeFile(path), "first+second");
   EXPECT_FALSE(PathExists(SavingFileOf(path)));
 }
 

@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <utility>
+
 #include "platform/file_io.h"
 #include "platform/unique_handle.h"
 
@@ -73,32 +75,55 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
 
 }  // namespace
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
+FileWrite::FileWrite(std::string path, std::chrono::milliseconds patience)
+    : path_(std::move(path)), handle_(reinterpret_cast<std::intptr_t>(INVALID_HANDLE_VALUE)) {
+  const std::string temporary = SavingFileOf(path_);
+  const auto deadline = std::chrono::steady_clock::now() + patience;
+  for (;;) {
+    // Shared only for the rename and the removal this write makes: another
+    // write of the same target is refused here until this one has ended.
+    // A leftover of a stopped write is emptied and taken over.
+    const HANDLE file = ::CreateFileA(temporary.c_str(), GENERIC_WRITE, FILE_SHARE_DELETE, nullptr,
+                                      CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+      handle_ = reinterpret_cast<std::intptr_t>(file);
+      return;
+    }
+    // Held by another write, or being removed by one that ended.
+    const DWORD error = ::GetLastError();
+    const bool busy = error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED;
+    if (!busy || std::chrono::steady_clock::now() >= deadline) return;
+    ::Sleep(20);
+  }
+}
+
+FileWrite::~FileWrite() {
+  if (!held()) return;
+  // Removed while still open, so that no other write's file of the same
+  // name can be removed instead.
+  if (!committed_) ::DeleteFileA(SavingFileOf(path_).c_str());
+  ::CloseHandle(reinterpret_cast<HANDLE>(handle_));
+}
+
+bool FileWrite::held() const { return reinterpret_cast<HANDLE>(handle_) != INVALID_HANDLE_VALUE; }
+
+bool FileWrite::Commit(std::string_view bytes) {
+  if (!held() || committed_) return false;
   // The rename below replaces a read-only file under Wine, so the target is
   // checked here: a file the user made read-only is never replaced.
-  const DWORD target = ::GetFileAttributesA(path.c_str());
+  const DWORD target = ::GetFileAttributesA(path_.c_str());
   if (target != INVALID_FILE_ATTRIBUTES &&
       (target & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0) {
     return false;
   }
-  const std::string temporary = SavingFileOf(path);
-  bool written = false;
-  {
-    // Not shared: a second writer of the same target fails here. A leftover
-    // of a stopped write is emptied and taken over.
-    UniqueFile file(::CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return false;
-    written = WriteAll(file.get(), bytes) && ::FlushFileBuffers(file.get());
-  }
+  const HANDLE file = reinterpret_cast<HANDLE>(handle_);
   // MoveFileEx with replacement is one rename on every system we run on; the
-  // old file stays whole until the new one is complete.
-  if (!written || !::MoveFileExA(temporary.c_str(), path.c_str(),
-                                 MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    ::DeleteFileA(temporary.c_str());
-    return false;
-  }
-  return true;
+  // old file stays whole until the new one is complete. The file is still
+  // open, so that the lock lasts until the new bytes are in place.
+  committed_ = WriteAll(file, bytes) && ::FlushFileBuffers(file) &&
+               ::MoveFileExA(SavingFileOf(path_).c_str(), path_.c_str(),
+                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  return committed_;
 }
 
 bool RemoveFile(const std::string& path) { return ::DeleteFileA(path.c_str()) != 0; }
@@ -116,6 +141,25 @@ std::vector<std::string> FileNamesIn(const std::string& folder) {
     if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) names.push_back(found.cFileName);
   } while (::FindNextFileA(search.get(), &found));
   return names;
+}
+
+std::optional<std::string> PathFromUtf8(const std::string& path) {
+  if (path.empty()) return path;
+  const int size = static_cast<int>(path.size());
+  const int wide_length =
+      ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, path.data(), size, nullptr, 0);
+  if (wide_length == 0) return std::nullopt;
+  std::wstring wide(static_cast<std::size_t>(wide_length), L'\0');
+  ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, path.data(), size, wide.data(), wide_length);
+  // No best fit: a letter the code page lacks would open another file.
+  BOOL lacking = FALSE;
+  const int length = ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), wide_length,
+                                           nullptr, 0, nullptr, &lacking);
+  if (length == 0 || lacking) return std::nullopt;
+  std::string system_path(static_cast<std::size_t>(length), '\0');
+  ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), wide_length, system_path.data(),
+                        length, nullptr, nullptr);
+  return system_path;
 }
 
 std::string ExecutablePath() {

@@ -1,5 +1,6 @@
 #include "tools/lvk/commands.h"
 
+#include <algorithm>
 #include <chrono>
 #include <optional>
 #include <variant>
@@ -9,9 +10,11 @@
 #include "document/document_file.h"
 #include "export/document_export.h"
 #include "export/printable_view.h"
+#include "platform/codepage.h"
 #include "platform/file_io.h"
 #include "tools/lvk/json_dump.h"
 #include "tools/lvk/theme_colours.h"
+#include "tools/lvk/write_commands.h"
 
 namespace lumvik {
 
@@ -20,33 +23,69 @@ namespace {
 constexpr char kUsage[] =
     "usage: lvk dump [--name NAME] FILE\n"
     "       lvk rewrite [--name NAME] IN OUT\n"
-    "       lvk export [--name NAME] --format csv|markdown|html|ical|print FILE\n";
+    "       lvk export [--name NAME] --format csv|markdown|html|ical|print FILE\n"
+    "       lvk add FILE --in CATEGORY/PATH --name NAME [--description TEXT]\n"
+    "               [--due dd/mm/yyyy] [--start dd/mm/yyyy] [--urgency 1-5] [--status 1-5]\n"
+    "       lvk done FILE --task CATEGORY/PATH/TASK\n";
+
+// What each command takes: its number of files, the options it knows
+// (without their "--") and those it needs.
+struct CommandForm {
+  std::string_view word;
+  std::size_t files;
+  std::vector<std::string_view> known;
+  std::vector<std::string_view> needed;
+};
+
+const std::vector<CommandForm>& CommandForms() {
+  static const std::vector<CommandForm> forms = {
+      {"dump", 1, {"name"}, {}},
+      {"rewrite", 2, {"name"}, {}},
+      {"export", 1, {"name", "format"}, {"format"}},
+      {"add",
+       1,
+       {"in", "name", "description", "due", "start", "urgency", "status"},
+       {"in", "name"}},
+      {"done", 1, {"task"}, {"task"}},
+  };
+  return forms;
+}
 
 struct CommandLine {
   std::string command;
-  std::optional<std::string> name;
-  std::optional<std::string> format;
+  LvkOptions options;
   std::vector<std::string> files;
+
+  std::optional<std::string> Option(std::string_view name) const {
+    const auto found = options.find(name);
+    return found == options.end() ? std::nullopt : std::optional(found->second);
+  }
 };
 
-// Options stand between the command word and the files.
+// Options, each with its value, may stand anywhere after the command word.
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& arguments) {
   if (arguments.empty()) return std::nullopt;
-  CommandLine line;
-  line.command = arguments[0];
-  std::size_t i = 1;
-  for (; i < arguments.size() && arguments[i].rfind("--", 0) == 0; i += 2) {
-    if (i + 1 >= arguments.size()) return std::nullopt;
-    std::optional<std::string>& option = arguments[i] == "--name" ? line.name : line.format;
-    if ((arguments[i] != "--name" && arguments[i] != "--format") || option) return std::nullopt;
-    option = arguments[i + 1];
+  const auto form = std::find_if(CommandForms().begin(), CommandForms().end(),
+                                 [&](const CommandForm& f) { return f.word == arguments[0]; });
+  if (form == CommandForms().end()) return std::nullopt;
+  CommandLine line{arguments[0], {}, {}};
+  for (std::size_t i = 1; i < arguments.size(); ++i) {
+    if (!arguments[i].starts_with("--")) {
+      line.files.push_back(arguments[i]);
+      continue;
+    }
+    const std::string name = arguments[i].substr(2);
+    const bool known = std::find(form->known.begin(), form->known.end(), name) != form->known.end();
+    if (!known || i + 1 >= arguments.size() ||
+        !line.options.emplace(name, arguments[i + 1]).second) {
+      return std::nullopt;
+    }
+    ++i;
   }
-  line.files.assign(arguments.begin() + static_cast<std::ptrdiff_t>(i), arguments.end());
-  const std::size_t wanted = line.command == "rewrite" ? 2 : 1;
-  const bool known = line.command == "dump" || line.command == "rewrite" ||
-                     line.command == "export";
-  const bool format_fits = (line.command == "export") == line.format.has_value();
-  if (!known || !format_fits || line.files.size() != wanted) return std::nullopt;
+  for (const std::string_view needed : form->needed) {
+    if (!line.options.contains(needed)) return std::nullopt;
+  }
+  if (line.files.size() != form->files) return std::nullopt;
   return line;
 }
 
@@ -100,21 +139,43 @@ std::optional<Document> Read(const std::string& path, const std::string& program
 
 int RunLvk(const std::vector<std::string>& arguments, const std::string& program_folder,
            std::ostream& out, std::ostream& errors) {
-  const std::optional<CommandLine> line = ParseCommandLine(arguments);
-  const std::optional<LvkFormat> format =
-      line && line->format ? FormatNamed(*line->format) : std::nullopt;
-  if (!line || (line->format && !format)) {
+  std::optional<CommandLine> line = ParseCommandLine(arguments);
+  const std::optional<std::string> format_name = line ? line->Option("format") : std::nullopt;
+  const std::optional<LvkFormat> format = format_name ? FormatNamed(*format_name) : std::nullopt;
+  if (!line || (format_name && !format)) {
     errors << kUsage;
     return kExitUsage;
+  }
+  for (std::string& file : line->files) {
+    const std::optional<std::string> system_path = PathFromUtf8(file);
+    if (!system_path) {
+      errors << "lvk: " << file << ": not a path this system can open\n";
+      return kExitFileError;
+    }
+    file = *system_path;
   }
 
   Settings settings;
   TextTable texts(kLumvikTextCount);
   ReadSettings(program_folder, settings, texts);
-  std::string program_name = line->name ? *line->name : texts[kTextProgramName];
+  // In add, --name names the new task.
+  const bool writes = line->command == "add" || line->command == "done";
+  const std::optional<std::string> name_option = writes ? std::nullopt : line->Option("name");
+  const std::optional<std::string> given_name =
+      name_option ? Cp1252FromUtf8(*name_option) : std::nullopt;
+  if (name_option && !given_name) {
+    errors << "lvk: --name has a character that a document cannot hold\n";
+    return kExitUsage;
+  }
+  std::string program_name = given_name ? *given_name : texts[kTextProgramName];
   if (program_name.empty()) program_name = "Lumvik";
 
   const std::string& path = line->files[0];
+  if (writes) {
+    const WriteContext context{program_name, settings.backups, errors};
+    return line->command == "add" ? AddTaskCommand(path, line->options, context)
+                                  : DoneCommand(path, line->options, context);
+  }
   const std::optional<Document> document = Read(path, program_name, errors);
   if (!document) return kExitFileError;
 

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <sstream>
 
+#include "document/date_mask.h"
 #include "platform/file_io.h"
 #include "platform/testing/temp_dir.h"
 
@@ -18,7 +19,8 @@ using testing::WriteTestFile;
 constexpr char kDocument[] =
     "<xml version=\"2.1\" logiciel=\"LUMVIK\">\r\n"
     "<categorie nom=\"Home\" designation=\"\" level=\"0\" avancement=\"0\">\r\n"
-    "<task nom=\"Paint\" designation=\"a\x1B" "b\" level=\"1\" importance=\"2\" "
+    "<task nom=\"Paint\" designation=\"a\x1B"
+    "b\" level=\"1\" importance=\"2\" "
     "datedebut=\"01/02/2026\" dateecheance=\"02/02/2026\" statut=\"3\" avancement=\"7\">\r\n";
 
 struct LvkRun {
@@ -91,18 +93,22 @@ TEST_F(LvkCommands, TheProgramNameComesFromTheLanguageFileBesideTheTool) {
 TEST_F(LvkCommands, RewriteAddsTheExtensionAndReplacesWithoutAsking) {
   const std::string target = dir_.File("copy");
   WriteTestFile(target + ".lvk", "old");
-  const LvkRun run = Lvk({"rewrite", "--name", "Lumvik", document_, target}, program_folder_.path());
+  const LvkRun run =
+      Lvk({"rewrite", "--name", "Lumvik", document_, target}, program_folder_.path());
   ASSERT_EQ(run.status, kExitSuccess) << run.errors;
-  EXPECT_EQ(ReadWholeFile(target + ".lvk"),
-            "<xml version=\"2.1\" logiciel=\"Lumvik\">\r\n"
-            "<categorie nom=\"Home\" designation=\"\" level=\"0\" avancement=\"7\">\r\n"
-            "<task nom=\"Paint\" designation=\"a\x1B" "b\" level=\"1\" importance=\"2\" "
-            "datedebut=\"01/02/2026\" dateecheance=\"02/02/2026\" statut=\"3\" avancement=\"7\">\r\n");
+  EXPECT_EQ(
+      ReadWholeFile(target + ".lvk"),
+      "<xml version=\"2.1\" logiciel=\"Lumvik\">\r\n"
+      "<categorie nom=\"Home\" designation=\"\" level=\"0\" avancement=\"7\">\r\n"
+      "<task nom=\"Paint\" designation=\"a\x1B"
+      "b\" level=\"1\" importance=\"2\" "
+      "datedebut=\"01/02/2026\" dateecheance=\"02/02/2026\" statut=\"3\" avancement=\"7\">\r\n");
   EXPECT_FALSE(PathExists(target));
 }
 
 TEST_F(LvkCommands, RewriteIntoAMissingFolderFails) {
-  const LvkRun run = Lvk({"rewrite", document_, dir_.File("no folder/x.lvk")}, program_folder_.path());
+  const LvkRun run =
+      Lvk({"rewrite", document_, dir_.File("no folder/x.lvk")}, program_folder_.path());
   EXPECT_EQ(run.status, kExitFileError);
   EXPECT_NE(run.errors.find("x.lvk"), std::string::npos);
 }
@@ -144,6 +150,83 @@ TEST_F(LvkCommands, PrintsInTheColoursOfTheThemeBesideTheTool) {
   ASSERT_EQ(run.status, kExitSuccess) << run.errors;
   EXPECT_NE(run.out.find("tr.u2 td{color:#ff0000;background-color:#00ff00}"), std::string::npos);
   EXPECT_NE(run.out.find("<tr class=\"task u2 d1\">"), std::string::npos);
+}
+
+TEST_F(LvkCommands, AddAndDoneFeedAListAndKeepABackup) {
+  const std::string folder = program_folder_.path();
+  WriteTestFile(program_folder_.File("Lumvik.ini"), "[Backup]\r\nbackups=2\r\n");
+  LvkRun run = Lvk({"add", document_, "--in", "Home", "--name", "Call \"Bob\"", "--due",
+                    "03/04/2026", "--urgency", "5", "--description", "line 1\r\nline 2"},
+                   folder);
+  ASSERT_EQ(run.status, kExitSuccess) << run.errors;
+  // Missing categories are made at the end of their parent; "//" is a "/"
+  // of a name; the text arrives in UTF-8 and is stored in the file's page.
+  run = Lvk({"add", "--in", "Home/Year-end//Q4 \xE2\x82\xAC", "--name", "Print", document_,
+             "--start", "01/04/2026", "--status", "3"},
+            folder);
+  ASSERT_EQ(run.status, kExitSuccess) << run.errors;
+  run = Lvk({"done", document_, "--task", "Home/Paint"}, folder);
+  ASSERT_EQ(run.status, kExitSuccess) << run.errors;
+  const std::optional<std::string> file = ReadWholeFile(document_);
+  ASSERT_TRUE(file);
+  const std::string today = file->substr(file->find("datedebut=\"", file->find("Bob")) + 11, 10);
+  EXPECT_EQ(
+      file->substr(file->find("\r\n") + 2),
+      "<categorie nom=\"Home\" designation=\"\" level=\"0\" avancement=\"3\">\r\n"
+      "<task nom=\"Paint\" designation=\"a\x1B"
+      "b\" level=\"1\" importance=\"2\" "
+      "datedebut=\"01/02/2026\" dateecheance=\"02/02/2026\" statut=\"4\" avancement=\"10\">\r\n"
+      "<task nom=\"Call \x1A"
+      "Bob\x1A\" designation=\"line 1\x1Bline 2\" level=\"1\" importance=\"5\" "
+      "datedebut=\"" +
+          today +
+          "\" dateecheance=\"03/04/2026\" statut=\"1\" avancement=\"0\">\r\n"
+          "<categorie nom=\"Year-end/Q4 \x80\" designation=\"\" level=\"1\" avancement=\"0\">\r\n"
+          "<task nom=\"Print\" designation=\"\" level=\"2\" importance=\"1\" "
+          "datedebut=\"01/04/2026\" dateecheance=\"" +
+          today + "\" statut=\"3\" avancement=\"0\">\r\n");
+  EXPECT_TRUE(ReadMaskedDate(today));
+  // Each write kept the file it replaced, as many as the settings say.
+  EXPECT_EQ(FileNamesIn(dir_.File("backup")).size(), 2u);
+}
+
+TEST_F(LvkCommands, AddAndDoneRefuseWhatTheyCannotNameOrHold) {
+  const std::string folder = program_folder_.path();
+  ASSERT_EQ(Lvk({"add", document_, "--in", "Home", "--name", "Paint"}, folder).status,
+            kExitSuccess);
+  const std::optional<std::string> before = ReadWholeFile(document_);
+  struct Refusal {
+    std::vector<std::string> arguments;
+    int status;
+    std::string said;
+  };
+  for (const Refusal& refusal : std::vector<Refusal>{
+           {{"done", document_, "--task", "Home/Paint"},
+            kExitFileError,
+            "\"Home/Paint\" names more"},
+           {{"done", document_, "--task", "Home/Dig"}, kExitFileError, "no task at \"Home/Dig\""},
+           {{"done", document_, "--task", "Home"}, kExitFileError, "no task at \"Home\""},
+           {{"add", document_, "--in", "Home/", "--name", "x"}, kExitUsage, "--in"},
+           {{"add", document_, "--in", "Home", "--name", "\xE4\xB8\xAD"}, kExitUsage, "--name"},
+           {{"add", document_, "--in", "Home", "--name", "x", "--due", "31/02/2026"},
+            kExitUsage,
+            "--due"},
+           {{"add", document_, "--in", "Home", "--name", "x", "--urgency", "6"},
+            kExitUsage,
+            "--urgency"},
+           {{"add", document_, "--in", "Home", "--name", ""}, kExitUsage, "--name"},
+           {{"add", document_, "--in", "Home"}, kExitUsage, "usage"},
+           {{"done", document_}, kExitUsage, "usage"}}) {
+    const LvkRun run = Lvk(refusal.arguments, folder);
+    EXPECT_EQ(run.status, refusal.status) << ::testing::PrintToString(refusal.arguments);
+    EXPECT_NE(run.errors.find(refusal.said), std::string::npos) << run.errors;
+  }
+  EXPECT_EQ(ReadWholeFile(document_), before);
+
+  WriteTestFile(document_, "<xml version=\"2.1\" logiciel=\"Other\">\r\n");
+  const LvkRun run = Lvk({"add", document_, "--in", "Home", "--name", "x"}, folder);
+  EXPECT_EQ(run.status, kExitFileError);
+  EXPECT_NE(run.errors.find(document_ + ": not a document"), std::string::npos);
 }
 
 TEST_F(LvkCommands, UsageErrors) {
