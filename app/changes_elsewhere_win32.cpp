@@ -8,6 +8,7 @@
 #include "app/lumvik_app_win32.h"
 #include "config/text_numbers.h"
 #include "document/tree_rebuild.h"
+#include "platform/file_io.h"
 #include "platform/text.h"
 
 namespace lumvik {
@@ -17,6 +18,10 @@ namespace {
 constexpr UINT_PTR kLookAgainTimer = 3;
 // A file being replaced, or a name being typed, is looked at again soon.
 constexpr UINT kLookAgainMs = 2000;
+// A change in the folder: a sync service writes a file in bursts, so it is
+// looked at once the burst is over.
+constexpr UINT kFolderChanged = WM_APP + 1;
+constexpr UINT kAfterFolderChangeMs = 300;
 
 // The names of a row and of each category above it, to find it again in
 // another version of the document.
@@ -37,16 +42,47 @@ std::vector<std::string> RowPaths(const Document& document) {
 
 }  // namespace
 
+bool LumvikApp::WatchDocumentFile() {
+  // A document read from its file is watched; a new or recovered one is
+  // not, until it is saved.
+  const bool has_file = document_.saved == 1 && !document_.file_path.empty();
+  const std::string path = has_file ? document_.file_path : std::string();
+  if (has_file) {
+    file_watch_.Remember(document_);
+  } else {
+    file_watch_.Forget();
+  }
+  if (!folder_watch_)
+    folder_watch_ = std::make_unique<FolderWatch>(window_->window(), kFolderChanged);
+  std::string folder = FolderOf(path);
+  // "C:\" stays as it is; any other folder is named without its last separator.
+  if (folder.size() > 3) folder.pop_back();
+  folder_watch_->Watch(folder);
+  if (path == marked_open_) return false;
+  marked_open_ = path;
+  recovery_->MarkOpen(path);
+  return has_file && recovery_->OpenElsewhere(path);
+}
+
 void LumvikApp::DocumentWritten() {
-  file_watch_.Remember(document_);
+  const bool open_elsewhere = WatchDocumentFile();
   // What an earlier look took in is in the file now; what this save took in
   // stays said until the next one.
-  if (!std::exchange(taken_in_by_save_, false)) ShowStatus(0);
+  const bool taken_in = std::exchange(taken_in_by_save_, false);
+  if (open_elsewhere) {
+    ShowStatus(kTextOpenInAnotherLumvik);
+  } else if (!taken_in) {
+    ShowStatus(0);
+  }
 }
 
 void LumvikApp::TakeInChangesElsewhere() { taken_in_by_save_ = LookAtDocumentFile(); }
 
 std::optional<LRESULT> LumvikApp::LookAgainMessage(UINT message, WPARAM wparam) {
+  if (message == kFolderChanged) {
+    ::SetTimer(window_->window(), kLookAgainTimer, kAfterFolderChangeMs, nullptr);
+    return 0;
+  }
   if (message != WM_TIMER || wparam != kLookAgainTimer) return std::nullopt;
   ::KillTimer(window_->window(), kLookAgainTimer);
   // Through the event loop, so that a window open over the main one (which

@@ -2,6 +2,7 @@
 // once, merged with unsaved changes, and never overwritten by Save.
 #include <gtest/gtest.h>
 
+#include "app/recovery_keeper.h"
 #include "app/testing/lumvik_app_fixture_win32.h"
 #include "config/text_numbers.h"
 #include "document/testing/edited_document.h"
@@ -90,6 +91,24 @@ TEST_F(ChangesElsewhereTest, SaveMergesWhatTheFileGainedWithTheUnsavedChanges) {
       << "said until the next save";
   Command(kCmdSave);
   EXPECT_EQ(TextOf(kGadgetStatusLine), "");
+}
+
+TEST_F(ChangesElsewhereTest, AnotherLumvikIsSaidAndAChangeInTheFolderIsTakenInUnasked) {
+  const std::string path = SampleFile("list.lvk");
+  RecoveryKeeper other(RecoveryFolder(), "other Lumvik");
+  other.MarkOpen(path);
+  Start(path);
+  EXPECT_EQ(TextOf(kGadgetStatusLine), app->texts()[kTextOpenInAnotherLumvik]);
+
+  // The window is never activated: the folder's change notification alone
+  // brings the file's new rows.
+  ASSERT_TRUE(WriteDocumentFile(path, Elsewhere(), "Lumvik"));
+  for (int wait = 0; wait < 100 && app->document().rows.size() != 5; ++wait) {
+    ::Sleep(50);
+    app->HandlePendingEvents();
+  }
+  EXPECT_EQ(app->document().rows.size(), 5u);
+  EXPECT_EQ(TextOf(kGadgetStatusLine), Status(kTextRowsFromElsewhere, {"2"}));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Undo and redo: every change to the document becomes a step of the edit
 // history, and the tree and the panel show a step taken back or forward.
 #include "app/lumvik_app_win32.h"
+#include "config/text_numbers.h"
 #include "document/change_view.h"
 
 namespace lumvik {
@@ -13,14 +14,7 @@ void LumvikApp::AddHistoryCommands() {
 }
 
 void LumvikApp::DocumentReplaced() {
-  // A document read from its file is watched from now on; a new or
-  // recovered one is not, until it is saved.
-  if (document_.saved == 1 && !document_.file_path.empty()) {
-    file_watch_.Remember(document_);
-  } else {
-    file_watch_.Forget();
-  }
-  ShowStatus(0);
+  ShowStatus(WatchDocumentFile() ? kTextOpenInAnotherLumvik : 0);
   history_.Reset(document_);
   RecordChange();
 }

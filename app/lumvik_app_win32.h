@@ -33,6 +33,7 @@
 #include "help/feedback_form_win32.h"
 #include "help/help_window_win32.h"
 #include "platform/event_queue_win32.h"
+#include "platform/folder_watch_win32.h"
 #include "platform/prompt.h"
 
 namespace lumvik {
@@ -171,6 +172,10 @@ class LumvikApp : public DocumentScreen {
   // until the next save.
   // True when a change of the file was taken in.
   bool LookAtDocumentFile();
+  // The document was read from or written to its file, or has none: its
+  // file and folder are watched from now on and it is marked open by this
+  // program. True when another running Lumvik has newly marked it so too.
+  bool WatchDocumentFile();
   void ShowChangesElsewhere(MergedDocument merged, bool had_changes);
   // Clears the status line's values unless given.
   void ShowStatus(int text, std::vector<std::string> values = {});
@@ -237,7 +242,9 @@ class LumvikApp : public DocumentScreen {
   std::unique_ptr<FindWindow> find_;
   std::vector<std::string> recent_files_;  // newest first
   DocumentFileWatch file_watch_;
-  int status_text_ = 0;  // the status line's text, 0 for none
+  std::unique_ptr<FolderWatch> folder_watch_;
+  std::string marked_open_;  // the document's path as marked open
+  int status_text_ = 0;      // the status line's text, 0 for none
   bool taken_in_by_save_ = false;
   std::vector<std::string> status_values_;
   CalendarDate marks_today_;  // the day the due marks are drawn for

@@ -3,12 +3,14 @@
 #include <vector>
 
 #include "platform/file_io.h"
+#include "platform/text.h"
 
 namespace lumvik {
 
 namespace {
 
 constexpr std::string_view kLockExtension = ".lock";
+constexpr std::string_view kOpenMarkExtension = ".open";
 // How far "name (2)", "name (3)"... go in search of a free name.
 constexpr int kMostNames = 100;
 
@@ -41,7 +43,14 @@ void RecoveryKeeper::TakeName(const std::string& name) {
   if (parent.size() > 1) parent.pop_back();
   MakeFolder(parent);
   MakeFolder(folder);
-  // Locks of programs that ended before they had a copy to keep.
+  // Marks and locks of programs that ended before they had a copy to keep.
+  for (const std::string& left : FileNamesIn(folder)) {
+    const std::string file = JoinPath(folder, left);
+    if (left.ends_with(kOpenMarkExtension) &&
+        !IsLockHeld(Retyped(file, kOpenMarkExtension, kLockExtension))) {
+      RemoveFile(file);
+    }
+  }
   for (const std::string& left : FileNamesIn(folder)) {
     const std::string lock = JoinPath(folder, left);
     if (left.ends_with(kLockExtension) && !IsLockHeld(lock) &&
@@ -55,6 +64,7 @@ void RecoveryKeeper::TakeName(const std::string& name) {
     own_file_ = stem + std::string(kRecoveryExtension);
     if (PathExists(own_file_) || PathExists(stem + std::string(kLockExtension))) continue;
     lock_.emplace(stem + std::string(kLockExtension));
+    own_mark_ = stem + std::string(kOpenMarkExtension);
     // Another program may have taken the name meanwhile; a folder that
     // cannot be written keeps nothing anyway.
     if (lock_->held() || attempt >= kMostNames) break;
@@ -72,6 +82,7 @@ RecoveryKeeper::~RecoveryKeeper() {
   worker_.join();
   // A program that ends cleanly leaves no lock behind.
   if (!lock_) return;
+  RemoveFile(own_mark_);
   lock_.reset();
   RemoveFile(LockOf(own_file_));
 }
@@ -109,6 +120,30 @@ void RecoveryKeeper::Discard(LeftCopy& copy) const {
   RemoveFile(copy.file);
   copy.lock.reset();
   RemoveFile(LockOf(copy.file));
+}
+
+void RecoveryKeeper::MarkOpen(const std::string& path) {
+  if (!lock_ || !lock_->held()) return;
+  if (path.empty()) {
+    RemoveFile(own_mark_);
+  } else {
+    WriteFileAtomically(own_mark_, path);
+  }
+}
+
+bool RecoveryKeeper::OpenElsewhere(const std::string& path) const {
+  if (folder_.empty()) return false;
+  for (const std::string& name : FileNamesIn(folder_)) {
+    const std::string mark = JoinPath(folder_, name);
+    if (!name.ends_with(kOpenMarkExtension) || mark == own_mark_) continue;
+    const std::optional<std::string> marked = ReadWholeFile(mark);
+    // File names are compared as Windows compares them, whatever the case.
+    if (marked && EqualsIgnoringCase(*marked, path) &&
+        IsLockHeld(Retyped(mark, kOpenMarkExtension, kLockExtension))) {
+      return true;
+    }
+  }
+  return false;
 }
 
 void RecoveryKeeper::Keep(std::string bytes) {

@@ -56,6 +56,13 @@ class RecoveryKeeper {
   // Where this program's copy lies.
   const std::string& own_file() const { return own_file_; }
 
+  // Marks the document this program has open, none when `path` is empty.
+  // The mark lies here rather than beside the document, where a sync
+  // service would copy it to other computers.
+  void MarkOpen(const std::string& path);
+  // Whether another running program has marked the document open.
+  bool OpenElsewhere(const std::string& path) const;
+
  private:
   // This program's name and lock in the folder, made when missing.
   void TakeName(const std::string& name);
@@ -63,6 +70,7 @@ class RecoveryKeeper {
 
   std::string folder_;
   std::string own_file_;
+  std::string own_mark_;
   std::optional<ProcessLock> lock_;
   std::mutex mutex_;
   std::condition_variable asked_;

@@ -92,5 +92,7 @@ constexpr int kTextChangedElsewhere = 204;
 constexpr int kTextRowsFromElsewhere = 205;
 constexpr int kTextRowsAndConflictsFromElsewhere = 206;
 constexpr int kTextFileNoLongerDocument = 207;
+// Said once when the document is open in another running Lumvik too.
+constexpr int kTextOpenInAnotherLumvik = 208;
 
 }  // namespace lumvik

@@ -40,6 +40,13 @@ struct FileHandleTraits {
 };
 using UniqueFile = Unique<HANDLE, FileHandleTraits>;
 
+// Events and threads: empty is null.
+struct KernelObjectTraits {
+  static HANDLE Empty() { return nullptr; }
+  static void Close(HANDLE object) { ::CloseHandle(object); }
+};
+using UniqueEvent = Unique<HANDLE, KernelObjectTraits>;
+
 struct FindTraits {
   static HANDLE Empty() { return INVALID_HANDLE_VALUE; }
   static void Close(HANDLE search) { ::FindClose(search); }
