@@ -40,6 +40,12 @@ std::vector<std::string> RowPaths(const Document& document) {
   return paths;
 }
 
+// What ends the name of their version of a task: the language file cannot
+// hold a text's leading blank, so it is put before the words here.
+std::string ChangedElsewhereMark(const TextTable& texts) {
+  return " " + texts[kTextChangedElsewhere];
+}
+
 }  // namespace
 
 bool LumvikApp::WatchDocumentFile() {
@@ -113,7 +119,7 @@ bool LumvikApp::LookAtDocumentFile() {
   }
   const bool had_changes = document_.saved == 0;
   MergedDocument merged =
-      MergeDocuments(file_watch_.base(), look.theirs, document_, texts_[kTextChangedElsewhere]);
+      MergeDocuments(file_watch_.base(), look.theirs, document_, ChangedElsewhereMark(texts_));
   file_watch_.TakeIn(std::move(look));
   ShowChangesElsewhere(std::move(merged), had_changes);
   return true;
