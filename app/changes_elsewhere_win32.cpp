@@ -3,6 +3,7 @@
 // at its file when its window becomes active and before it saves, shows a
 // changed file at once when the document has no unsaved changes, and merges
 // it with them when it has.
+#include <chrono>
 #include <set>
 
 #include "app/lumvik_app_win32.h"
@@ -22,6 +23,11 @@ constexpr UINT kLookAgainMs = 2000;
 // looked at once the burst is over.
 constexpr UINT kFolderChanged = WM_APP + 1;
 constexpr UINT kAfterFolderChangeMs = 300;
+// A file that stays unreadable this many looks is said, and looked at less often.
+constexpr int kLooksBeforeSayingUnreadable = 5;
+constexpr UINT kLookLaterMs = 10000;
+// How long Save waits for a file held by another program to be readable.
+constexpr std::chrono::milliseconds kPatienceAtSave{2000};
 
 // The names of a row and of each category above it, to find it again in
 // another version of the document.
@@ -82,7 +88,24 @@ void LumvikApp::DocumentWritten() {
   }
 }
 
-void LumvikApp::TakeInChangesElsewhere() { taken_in_by_save_ = LookAtDocumentFile(); }
+bool LumvikApp::TakeInChangesElsewhere() {
+  // What the user is doing ends first: the name being typed is kept, the
+  // drag given up, so that the look is not put off.
+  if (label_editing_) TreeView_EndEditLabelNow(window_->rows().tree(), FALSE);
+  window_->CancelRowDrag();
+  const auto deadline = std::chrono::steady_clock::now() + kPatienceAtSave;
+  for (;;) {
+    const LookOutcome outcome = LookAtDocumentFile(true);
+    taken_in_by_save_ = outcome == LookOutcome::TakenIn;
+    if (outcome != LookOutcome::Unreadable) return true;
+    // A file that is gone, or empty, has nothing to lose; one held by
+    // another program is waited for, and never written over unread.
+    const std::optional<FileStamp> stamp = FileStampOf(document_.file_path);
+    if (!PathExists(document_.file_path) || (stamp && stamp->size == 0)) return true;
+    if (std::chrono::steady_clock::now() >= deadline) return false;
+    ::Sleep(100);
+  }
+}
 
 std::optional<LRESULT> LumvikApp::LookAgainMessage(UINT message, WPARAM wparam) {
   if (message == kFolderChanged) {
@@ -97,23 +120,33 @@ std::optional<LRESULT> LumvikApp::LookAgainMessage(UINT message, WPARAM wparam) 
   return 0;
 }
 
-bool LumvikApp::LookAtDocumentFile() {
-  if (!file_watch_.watching()) return false;
-  // A name being typed or a row being dragged finishes first.
-  if (label_editing_ || window_->DraggingRow()) {
+LumvikApp::LookOutcome LumvikApp::LookAtDocumentFile(bool saving) {
+  if (!file_watch_.watching()) return LookOutcome::Unchanged;
+  // A name being typed, a row being dragged or a description being typed
+  // finishes first.
+  const HWND focus = ::GetFocus();
+  const bool typing = focus != nullptr && (focus == window_->Gadget(kGadgetTaskDescription) ||
+                                           focus == window_->Gadget(kGadgetCategoryDescription));
+  if (!saving && (label_editing_ || window_->DraggingRow() || typing)) {
     ::SetTimer(window_->window(), kLookAgainTimer, kLookAgainMs, nullptr);
-    return false;
+    return LookOutcome::PutOff;
   }
   DocumentFileWatch::Look look = file_watch_.LookAgain(texts_[kTextProgramName]);
+  if (look.finding != DocumentFileWatch::Finding::Unreadable) unreadable_looks_ = 0;
   switch (look.finding) {
     case DocumentFileWatch::Finding::Unchanged:
-      return false;
+      return LookOutcome::Unchanged;
     case DocumentFileWatch::Finding::Unreadable:
-      ::SetTimer(window_->window(), kLookAgainTimer, kLookAgainMs, nullptr);
-      return false;
+      // Looked at again and again, less often once it has stayed so; said
+      // once.
+      if (++unreadable_looks_ == kLooksBeforeSayingUnreadable) ShowStatus(kTextFileUnreadable);
+      ::SetTimer(window_->window(), kLookAgainTimer,
+                 unreadable_looks_ < kLooksBeforeSayingUnreadable ? kLookAgainMs : kLookLaterMs,
+                 nullptr);
+      return LookOutcome::Unreadable;
     case DocumentFileWatch::Finding::NotADocument:
       ShowStatus(kTextFileNoLongerDocument);
-      return false;
+      return LookOutcome::Unchanged;
     case DocumentFileWatch::Finding::Changed:
       break;
   }
@@ -122,7 +155,7 @@ bool LumvikApp::LookAtDocumentFile() {
       MergeDocuments(file_watch_.base(), look.theirs, document_, ChangedElsewhereMark(texts_));
   file_watch_.TakeIn(std::move(look));
   ShowChangesElsewhere(std::move(merged), had_changes);
-  return true;
+  return LookOutcome::TakenIn;
 }
 
 void LumvikApp::ShowChangesElsewhere(MergedDocument merged, bool had_changes) {

@@ -7,6 +7,7 @@
 #include "config/text_numbers.h"
 #include "document/testing/edited_document.h"
 #include "platform/text.h"
+#include "platform/unique_handle.h"
 
 namespace lumvik {
 namespace {
@@ -91,6 +92,33 @@ TEST_F(ChangesElsewhereTest, SaveMergesWhatTheFileGainedWithTheUnsavedChanges) {
       << "said until the next save";
   Command(kCmdSave);
   EXPECT_EQ(TextOf(kGadgetStatusLine), "");
+}
+
+TEST_F(ChangesElsewhereTest, SaveEndsARenameFirstAndNeverWritesOverAFileItCannotRead) {
+  const std::string path = SampleFile("list.lvk");
+  Start(path);
+  TreeRowView& rows = app->window().rows();
+  HWND edit = TreeView_EditLabel(Gadget(kGadgetTree), rows.Item(0));
+  ASSERT_NE(edit, nullptr);
+  ::SetWindowTextA(edit, "House");
+  ASSERT_TRUE(WriteDocumentFile(path, Elsewhere(), "Lumvik"));
+  {
+    // Held by another program that lets no one read it.
+    const UniqueFile held(::CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(held);
+    prompt.Then(Answer::Ok);
+    Command(kCmdSave);
+    ASSERT_EQ(prompt.asked().size(), 1u);
+    EXPECT_EQ(prompt.asked()[0].text, app->texts()[kTextCannotCreateFile]);
+    EXPECT_EQ(app->document().saved, 0);
+    EXPECT_EQ(app->document().categories[0].nom, "House") << "the name typed is kept";
+  }
+  EXPECT_EQ(testing::Outline(ReadDocument(path, "Lumvik").document),
+            "Home0 Paint the door1 Garden1 Dig2 Call the printer1");
+  Command(kCmdSave);
+  EXPECT_EQ(testing::Outline(ReadDocument(path, "Lumvik").document),
+            "House0 Paint the door1 Garden1 Dig2 Call the printer1");
 }
 
 TEST_F(ChangesElsewhereTest, AnotherLumvikIsSaidAndAChangeInTheFolderIsTakenInUnasked) {

@@ -137,12 +137,16 @@ bool SaveCommand(const FileCommands& commands) {
   // with what was written to it elsewhere in the meantime: read, merged and
   // written under the file's lock, so that no other writer comes between.
   FileWrite write(target, kDocumentWritePatience);
-  if (write.held()) commands.screen.TakeInChangesElsewhere();
   const std::string& program_name = commands.texts[kTextProgramName];
-  if (!WriteDocumentWithBackup(write, document, program_name, commands.backups)) {
+  std::optional<FileVersion> written;
+  if (write.held() && commands.screen.TakeInChangesElsewhere()) {
+    written = WriteDocumentWithBackup(write, document, program_name, commands.backups);
+  }
+  if (!written) {
     commands.prompt.Message(program_name, commands.texts[kTextCannotCreateFile], Buttons::Ok);
     return false;
   }
+  document.file_version = std::move(*written);
   document.saved = 1;
   commands.screen.DocumentWritten();
   return true;

@@ -31,8 +31,9 @@ class DocumentScreen {
   // Another document (new or read) has replaced the one shown.
   virtual void DocumentReplaced() = 0;
   // Save is about to replace the document's own file: changes made to the
-  // file elsewhere since it was read are taken in first.
-  virtual void TakeInChangesElsewhere() = 0;
+  // file elsewhere since it was read are taken in first. False when the
+  // file cannot be read, so that it must not be written over.
+  virtual bool TakeInChangesElsewhere() = 0;
   // The document was just written to the file it is now known by.
   virtual void DocumentWritten() = 0;
 };

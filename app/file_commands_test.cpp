@@ -31,7 +31,7 @@ class FakeScreen : public DocumentScreen {
   }
   void EnableCategoryPanel() override { category_panel_enabled = true; }
   void DocumentReplaced() override { ++replaced; }
-  void TakeInChangesElsewhere() override {}
+  bool TakeInChangesElsewhere() override { return true; }
   void DocumentWritten() override {}
   void HoldRedraw() override { ++holds; }
   void ReleaseRedraw() override {

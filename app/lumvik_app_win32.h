@@ -106,7 +106,7 @@ class LumvikApp : public DocumentScreen {
   void HoldRedraw() override;
   void ReleaseRedraw() override;
   void DocumentReplaced() override;
-  void TakeInChangesElsewhere() override;
+  bool TakeInChangesElsewhere() override;
   void DocumentWritten() override;
 
   const EditHistory& history() const { return history_; }
@@ -170,8 +170,10 @@ class LumvikApp : public DocumentScreen {
   // window becomes active and before Save, shown at once or merged with the
   // unsaved changes as one step of the history, and said in the status line
   // until the next save.
-  // True when a change of the file was taken in.
-  bool LookAtDocumentFile();
+  enum class LookOutcome { Unchanged, TakenIn, Unreadable, PutOff };
+  // Puts the look off while the user is in the middle of something, unless
+  // Save asks.
+  LookOutcome LookAtDocumentFile(bool saving = false);
   // The document was read from or written to its file, or has none: its
   // file and folder are watched from now on and it is marked open by this
   // program. True when another running Lumvik has newly marked it so too.
@@ -246,6 +248,7 @@ class LumvikApp : public DocumentScreen {
   std::string marked_open_;  // the document's path as marked open
   int status_text_ = 0;      // the status line's text, 0 for none
   bool taken_in_by_save_ = false;
+  int unreadable_looks_ = 0;  // in a row
   std::vector<std::string> status_values_;
   CalendarDate marks_today_;  // the day the due marks are drawn for
   MailRoute mail_route_ = BuildMailRoute();

@@ -94,5 +94,7 @@ constexpr int kTextRowsAndConflictsFromElsewhere = 206;
 constexpr int kTextFileNoLongerDocument = 207;
 // Said once when the document is open in another running Lumvik too.
 constexpr int kTextOpenInAnotherLumvik = 208;
+// Said once when the file has stayed gone or unreadable for a while.
+constexpr int kTextFileUnreadable = 209;
 
 }  // namespace lumvik

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/file_io.h"
+
 namespace lumvik {
 
 constexpr std::int16_t kCategoryRow = 0;
@@ -44,6 +46,9 @@ struct Document {
   std::vector<TreeEntry> move_buffer;  // scratch while a category moves with its contents
   std::string file_path;
   std::int32_t saved = 1;
+  // The version of the file it was last read from or written to, so that a
+  // change made to the file elsewhere since then is told from its own.
+  FileVersion file_version;
 };
 
 }  // namespace lumvik

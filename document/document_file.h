@@ -2,6 +2,7 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -72,8 +73,11 @@ constexpr std::chrono::milliseconds kDocumentWritePatience{5000};
 // (its writer may have read and merged the file under it); the file it
 // replaces is kept in the backup folder with the newest `backups` earlier
 // versions, once the write went through.
-bool WriteDocumentWithBackup(FileWrite& write, const Document& document,
-                             std::string_view program_name, int backups);
+// The version written; nothing when it could not be written or
+// `still_wanted` (see FileWrite::Commit) gave it up.
+std::optional<FileVersion> WriteDocumentWithBackup(FileWrite& write, const Document& document,
+                                                   std::string_view program_name, int backups,
+                                                   const std::function<bool()>& still_wanted = {});
 
 enum class SaveStatus { Saved, SaveAsInstead, Failed };
 

@@ -174,9 +174,14 @@ Document ParseDocument(std::string_view file_bytes) {
 }
 
 ReadResult ReadDocument(const std::string& path, std::string_view program_name) {
+  // The stamp first: a file replaced in between then looks changed, and
+  // its bytes are compared before anything is taken for a change.
+  std::optional<FileStamp> stamp = FileStampOf(path);
   const std::optional<std::string> bytes = ReadWholeFile(path);
   if (!bytes) return {ReadStatus::CannotOpen, {}};
-  return DocumentFromBytes(*bytes, path, program_name);
+  ReadResult result = DocumentFromBytes(*bytes, path, program_name);
+  result.document.file_version = {std::move(stamp), BytesFingerprint(*bytes)};
+  return result;
 }
 
 ReadResult DocumentFromBytes(std::string_view bytes, const std::string& path,

@@ -111,16 +111,17 @@ bool WriteDocumentFile(const std::string& path, const Document& document,
   return WriteFileAtomically(path, SerializeDocument(document, program_name));
 }
 
-bool WriteDocumentWithBackup(FileWrite& write, const Document& document,
-                             std::string_view program_name, int backups) {
+std::optional<FileVersion> WriteDocumentWithBackup(FileWrite& write, const Document& document,
+                                                   std::string_view program_name, int backups,
+                                                   const std::function<bool()>& still_wanted) {
   // Taken before the write, kept only after it: a failed save leaves the
   // backups as they were.
   const EarlierVersion earlier = TakeEarlierVersion(write.path(), backups);
   const std::string bytes = SerializeDocument(document, program_name);
-  if (!write.Commit(bytes)) return false;
+  if (!write.Commit(bytes, still_wanted)) return std::nullopt;
   // A save that changed nothing has nothing earlier to keep.
   if (earlier.bytes != bytes) KeepEarlierVersion(earlier, backups, LocalNow());
-  return true;
+  return FileVersion{write.written_stamp(), BytesFingerprint(bytes)};
 }
 
 SaveStatus SaveDocument(Document& document, const std::string& path, const TextTable& texts,
@@ -134,11 +135,14 @@ SaveStatus SaveDocument(Document& document, const std::string& path, const TextT
     return SaveStatus::SaveAsInstead;
   }
   FileWrite write(target, kDocumentWritePatience);
-  if (!WriteDocumentWithBackup(write, document, program_name, backups)) {
+  std::optional<FileVersion> written =
+      WriteDocumentWithBackup(write, document, program_name, backups);
+  if (!written) {
     prompt.Message(program_name, texts[kTextCannotCreateFile], Buttons::Ok);
     return SaveStatus::Failed;
   }
   document.file_path = target;
+  document.file_version = std::move(*written);
   return SaveStatus::Saved;
 }
 

@@ -37,7 +37,7 @@ class EarlierVersionsTest : public ::testing::Test {
   TempDir dir;
   TextTable texts{kLumvikTextCount};
   ScriptedPrompt prompt;
-  Document document{{{kCategoryRow, 0, 0}}, {{"", "", 0}}, {}, {}, "", 1};
+  Document document{{{kCategoryRow, 0, 0}}, {{"", "", 0}}, {}, {}, "", 1, {}};
   int saves = 0;
 };
 

@@ -6,23 +6,12 @@
 
 namespace lumvik {
 
-namespace {
-
-std::uint64_t BytesFingerprint(std::string_view bytes) {
-  std::uint64_t hash = 0xCBF29CE484222325;
-  for (unsigned char byte : bytes) hash = (hash ^ byte) * 0x100000001B3;
-  return hash;
-}
-
-}  // namespace
-
 void DocumentFileWatch::Remember(const Document& document) {
   path_ = document.file_path;
   base_ = document;
   base_.saved = 1;
-  stamp_ = FileStampOf(path_);
-  const std::optional<std::string> bytes = ReadWholeFile(path_);
-  fingerprint_ = bytes ? BytesFingerprint(*bytes) : 0;
+  stamp_ = document.file_version.stamp;
+  fingerprint_ = document.file_version.fingerprint;
 }
 
 void DocumentFileWatch::Forget() {
@@ -37,7 +26,8 @@ DocumentFileWatch::Look DocumentFileWatch::LookAgain(std::string_view program_na
   if (!stamp) return {Finding::Unreadable, {}};
   if (stamp == stamp_) return {};
   const std::optional<std::string> bytes = ReadWholeFile(path_);
-  if (!bytes) return {Finding::Unreadable, {}};
+  // An empty file is one being written, or emptied: never an empty list.
+  if (!bytes || bytes->empty()) return {Finding::Unreadable, {}};
   const std::uint64_t fingerprint = BytesFingerprint(*bytes);
   if (fingerprint == fingerprint_) {
     stamp_ = stamp;  // touched, not changed

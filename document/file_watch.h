@@ -16,7 +16,8 @@ namespace lumvik {
 
 class DocumentFileWatch {
  public:
-  // `document` was just read from or written to its file.
+  // `document` was just read from or written to its file, the version of
+  // the file it carries being what the file held then.
   void Remember(const Document& document);
   // A document without a file: there is nothing to watch.
   void Forget();

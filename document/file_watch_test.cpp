@@ -14,12 +14,21 @@ using Finding = DocumentFileWatch::Finding;
 TEST(DocumentFileWatch, OnlyOtherBytesOfADocumentAreAChangeAndEachIsFoundUntilTakenIn) {
   testing::TempDir folder;
   const std::string path = folder.File("list.lvk");
-  Document shown = testing::OutlineDocument("Work0 call1");
-  shown.file_path = path;
-  ASSERT_TRUE(WriteDocumentFile(path, shown, "Lumvik"));
+  ASSERT_TRUE(WriteDocumentFile(path, testing::OutlineDocument("Work0 call1"), "Lumvik"));
+  const Document shown = ReadDocument(path, "Lumvik").document;
   DocumentFileWatch watch;
   watch.Remember(shown);
   EXPECT_EQ(watch.LookAgain("Lumvik").finding, Finding::Unchanged);
+
+  // Written elsewhere between the read and the moment the watch remembers
+  // it: a change all the same.
+  {
+    ASSERT_TRUE(WriteDocumentFile(path, testing::OutlineDocument("Work0 call1 fax1"), "Lumvik"));
+    DocumentFileWatch late;
+    late.Remember(shown);
+    EXPECT_EQ(late.LookAgain("Lumvik").finding, Finding::Changed);
+    ASSERT_TRUE(WriteDocumentFile(path, shown, "Lumvik"));
+  }
 
   // Written again with the same bytes, as a sync service may: no change.
   ASSERT_TRUE(WriteDocumentFile(path, shown, "Lumvik"));
@@ -35,8 +44,11 @@ TEST(DocumentFileWatch, OnlyOtherBytesOfADocumentAreAChangeAndEachIsFoundUntilTa
   EXPECT_EQ(testing::Outline(watch.base()), "Work0 call1 mail1");
   EXPECT_EQ(watch.LookAgain("Lumvik").finding, Finding::Unchanged);
 
-  // Gone for a moment, as while a sync service replaces it: never empty.
+  // Gone or empty for a moment, as while a sync service replaces it: never
+  // an empty list.
   ASSERT_TRUE(RemoveFile(path));
+  EXPECT_EQ(watch.LookAgain("Lumvik").finding, Finding::Unreadable);
+  ASSERT_TRUE(WriteFileAtomically(path, ""));
   EXPECT_EQ(watch.LookAgain("Lumvik").finding, Finding::Unreadable);
   ASSERT_TRUE(WriteDocumentFile(path, elsewhere, "Lumvik"));
   EXPECT_EQ(watch.LookAgain("Lumvik").finding, Finding::Unchanged);

@@ -15,9 +15,7 @@ std::uint64_t Mix(std::uint64_t hash, std::uint64_t value) {
 }
 
 std::uint64_t Mix(std::uint64_t hash, std::string_view text) {
-  std::uint64_t bytes = kFnvStart;
-  for (unsigned char byte : text) bytes = (bytes ^ byte) * kFnvPrime;
-  return Mix(Mix(hash, bytes), text.size());
+  return Mix(Mix(hash, BytesFingerprint(text)), text.size());
 }
 
 }  // namespace

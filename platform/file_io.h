@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdint>
 #include <ctime>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -35,6 +36,17 @@ struct FileStamp {
 // The stamp of a file (not a folder); nothing when it cannot be read.
 std::optional<FileStamp> FileStampOf(const std::string& path);
 
+// What tells one version of some bytes from another (64-bit FNV-1a).
+std::uint64_t BytesFingerprint(std::string_view bytes);
+
+// One version of a file as it was read or written: its stamp, taken no
+// later than its bytes were read, and the fingerprint of those bytes. A
+// later stamp on the same bytes is the same version.
+struct FileVersion {
+  std::optional<FileStamp> stamp;
+  std::uint64_t fingerprint = 0;
+};
+
 // One write of a file, holding the file's write lock from before its writer
 // reads the file until the new bytes are in place, so that two writers of
 // the same file never interleave: the second one reads what the first wrote.
@@ -52,18 +64,25 @@ class FileWrite {
   FileWrite(const FileWrite&) = delete;
   FileWrite& operator=(const FileWrite&) = delete;
 
+  // Whether the lock is held: from its taking until a Commit went through.
   bool held() const;
   const std::string& path() const { return path_; }
   // Writes the bytes to the temporary file, flushes it and then puts it in
   // place in one step. A folder or a read-only file under the target's name
-  // is not replaced. On any failure the previous file stays as it was and
-  // the result is false. Once per write.
-  bool Commit(std::string_view bytes);
+  // is not replaced. `still_wanted`, when given, is asked once the bytes are
+  // flushed, just before they are put in place; false gives the write up.
+  // On any failure the previous file stays as it was and the result is
+  // false. Once per write.
+  bool Commit(std::string_view bytes, const std::function<bool()>& still_wanted = {});
+  // The stamp of the file a Commit put in place, read from the file this
+  // write made, whatever another writer did after it.
+  const std::optional<FileStamp>& written_stamp() const { return written_stamp_; }
 
  private:
   std::string path_;
   std::intptr_t handle_;  // the temporary file, open and locked
   bool committed_ = false;
+  std::optional<FileStamp> written_stamp_;
 };
 
 // One FileWrite that does not wait: while another write of the same target

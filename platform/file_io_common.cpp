@@ -19,6 +19,12 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
   return write.held() && write.Commit(bytes);
 }
 
+std::uint64_t BytesFingerprint(std::string_view bytes) {
+  std::uint64_t hash = 0xCBF29CE484222325;
+  for (const unsigned char byte : bytes) hash = (hash ^ byte) * 0x100000001B3;
+  return hash;
+}
+
 std::string SavingFileOf(const std::string& path) { return path + ".saving"; }
 
 std::string ExecutableFolder() { return FolderOf(ExecutablePath()); }

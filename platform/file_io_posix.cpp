@@ -47,14 +47,12 @@ std::optional<std::time_t> LastWriteTime(const std::string& path) {
   return info.st_mtime;
 }
 
-std::optional<FileStamp> FileStampOf(const std::string& path) {
-  struct stat info {};
-  if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+namespace {
+
+FileStamp StampOf(const struct stat& info) {
   return FileStamp{static_cast<std::uint64_t>(info.st_size),
                    std::int64_t{info.st_mtim.tv_sec} * 1000000000 + info.st_mtim.tv_nsec};
 }
-
-namespace {
 
 bool WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
@@ -67,6 +65,12 @@ bool WriteAll(int fd, std::string_view bytes) {
 }
 
 }  // namespace
+
+std::optional<FileStamp> FileStampOf(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+  return StampOf(info);
+}
 
 FileWrite::FileWrite(std::string path, std::chrono::milliseconds patience)
     : path_(std::move(path)), handle_(-1) {
@@ -102,7 +106,7 @@ FileWrite::~FileWrite() {
 
 bool FileWrite::held() const { return handle_ >= 0; }
 
-bool FileWrite::Commit(std::string_view bytes) {
+bool FileWrite::Commit(std::string_view bytes, const std::function<bool()>& still_wanted) {
   if (!held() || committed_) return false;
   // A rename replaces a file whatever its permissions, so a file that no one
   // may write to (a read-only file, as Windows and Wine see it) is checked
@@ -113,11 +117,19 @@ bool FileWrite::Commit(std::string_view bytes) {
     return false;
   }
   const int file = static_cast<int>(handle_);
+  struct stat written {};
+  if (!WriteAll(file, bytes) || ::fsync(file) != 0 || ::fchmod(file, 0644) != 0 ||
+      ::fstat(file, &written) != 0 || (still_wanted && !still_wanted())) {
+    return false;
+  }
   // Renamed while still open and locked, so that the lock lasts until the
   // new bytes are in place.
-  committed_ = WriteAll(file, bytes) && ::fsync(file) == 0 && ::fchmod(file, 0644) == 0 &&
-               ::rename(SavingFileOf(path_).c_str(), path_.c_str()) == 0;
-  return committed_;
+  committed_ = ::rename(SavingFileOf(path_).c_str(), path_.c_str()) == 0;
+  if (!committed_) return false;
+  written_stamp_ = StampOf(written);
+  ::close(file);
+  handle_ = -1;
+  return true;
 }
 
 bool RemoveFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }

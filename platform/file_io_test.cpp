@@ -70,10 +70,14 @@ TEST(FileIo, SecondWriterWaitsForTheFirstAndReadsWhatItWrote) {
   first.reset();
   EXPECT_EQ(second.get(), "first");
   EXPECT_EQ(ReadWholeFile(path), "first+second");
-  // A write given up leaves the file and no temporary.
+  // A write given up, before or at its commit, leaves the file and no temporary.
   {
     FileWrite dropped(path, std::chrono::milliseconds(0));
     EXPECT_TRUE(dropped.held());
+  }
+  {
+    FileWrite refused(path, std::chrono::milliseconds(0));
+    EXPECT_FALSE(refused.Commit("refused", [] { return false; }));
   }
   EXPECT_EQ(ReadWholeFile(path), "first+second");
   EXPECT_FALSE(PathExists(SavingFileOf(path)));

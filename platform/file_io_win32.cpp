@@ -47,21 +47,16 @@ std::optional<std::time_t> LastWriteTime(const std::string& path) {
   return static_cast<std::time_t>(ticks / kTicksPerSecond - kSecondsFrom1601To1970);
 }
 
-std::optional<FileStamp> FileStampOf(const std::string& path) {
-  WIN32_FILE_ATTRIBUTE_DATA data{};
-  if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ||
-      (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-    return std::nullopt;
-  }
-  const auto high = [](DWORD high_part, DWORD low_part) {
+namespace {
+
+FileStamp StampOf(DWORD size_high, DWORD size_low, const FILETIME& written) {
+  const auto joined = [](DWORD high_part, DWORD low_part) {
     return (static_cast<std::uint64_t>(high_part) << 32) | low_part;
   };
-  return FileStamp{high(data.nFileSizeHigh, data.nFileSizeLow),
-                   static_cast<std::int64_t>(high(data.ftLastWriteTime.dwHighDateTime,
-                                                  data.ftLastWriteTime.dwLowDateTime))};
+  return FileStamp{
+      joined(size_high, size_low),
+      static_cast<std::int64_t>(joined(written.dwHighDateTime, written.dwLowDateTime))};
 }
-
-namespace {
 
 bool WriteAll(HANDLE file, std::string_view bytes) {
   while (!bytes.empty()) {
@@ -75,16 +70,27 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
 
 }  // namespace
 
+std::optional<FileStamp> FileStampOf(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ||
+      (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+    return std::nullopt;
+  }
+  return StampOf(data.nFileSizeHigh, data.nFileSizeLow, data.ftLastWriteTime);
+}
+
 FileWrite::FileWrite(std::string path, std::chrono::milliseconds patience)
     : path_(std::move(path)), handle_(reinterpret_cast<std::intptr_t>(INVALID_HANDLE_VALUE)) {
   const std::string temporary = SavingFileOf(path_);
   const auto deadline = std::chrono::steady_clock::now() + patience;
   for (;;) {
-    // Shared only for the rename and the removal this write makes: another
-    // write of the same target is refused here until this one has ended.
+    // Shared for reading and for the rename and removal this write makes:
+    // another write of the same target is refused here until this one has
+    // ended.
     // A leftover of a stopped write is emptied and taken over.
-    const HANDLE file = ::CreateFileA(temporary.c_str(), GENERIC_WRITE, FILE_SHARE_DELETE, nullptr,
-                                      CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE file =
+        ::CreateFileA(temporary.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                      nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file != INVALID_HANDLE_VALUE) {
       handle_ = reinterpret_cast<std::intptr_t>(file);
       return;
@@ -107,7 +113,7 @@ FileWrite::~FileWrite() {
 
 bool FileWrite::held() const { return reinterpret_cast<HANDLE>(handle_) != INVALID_HANDLE_VALUE; }
 
-bool FileWrite::Commit(std::string_view bytes) {
+bool FileWrite::Commit(std::string_view bytes, const std::function<bool()>& still_wanted) {
   if (!held() || committed_) return false;
   // The rename below replaces a read-only file under Wine, so the target is
   // checked here: a file the user made read-only is never replaced.
@@ -117,13 +123,22 @@ bool FileWrite::Commit(std::string_view bytes) {
     return false;
   }
   const HANDLE file = reinterpret_cast<HANDLE>(handle_);
+  BY_HANDLE_FILE_INFORMATION written{};
+  if (!WriteAll(file, bytes) || !::FlushFileBuffers(file) ||
+      !::GetFileInformationByHandle(file, &written) || (still_wanted && !still_wanted())) {
+    return false;
+  }
   // MoveFileEx with replacement is one rename on every system we run on; the
   // old file stays whole until the new one is complete. The file is still
-  // open, so that the lock lasts until the new bytes are in place.
-  committed_ = WriteAll(file, bytes) && ::FlushFileBuffers(file) &&
-               ::MoveFileExA(SavingFileOf(path_).c_str(), path_.c_str(),
+  // open, so that the lock lasts until the new bytes are in place, and
+  // closed at once after, so that readers find them.
+  committed_ = ::MoveFileExA(SavingFileOf(path_).c_str(), path_.c_str(),
                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-  return committed_;
+  if (!committed_) return false;
+  written_stamp_ = StampOf(written.nFileSizeHigh, written.nFileSizeLow, written.ftLastWriteTime);
+  ::CloseHandle(file);
+  handle_ = reinterpret_cast<std::intptr_t>(INVALID_HANDLE_VALUE);
+  return true;
 }
 
 bool RemoveFile(const std::string& path) { return ::DeleteFileA(path.c_str()) != 0; }

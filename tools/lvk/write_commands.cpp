@@ -54,13 +54,21 @@ int EditFile(const std::string& file, const std::string& row_path, const Edit& e
         break;
     }
     // A Lumvik run under Wine does not see the lock of a program run
-    // natively: the file must still hold what was read.
-    if (ReadWholeFile(file) != bytes) continue;
-    if (!WriteDocumentWithBackup(write, result.document, context.program_name, context.backups)) {
+    // natively: just before the new file goes in place, the file must still
+    // hold what was read, else it is read again.
+    bool changed_meanwhile = false;
+    const auto unchanged = [&] {
+      changed_meanwhile = ReadWholeFile(file) != bytes;
+      return !changed_meanwhile;
+    };
+    if (WriteDocumentWithBackup(write, result.document, context.program_name, context.backups,
+                                unchanged)) {
+      return kExitSuccess;
+    }
+    if (!changed_meanwhile) {
       errors << "lvk: " << file << ": cannot be written\n";
       return kExitFileError;
     }
-    return kExitSuccess;
   }
   errors << "lvk: " << file << ": changed by another program while being read; try again\n";
   return kExitFileError;
