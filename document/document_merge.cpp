@@ -471,19 +471,23 @@ void Merger::EmitMerged(Frame& frame, const Triple& rows, std::int32_t level) {
     // A category's progress that its children give is never in conflict.
     bool progress_conflict = false;
     category.avancement = Pick(b.avancement, o.avancement, t.avancement, progress_conflict);
-    conflict = progress_conflict && ours_.Children(rows.ours).empty() &&
-               theirs_.Children(rows.theirs).empty();
+    const bool own_progress_conflict = progress_conflict && ours_.Children(rows.ours).empty() &&
+                                       theirs_.Children(rows.theirs).empty();
     sources_.push_back(
         {o.avancement == category.avancement ? Source{&ours_, rows.ours} : Source{},
          t.avancement == category.avancement ? Source{&theirs_, rows.theirs} : Source{}});
-    if (name_conflict || description_conflict) {
-      // Their words join ours in the description, after the marker.
+    if (name_conflict || description_conflict || own_progress_conflict) {
+      // Their words (and their progress, in percent) join ours in the
+      // description, after the marker.
       std::string& text = category.designation;
       const std::size_t start = marker_.find_first_not_of(' ');
       text += kStoredLineBreak;
       text += DesignationToStoredForm(marker_.substr(std::min(start, marker_.size())));
       if (name_conflict) text += kStoredLineBreak + DesignationToStoredForm(t.nom);
       if (description_conflict) text += kStoredLineBreak + t.designation;
+      if (own_progress_conflict) {
+        text += kStoredLineBreak + std::to_string(t.avancement * 10) + " %";
+      }
       conflict = true;
     }
     // Progress that the children give came with them, not as a change of

@@ -1,5 +1,6 @@
 // Random documents changed at random on two sides, then merged: what either
-// side added or kept is there, what one side alone changed has its value, the
+// side added or kept is there, what one side deleted and the other left
+// untouched is gone, what one side alone changed has its value, the
 // result is a document that the writer keeps as it is, and a side that
 // changed nothing gives the other side exactly. Each row has a name of its own
 // (the test's identity); a name may stand twice in the result, as when one
@@ -12,6 +13,7 @@
 #include <map>
 #include <random>
 #include <string>
+#include <tuple>
 #include <type_traits>
 #include <vector>
 
@@ -221,6 +223,51 @@ bool SomeRowHas(const std::multimap<std::string, const Row*>& rows, const std::s
   return std::any_of(first, last, [&](const auto& named) { return value(*named.second); });
 }
 
+// The name of a row's parent ("" at the top), the names and levels of the
+// rows above it, and whether a row stands as it stood in another version:
+// under the same rows, with the same records and levels all the way down.
+std::string ParentName(const std::vector<Row>& rows, std::size_t row) {
+  for (std::size_t above = row; above-- > 0;) {
+    if (rows[above].level < rows[row].level) return rows[above].name();
+  }
+  return "";
+}
+
+std::string PathOf(const std::vector<Row>& rows, std::size_t row) {
+  std::string path = std::to_string(rows[row].level);
+  std::int32_t level = rows[row].level;
+  for (std::size_t above = row; above-- > 0;) {
+    if (rows[above].level >= level) continue;
+    level = rows[above].level;
+    path += "/" + rows[above].name() + "@" + std::to_string(level);
+  }
+  return path;
+}
+
+bool Untouched(const std::vector<Row>& a, std::size_t row_a, const std::vector<Row>& b,
+               std::size_t row_b) {
+  const std::size_t size = RunEnd(a, row_a) - row_a;
+  if (RunEnd(b, row_b) - row_b != size || PathOf(a, row_a) != PathOf(b, row_b)) {
+    return false;
+  }
+  for (std::size_t k = 0; k < size; ++k) {
+    const Row& x = a[row_a + k];
+    const Row& y = b[row_b + k];
+    // A category's own progress, where no children give it, counts too.
+    const bool childless = RunEnd(a, row_a + k) == row_a + k + 1;
+    if (x.name() != y.name() || !x.SameRecord(y) ||
+        (childless && x.category.avancement != y.category.avancement) ||
+        std::int64_t{x.level} - a[row_a].level != std::int64_t{y.level} - b[row_b].level) {
+      return false;
+    }
+  }
+  return true;
+}
+
+std::size_t IndexOf(const std::vector<Row>& rows, const Row* row) {
+  return static_cast<std::size_t>(row - rows.data());
+}
+
 // Each task field and a category's description: ours when ours changed it,
 // else theirs.
 void ExpectOneSidedChanges(const Row& base, const Row& ours, const Row& theirs,
@@ -292,6 +339,20 @@ void ExpectMerged(const std::vector<Row>& base, const std::vector<Row>& ours,
     const auto t = in_theirs.find(row.name());
     if (o != in_ours.end() && t != in_theirs.end()) {
       ExpectOneSidedChanges(row, *o->second, *t->second, merged);
+    }
+    // Deleted on one side (where its parent stayed), untouched on the
+    // other: gone.
+    const std::size_t at = IndexOf(base, &row);
+    const std::string parent = ParentName(base, at);
+    for (const auto& [deleting, keeping, kept] :
+         {std::tuple(&in_ours, &in_theirs, &theirs), std::tuple(&in_theirs, &in_ours, &ours)}) {
+      const auto found = keeping->find(row.name());
+      if (deleting->contains(row.name()) || (!parent.empty() && !deleting->contains(parent)) ||
+          keeping->count(row.name()) != 1 ||
+          !Untouched(base, at, *kept, IndexOf(*kept, found->second))) {
+        continue;
+      }
+      EXPECT_FALSE(merged.contains(row.name())) << "deleted and untouched " << row.name();
     }
   }
 }

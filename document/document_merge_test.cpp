@@ -91,6 +91,11 @@ TEST(DocumentMerge, ProgressThatChildrenGiveFollowsTheMergedChildren) {
   EXPECT_EQ(testing::Progress(document), (std::vector<int>{10, 10, 10, 3}));
   ASSERT_EQ(merged.conflicts.size(), 1u) << "only the progress of the category without children";
   EXPECT_EQ(merged.conflicts[0].row, 3);
+  // Their progress is kept in its description.
+  EXPECT_TRUE(
+      document.categories[static_cast<std::size_t>(document.rows[3].index)].designation.ends_with(
+          "\x1B"
+          "40 %"));
 }
 
 }  // namespace

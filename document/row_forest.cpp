@@ -20,14 +20,15 @@ std::uint64_t Mix(std::uint64_t hash, std::string_view text) {
 
 }  // namespace
 
-std::uint64_t RecordFingerprint(const Document& document, int row) {
+std::uint64_t RecordFingerprint(const Document& document, int row, bool has_children) {
   const TreeEntry& entry = document.rows[static_cast<std::size_t>(row)];
   const auto index = static_cast<std::size_t>(entry.index);
   std::uint64_t hash = Mix(kFnvStart, static_cast<std::uint64_t>(entry.kind));
   if (entry.kind == kCategoryRow) {
     const CategoryRecord& category = document.categories[index];
     hash = Mix(Mix(hash, category.nom), category.designation);
-    return Mix(hash, static_cast<std::uint64_t>(category.avancement));
+    // Progress that children give changes with them, never on its own.
+    return has_children ? hash : Mix(hash, static_cast<std::uint64_t>(category.avancement));
   }
   const TaskRecord& task = document.tasks[index];
   hash = Mix(Mix(Mix(Mix(hash, task.nom), task.designation), task.datedebut), task.dateecheance);
@@ -76,7 +77,7 @@ RowForest::RowForest(const Document& document) : document_(document) {
   fingerprints_.resize(size);
   for (int row = count - 1; row >= 0; --row) {
     std::uint64_t hash =
-        Mix(RecordFingerprint(document, row),
+        Mix(RecordFingerprint(document, row, !Children(row).empty()),
             static_cast<std::uint64_t>(depth_steps_[static_cast<std::size_t>(row)]));
     for (int child : Children(row))
       hash = Mix(hash, fingerprints_[static_cast<std::size_t>(child)]);

@@ -24,7 +24,8 @@ class RowForest {
   // for a top-level row, its level.
   std::int64_t DepthStep(int row) const { return depth_steps_[static_cast<std::size_t>(row)]; }
   // Equal for two rows, of this version or another, that hold the same
-  // record, depth step and children, in the same order, all the way down.
+  // record, depth step and children, in the same order, all the way down;
+  // a category with children whatever progress it holds.
   std::uint64_t Fingerprint(int row) const { return fingerprints_[static_cast<std::size_t>(row)]; }
 
  private:
@@ -35,7 +36,8 @@ class RowForest {
   std::vector<std::uint64_t> fingerprints_;
 };
 
-// A row's fingerprint without its children: its kind and record.
-std::uint64_t RecordFingerprint(const Document& document, int row);
+// A row's fingerprint without its children: its kind and record, but for
+// the progress of a category that has children.
+std::uint64_t RecordFingerprint(const Document& document, int row, bool has_children);
 
 }  // namespace lumvik
