@@ -193,6 +193,8 @@ void LumvikApp::ShowChangesElsewhere(MergedDocument merged, bool had_changes) {
     panel_->ShowRow(reselect);
   }
   RecordChange(0, {selected, reselect});  // one step, which Undo takes back
+  // Merged, the document is not the file; nor is any earlier state now.
+  if (had_changes) history_.ForgetSaved();
 
   const std::vector<std::string> counts = {std::to_string(merged.rows_from_elsewhere),
                                            std::to_string(merged.conflicts.size())};

@@ -69,8 +69,23 @@ TEST_F(ChangesElsewhereTest, AFileChangedElsewhereIsShownAtOnceAsOneStepKeepingT
   EXPECT_EQ(app->document().saved, 0);
   Command(kCmdRedo);
   EXPECT_EQ(app->document().rows.size(), 5u);
+  EXPECT_EQ(app->document().saved, 1);
   Activate();  // nothing new: nothing changes
   EXPECT_EQ(app->document().rows.size(), 5u);
+
+  // Merged with unsaved changes, no state of the history is the file any
+  // more: undone back to where it was saved, the document still differs.
+  app->window().rows().Select(0);
+  Command(kCmdAddTask);
+  ASSERT_EQ(app->document().rows.size(), 6u);
+  Document again = Elsewhere();
+  again.tasks[0].nom = "Paint the red door";
+  ASSERT_TRUE(WriteDocumentFile(path, again, "Lumvik"));
+  Activate();
+  Command(kCmdUndo);
+  Command(kCmdUndo);
+  EXPECT_EQ(app->document().rows.size(), 5u);
+  EXPECT_EQ(app->document().saved, 0);
 }
 
 TEST_F(ChangesElsewhereTest, SaveMergesWhatTheFileGainedWithTheUnsavedChanges) {

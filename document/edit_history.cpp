@@ -249,4 +249,6 @@ std::optional<DocumentChange> EditHistory::Redo(Document& document) {
 
 void EditHistory::MarkSaved() { saved_ = Current(); }
 
+void EditHistory::ForgetSaved() { saved_ = kUnreachable; }
+
 }  // namespace lumvik

@@ -90,6 +90,8 @@ class EditHistory {
 
   // The document as recorded now is what its file holds.
   void MarkSaved();
+  // No state recorded is what the file holds: it was changed elsewhere.
+  void ForgetSaved();
   // Whether the recorded state is the one last saved.
   bool AtSaved() const { return saved_ == Current(); }
 
