@@ -6,6 +6,7 @@
 #include "document/row_decoration.h"
 #include "document/tree_queries.h"
 #include "platform/file_io.h"
+#include "platform/startup_trace_win32.h"
 #include "platform/text.h"
 #include "theme/urgency_colours.h"
 
@@ -48,8 +49,10 @@ LumvikApp::~LumvikApp() = default;
 bool LumvikApp::Start(const std::string& program_folder, const std::string& parameter) {
   program_folder_ = program_folder;
   LoadSkinAndTheme(program_folder, program_, settings_, texts_, skin_);
+  StartupCheckpoint("settings, texts, skin and theme");
   window_ = std::make_unique<MainWindow>(program_, texts_, skin_, events_);
   if (window_->window() == nullptr) return false;
+  StartupCheckpoint("main window made");
   panel_ = std::make_unique<PropertyPanel>(*window_, document_, settings_, skin_, today_);
   window_->SetHook([this](HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     return MainWindowCallback(window, message, wparam, lparam);
@@ -57,10 +60,15 @@ bool LumvikApp::Start(const std::string& program_folder, const std::string& para
   ApplyStartupLayout();
   StartDueMarks();
   ShowCommandState();
+  StartupCheckpoint("panel, layout, due marks, menus");
   ::ShowWindow(window_->window(), SW_SHOW);
+  StartupCheckpoint("main window shown");
   LoadRecentFiles();
+  StartupCheckpoint("recent files");
   StartRecovery();
+  StartupCheckpoint("recovery folder");
   if (!OfferRecoveredCopy()) ShowFirstDocument(ChooseFirstDocument(parameter, settings_));
+  StartupCheckpoint("first document shown");
   started_ = true;
   return true;
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/startup_trace_win32.h"
 #include "theme/progress_images_win32.h"
 
 namespace lumvik {
@@ -350,7 +351,11 @@ void TreeRowView::EditLabel(int position) {
 LRESULT TreeRowView::OnCustomDraw(NMTVCUSTOMDRAW& draw) {
   switch (draw.nmcd.dwDrawStage) {
     case CDDS_PREPAINT:
-      return CDRF_NOTIFYITEMDRAW;
+      return CDRF_NOTIFYITEMDRAW | CDRF_NOTIFYPOSTPAINT;
+    case CDDS_POSTPAINT:
+      // The end of a paint of the tree: the first with rows ends the start.
+      if (!rows_.empty()) StartupFinished("rows painted");
+      return CDRF_DODEFAULT;
     case CDDS_ITEMPREPAINT: {
       const auto* row = reinterpret_cast<const Row*>(draw.nmcd.lItemlParam);
       if (row == nullptr) return CDRF_DODEFAULT;

@@ -240,7 +240,7 @@ TEST_F(TreeRowViewTest, CustomDrawGivesColouredRowsTheirColours) {
   view_.SetColours(1, {RGB(10, 20, 30), RGB(200, 100, 50)});
   NMTVCUSTOMDRAW draw{};
   draw.nmcd.dwDrawStage = CDDS_PREPAINT;
-  EXPECT_EQ(view_.OnCustomDraw(draw), CDRF_NOTIFYITEMDRAW);
+  EXPECT_EQ(view_.OnCustomDraw(draw), CDRF_NOTIFYITEMDRAW | CDRF_NOTIFYPOSTPAINT);
 
   const auto item_draw = [&](int position, UINT item_state) {
     NMTVCUSTOMDRAW item{};
