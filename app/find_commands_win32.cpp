@@ -100,7 +100,7 @@ void LumvikApp::ShowFoundRow(int row) {
   TreeRowView& rows = window_->rows();
   // A name being typed is kept before the selection leaves its row.
   if (label_editing_) TreeView_EndEditLabelNow(rows.tree(), FALSE);
-  // Selecting opens the categories that hide the row.
+  // Selecting opens the categories that hide the row, making their items.
   rows.Select(row);
   if (HTREEITEM item = rows.Item(row)) {
     ::SendMessageA(rows.tree(), TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));

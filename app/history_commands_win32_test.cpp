@@ -39,7 +39,6 @@ class HistoryTest : public LumvikAppTest {
     TreeView_GetItem(Gadget(kGadgetTree), &item);
     return text;
   }
-  int TreeCount() { return static_cast<int>(TreeView_GetCount(Gadget(kGadgetTree))); }
 };
 
 std::string MenuString(HMENU menu, UINT item, UINT by) {
@@ -97,20 +96,20 @@ TEST_F(HistoryTest, CtrlZAndCtrlYTakeACommandBackAndForwardInTreeAndDocument) {
 
   Shortcut('Z');
   EXPECT_TRUE(testing::SameRowsAndRecords(app->document(), read));
-  EXPECT_EQ(TreeCount(), 4);
+  EXPECT_EQ(ItemsOnceAllOpen(), 4);
   EXPECT_EQ(app->document().saved, 1) << "back to what the file holds: nothing to ask on Quit";
   EXPECT_EQ(app->window().rows().Selection(), 3) << "the row above the task that went";
 
   Shortcut('Y');
   EXPECT_EQ(app->document().rows.size(), 5u);
-  EXPECT_EQ(TreeCount(), 5);
+  EXPECT_EQ(ItemsOnceAllOpen(), 5);
   EXPECT_EQ(TreeText(4), app->texts()[kTextNewTask]);
   EXPECT_EQ(app->window().rows().Selection(), 4);
   EXPECT_EQ(app->document().saved, 0);
 
   Shortcut('Z');
   Shortcut('Z', true);  // Ctrl+Shift+Z redoes too
-  EXPECT_EQ(TreeCount(), 5);
+  EXPECT_EQ(ItemsOnceAllOpen(), 5);
 }
 
 TEST_F(HistoryTest, TypingInADescriptionIsOneStepAndCtrlZThereTakesItBack) {
@@ -178,6 +177,13 @@ TEST_F(HistoryTest, UndoingAMoveSelectsTheMovedRowWhereItStoodAndRedoWhereItWent
   Command(kCmdRedo);
   EXPECT_EQ(app->window().rows().Selection(), 1);
   EXPECT_EQ(TreeText(1), "Garden");
+  // Garden was never opened: Dig went and came back without an item, and
+  // shows when Garden is opened.
+  Command(kCmdUndo);
+  TreeRowView& rows = app->window().rows();
+  EXPECT_EQ(rows.Item(3), nullptr);
+  rows.Expand(2);
+  EXPECT_EQ(TreeText(3), "Dig");
 }
 
 TEST_F(HistoryTest, CtrlZWhileANameIsTypedUndoesTheTypingOnly) {

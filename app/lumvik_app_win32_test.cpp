@@ -333,6 +333,7 @@ TEST_F(LumvikAppTest, RightClickSelectsTheRowAndShowsItsMenu) {
 
 TEST_F(LumvikAppTest, TreeShowsEachRowsDecorations) {
   Start(SampleFile("list.lvk"));
+  OpenAllRows();
   HWND tree = Gadget(kGadgetTree);
   TreeRowView& rows = app->window().rows();
   const struct {

@@ -497,6 +497,9 @@ LRESULT MainWindow::HandleNotify(NMHDR& header, LPARAM lparam) {
       case TVN_BEGINDRAGA:
         drag_->Begin(*reinterpret_cast<const NMTREEVIEWA*>(lparam));
         return 0;
+      case TVN_ITEMEXPANDINGA:
+        rows_->OnItemExpanding(*reinterpret_cast<const NMTREEVIEWA*>(lparam));
+        return FALSE;
       default:
         return 0;
     }

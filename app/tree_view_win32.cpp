@@ -20,7 +20,11 @@ struct TreeRowView::Row {
   int position = 0;
   RowColours colours;
   bool coloured = false;
-  // What a held row shows once its item is made.
+  // Whether the items of its children are made: at once for a row without
+  // children, when it is first expanded for the others.
+  bool populated = false;
+  bool button = false;  // whether its item shows an expand button
+  // What the row shows while it has no item.
   std::string held_text;
   int held_icon = -1;  // -1: none given
   int held_state_index = 0;
@@ -59,6 +63,21 @@ void TreeRowView::Renumber(int from) {
   for (int position = from; position < Count(); ++position) rows_[position]->position = position;
 }
 
+bool TreeRowView::HasChildren(const Row& row) const {
+  const int next = row.position + 1;
+  return next < Count() && rows_[next]->depth > row.depth;
+}
+
+int TreeRowView::SubtreeEnd(int position) const {
+  int end = position + 1;
+  while (end < Count() && rows_[end]->depth > rows_[position]->depth) ++end;
+  return end;
+}
+
+bool TreeRowView::ChildrenShown(const Row* parent) {
+  return parent == nullptr || (parent->item != nullptr && parent->populated);
+}
+
 TreeRowView::Placement TreeRowView::PlaceAt(int position, std::int32_t depth) const {
   // The nearest earlier row with a smaller depth is the previous row or one
   // of its ancestors; the last row passed on the way up is the new row's
@@ -75,17 +94,69 @@ TreeRowView::Placement TreeRowView::PlaceAt(int position, std::int32_t depth) co
   return {parent, sibling != nullptr ? sibling->item : TVI_FIRST};
 }
 
-HTREEITEM TreeRowView::CreateItem(Row& row, Placement place, TVITEMA item) {
+// The item shows what the row held; a row with children gets only its
+// expand button, their items waiting until it is expanded.
+void TreeRowView::MakeItem(Row& row, Placement place) {
+  const bool children = HasChildren(row);
   TVINSERTSTRUCTA insert{};
   insert.hParent = place.parent != nullptr ? place.parent->item : TVI_ROOT;
   insert.hInsertAfter = place.after;
-  item.mask |= TVIF_PARAM;
+  TVITEMA& item = insert.item;
+  item.mask = TVIF_TEXT | TVIF_STATE | TVIF_CHILDREN | TVIF_PARAM;
+  item.pszText = row.held_text.data();
+  item.stateMask = TVIS_STATEIMAGEMASK;
+  item.state = RowStateImageBits(row.held_state_index);
+  item.cChildren = children ? 1 : 0;
   item.lParam = reinterpret_cast<LPARAM>(&row);
-  insert.item = item;
+  if (row.held_icon >= 0) {
+    item.mask |= TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+    item.iImage = row.held_icon;
+    item.iSelectedImage = row.held_icon;
+  }
   row.parent = place.parent;
   row.item = reinterpret_cast<HTREEITEM>(
       ::SendMessageA(tree_, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
-  return row.item;
+  row.populated = !children;
+  row.button = children;
+  std::string().swap(row.held_text);
+  if (place.parent != nullptr) ShowButton(*place.parent, true);
+}
+
+void TreeRowView::ShowButton(Row& row, bool shown) {
+  if (row.item == nullptr || row.button == shown) return;
+  row.button = shown;
+  TVITEMA item{};
+  item.mask = TVIF_CHILDREN;
+  item.hItem = row.item;
+  item.cChildren = shown ? 1 : 0;
+  ::SendMessageA(tree_, TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+void TreeRowView::Populate(Row& row) {
+  if (row.item == nullptr || row.populated) return;
+  row.populated = true;
+  const int end = SubtreeEnd(row.position);
+  for (int position = row.position + 1; position < end; ++position) {
+    Row& child = *rows_[position];
+    if (child.parent == &row) MakeItem(child, {&row, TVI_LAST});
+  }
+}
+
+HTREEITEM TreeRowView::ItemMadeFor(int position) {
+  if (!Valid(position)) return nullptr;
+  CreateHeldItems();
+  std::vector<Row*> closed;  // the rows above it whose children have no items, nearest first
+  for (Row* above = rows_[position]->parent; !ChildrenShown(above); above = above->parent) {
+    closed.push_back(above);
+  }
+  for (auto above = closed.rbegin(); above != closed.rend(); ++above) Populate(**above);
+  return rows_[position]->item;
+}
+
+void TreeRowView::OnItemExpanding(const NMTREEVIEWA& change) {
+  if ((change.action & TVE_EXPAND) == 0) return;
+  const int position = PositionOf(change.itemNew.hItem);
+  if (position >= 0) Populate(*rows_[position]);
 }
 
 void TreeRowView::Insert(int position, const std::string& text, std::int32_t depth) {
@@ -95,21 +166,17 @@ void TreeRowView::Insert(int position, const std::string& text, std::int32_t dep
   auto row = std::make_unique<Row>();
   row->depth = depth;
   row->position = position;
+  row->held_text = text;
   Row& added = *row;
   const Placement place = PlaceAt(position, depth);
+  added.parent = place.parent;
   rows_.insert(rows_.begin() + position, std::move(row));
-  if (held) {
-    added.parent = place.parent;
-    added.held_text = text;
-    return;
-  }
+  if (held) return;
   first_held_ = rows_.size();
   if (position + 1 < Count()) Renumber(position + 1);
-  TVITEMA item{};
-  item.mask = TVIF_TEXT;
-  item.pszText = const_cast<char*>(text.c_str());
-  CreateItem(added, place, item);
-  AdoptFollowingRows(position);
+  const int selected = AdoptFollowingRows(position);
+  if (ChildrenShown(place.parent)) MakeItem(added, place);
+  if (selected >= 0) Select(selected);
 }
 
 void TreeRowView::InsertRun(int position, std::span<const RowItem> items) {
@@ -122,24 +189,25 @@ void TreeRowView::InsertRun(int position, std::span<const RowItem> items) {
     return;
   }
   CreateHeldItems();
+  const Placement place = PlaceAt(position, head);
   std::vector<std::unique_ptr<Row>> added;
   added.reserve(items.size());
   for (const RowItem& item : items) {
     added.push_back(std::make_unique<Row>());
     added.back()->depth = item.depth;
+    added.back()->held_text = item.text;
   }
   rows_.insert(rows_.begin() + position, std::make_move_iterator(added.begin()),
                std::make_move_iterator(added.end()));
   first_held_ = rows_.size();
   Renumber(position);
-  // In row order, each row's parent has its item before the row needs it.
-  for (std::size_t k = 0; k < items.size(); ++k) {
+  // The head's item comes alone: the rows under it wait until it is expanded.
+  rows_[position]->parent = place.parent;
+  for (std::size_t k = 1; k < items.size(); ++k) {
     const int at = position + static_cast<int>(k);
-    TVITEMA item{};
-    item.mask = TVIF_TEXT;
-    item.pszText = const_cast<char*>(items[k].text.c_str());
-    CreateItem(*rows_[at], PlaceAt(at, items[k].depth), item);
+    rows_[at]->parent = PlaceAt(at, items[k].depth).parent;
   }
+  if (ChildrenShown(place.parent)) MakeItem(*rows_[position], place);
 }
 
 // Appended rows come in row order, so each one's parent has its item by the
@@ -147,18 +215,7 @@ void TreeRowView::InsertRun(int position, std::span<const RowItem> items) {
 void TreeRowView::CreateHeldItems() {
   for (; first_held_ < rows_.size(); ++first_held_) {
     Row& row = *rows_[first_held_];
-    TVITEMA item{};
-    item.mask = TVIF_TEXT | TVIF_STATE;
-    item.pszText = row.held_text.data();
-    item.stateMask = TVIS_STATEIMAGEMASK;
-    item.state = RowStateImageBits(row.held_state_index);
-    if (row.held_icon >= 0) {
-      item.mask |= TVIF_IMAGE | TVIF_SELECTEDIMAGE;
-      item.iImage = row.held_icon;
-      item.iSelectedImage = row.held_icon;
-    }
-    CreateItem(row, {row.parent, TVI_LAST}, item);
-    std::string().swap(row.held_text);
+    if (ChildrenShown(row.parent)) MakeItem(row, {row.parent, TVI_LAST});
   }
 }
 
@@ -176,9 +233,9 @@ ItemContents ReadItem(HWND tree, HTREEITEM handle) {
   for (std::size_t size = 256;; size *= 2) {
     contents.text.assign(size, '\0');
     contents.item = {};
-    contents.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_STATE;
+    contents.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_STATE;
     contents.item.hItem = handle;
-    contents.item.stateMask = ~0u;
+    contents.item.stateMask = TVIS_STATEIMAGEMASK;
     contents.item.pszText = contents.text.data();
     contents.item.cchTextMax = static_cast<int>(size);
     ::SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&contents.item));
@@ -188,52 +245,62 @@ ItemContents ReadItem(HWND tree, HTREEITEM handle) {
       break;
     }
   }
-  contents.item.hItem = nullptr;
-  contents.item.stateMask = ~static_cast<UINT>(TVIS_SELECTED);
   return contents;
 }
 
 }  // namespace
 
 // The rows after a row inserted in the middle that are deeper than it now
-// belong under it. A tree item cannot change its parent, so their items are
-// made again in their new places, showing what they showed before.
-void TreeRowView::AdoptFollowingRows(int position) {
-  const Row& added = *rows_[position];
-  int end = position + 1;
-  while (end < Count() && rows_[end]->depth > added.depth) ++end;
-  if (end == position + 1) return;
+// belong under it. A tree item cannot change its parent, so their items go,
+// what they showed kept, to be made again when the new row is expanded.
+// Gives the selected row when it was one of them, else -1.
+int TreeRowView::AdoptFollowingRows(int position) {
+  Row& added = *rows_[position];
+  const int end = SubtreeEnd(position);
+  if (end == position + 1) return -1;
   const int selected = Selection();
-  std::vector<ItemContents> contents;
-  contents.reserve(static_cast<std::size_t>(end - position - 1));
   for (int moved = position + 1; moved < end; ++moved) {
-    contents.push_back(ReadItem(tree_, rows_[moved]->item));
+    Row& row = *rows_[moved];
+    if (row.item == nullptr) continue;
+    ItemContents shown = ReadItem(tree_, row.item);
+    row.held_text = std::move(shown.text);
+    row.held_icon = shown.item.iImage;
+    row.held_state_index = static_cast<int>((shown.item.state & TVIS_STATEIMAGEMASK) >> 12);
   }
   for (int moved = position + 1; moved < end; ++moved) {
-    const Row& row = *rows_[moved];
-    // Deleting the outermost items of the run takes the others with them.
+    Row& row = *rows_[moved];
     if (row.parent == nullptr || row.parent->position < position) {
-      ::SendMessageA(tree_, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(row.item));
+      // Deleting the outermost items of the run takes the others with them.
+      if (row.item != nullptr) {
+        ::SendMessageA(tree_, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(row.item));
+      }
+      row.parent = &added;
     }
   }
   for (int moved = position + 1; moved < end; ++moved) {
-    ItemContents& shown = contents[moved - position - 1];
-    shown.item.pszText = shown.text.data();
-    CreateItem(*rows_[moved], PlaceAt(moved, rows_[moved]->depth), shown.item);
+    Row& row = *rows_[moved];
+    row.item = nullptr;
+    row.populated = false;
+    row.button = false;
   }
-  if (selected > position && selected < end) Select(selected);
+  return selected > position && selected < end ? selected : -1;
 }
 
 void TreeRowView::Remove(int position) {
   if (!Valid(position)) return;
   CreateHeldItems();
-  const std::int32_t depth = rows_[position]->depth;
-  int end = position + 1;
-  while (end < Count() && rows_[end]->depth > depth) ++end;
-  ::SendMessageA(tree_, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(rows_[position]->item));
+  Row* parent = rows_[position]->parent;
+  const int end = SubtreeEnd(position);
+  if (HTREEITEM item = rows_[position]->item) {
+    ::SendMessageA(tree_, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(item));
+  }
   rows_.erase(rows_.begin() + position, rows_.begin() + end);
   first_held_ = rows_.size();
   Renumber(position);
+  if (parent != nullptr && !HasChildren(*parent)) {
+    ShowButton(*parent, false);
+    parent->populated = true;
+  }
 }
 
 void TreeRowView::Clear() {
@@ -285,26 +352,28 @@ void TreeRowView::SetColours(int position, RowColours colours) {
   // The tree draws the new colours at its next paint; a hold repaints it all
   // at its end anyway. Asking the tree for the item's rectangle instead would
   // cost a search through all its items.
-  if (holds_ == 0) ::InvalidateRect(tree_, nullptr, FALSE);
+  if (holds_ == 0 && row.item != nullptr) ::InvalidateRect(tree_, nullptr, FALSE);
 }
 
 void TreeRowView::ClearColours(int position) {
   if (!Valid(position) || !rows_[position]->coloured) return;
   rows_[position]->coloured = false;
-  if (holds_ == 0) ::InvalidateRect(tree_, nullptr, FALSE);
+  if (holds_ == 0 && rows_[position]->item != nullptr) ::InvalidateRect(tree_, nullptr, FALSE);
 }
 
 void TreeRowView::Select(int position) {
-  if (!Valid(position)) return;
-  CreateHeldItems();
-  ::SendMessageA(tree_, TVM_SELECTITEM, TVGN_CARET,
-                 reinterpret_cast<LPARAM>(rows_[position]->item));
+  if (HTREEITEM item = ItemMadeFor(position)) {
+    ::SendMessageA(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+  }
 }
 
+// The tree tells of an expansion it was asked for only the first time, so
+// the children's items are made here rather than on its notice.
 void TreeRowView::Expand(int position) {
-  if (!Valid(position)) return;
-  CreateHeldItems();
-  ::SendMessageA(tree_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(rows_[position]->item));
+  if (HTREEITEM item = ItemMadeFor(position)) {
+    Populate(*rows_[position]);
+    ::SendMessageA(tree_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item));
+  }
 }
 
 bool TreeRowView::Expanded(int position) const {
@@ -343,9 +412,9 @@ void TreeRowView::Repaint(int position) {
 }
 
 void TreeRowView::EditLabel(int position) {
-  if (!Valid(position)) return;
-  CreateHeldItems();
-  ::SendMessageA(tree_, TVM_EDITLABELA, 0, reinterpret_cast<LPARAM>(rows_[position]->item));
+  if (HTREEITEM item = ItemMadeFor(position)) {
+    ::SendMessageA(tree_, TVM_EDITLABELA, 0, reinterpret_cast<LPARAM>(item));
+  }
 }
 
 LRESULT TreeRowView::OnCustomDraw(NMTVCUSTOMDRAW& draw) {

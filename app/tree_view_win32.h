@@ -1,5 +1,7 @@
 // The row view of the main tree view: row positions mapped to tree items in
-// constant time, and the urgency colours drawn through custom draw.
+// constant time, and the urgency colours drawn through custom draw. Items
+// are made only for what can be opened to: the children of a category get
+// theirs when it is first expanded, or when a row among them is selected.
 #pragma once
 
 #include <windows.h>
@@ -53,8 +55,8 @@ class TreeRowView : public RowView {
   int Selection() const override;
 
   HWND tree() const { return tree_; }
-  // Null for a row appended under a RedrawHold of this view, whose item is
-  // made when the hold ends.
+  // The row's item, or null when it has none yet: a row appended under a
+  // RedrawHold of this view, or one in a category never expanded.
   HTREEITEM Item(int position) const;
   // The position of an item of this view, or -1.
   int PositionOf(HTREEITEM item) const;
@@ -65,6 +67,8 @@ class TreeRowView : public RowView {
   void Repaint(int position);
   // Starts in-place editing of the item's label.
   void EditLabel(int position);
+  // The answer to the tree's TVN_ITEMEXPANDING: the children get their items.
+  void OnItemExpanding(const NMTREEVIEWA& change);
 
   // Whether the row at a position falls due, asked as the row is drawn, so
   // that the marks follow the clock and the rows without redecorating them.
@@ -85,9 +89,19 @@ class TreeRowView : public RowView {
   };
   bool Valid(int position) const;
   void Renumber(int from);
+  bool HasChildren(const Row& row) const;
+  // The position after the row's last descendant.
+  int SubtreeEnd(int position) const;
+  // Whether the children of `parent` (the top level when null) have items.
+  static bool ChildrenShown(const Row* parent);
   Placement PlaceAt(int position, std::int32_t depth) const;
-  HTREEITEM CreateItem(Row& row, Placement place, TVITEMA item);
-  void AdoptFollowingRows(int position);
+  void MakeItem(Row& row, Placement place);
+  void ShowButton(Row& row, bool shown);
+  // Makes the items of the row's children, once.
+  void Populate(Row& row);
+  // The row's item, made with those of the categories above it if need be.
+  HTREEITEM ItemMadeFor(int position);
+  int AdoptFollowingRows(int position);
   void CreateHeldItems();
 
   HWND tree_;

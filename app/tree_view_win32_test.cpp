@@ -22,11 +22,19 @@ using testing::TestTreeWindow;
 
 constexpr char kFrameClass[] = "LumvikTreeRowViewTest";
 
-// The frame answers the tree's custom draw through the view it carries.
+// The frame answers the tree's custom draw and expansions through the view
+// it carries.
 LRESULT CALLBACK FrameProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lparam)->code == NM_CUSTOMDRAW) {
-    if (auto* view = reinterpret_cast<TreeRowView*>(::GetWindowLongPtrA(window, GWLP_USERDATA))) {
-      return view->OnCustomDraw(*reinterpret_cast<NMTVCUSTOMDRAW*>(lparam));
+  auto* view = reinterpret_cast<TreeRowView*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (message == WM_NOTIFY && view != nullptr) {
+    switch (reinterpret_cast<NMHDR*>(lparam)->code) {
+      case NM_CUSTOMDRAW:
+        return view->OnCustomDraw(*reinterpret_cast<NMTVCUSTOMDRAW*>(lparam));
+      case TVN_ITEMEXPANDINGA:
+        view->OnItemExpanding(*reinterpret_cast<NMTREEVIEWA*>(lparam));
+        return FALSE;
+      default:
+        break;
     }
   }
   return ::DefWindowProcA(window, message, wparam, lparam);
@@ -114,6 +122,14 @@ class TreeRowViewTest : public ::testing::Test {
   HTREEITEM ParentItem(int position) const {
     return Next(view_.tree(), view_.Item(position), TVGN_PARENT);
   }
+  int ItemCount() const {
+    return static_cast<int>(::SendMessageA(view_.tree(), TVM_GETCOUNT, 0, 0));
+  }
+  // What the user does with the expand button, the tree telling the frame.
+  void UserExpands(int position) {
+    ::SendMessageA(view_.tree(), TVM_EXPAND, TVE_EXPAND,
+                   reinterpret_cast<LPARAM>(view_.Item(position)));
+  }
 
   TestTreeWindow window_;
   TreeRowView view_;
@@ -179,6 +195,47 @@ TEST_F(TreeRowViewTest, RemoveTakesTheDeeperRowsThatFollow) {
   EXPECT_TRUE(Shape(window_.tree()).empty());
 }
 
+// A category's rows get items only when it is opened: by the user, by a
+// command that selects a row in it, or by expanding it from the program.
+TEST_F(TreeRowViewTest, TheRowsOfACategoryGetItemsWhenItIsFirstOpened) {
+  const std::vector<RowItem> project{{"P", 0}, {"Q", 1}, {"Q1", 2}, {"Q2", 2}, {"R", 1}};
+  view_.InsertRun(0, project);
+  view_.SetIcon(2, 3);
+  view_.SetText(3, "Q2 renamed");
+  view_.Insert(5, "S", 0);
+  EXPECT_EQ(ItemCount(), 2);
+  EXPECT_EQ(view_.Item(1), nullptr);
+  view_.Remove(4);  // a row without an item goes without one
+  view_.Insert(4, "R again", 1);
+  EXPECT_EQ(ItemCount(), 2);
+
+  UserExpands(0);
+  EXPECT_EQ(Shape(window_.tree()), (Strings{"P/0", "Q/1", "R again/1", "S/0"}));
+  TVITEMA button{};
+  button.mask = TVIF_CHILDREN;
+  button.hItem = view_.Item(1);
+  ::SendMessageA(view_.tree(), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&button));
+  EXPECT_EQ(button.cChildren, 1);
+
+  view_.Select(3);  // a row two levels down
+  EXPECT_EQ(view_.Selection(), 3);
+  EXPECT_TRUE(view_.Expanded(1));
+  const std::vector<ShownItem> shown = ShownItems(window_.tree());
+  ASSERT_EQ(shown.size(), 6u);
+  EXPECT_EQ(shown[2].icon, 3);
+  EXPECT_EQ(shown[3].text, "Q2 renamed");
+
+  // A category whose last row went loses its button; a row put into it again
+  // gets its item at once.
+  view_.Remove(2);
+  view_.Remove(2);
+  button.hItem = view_.Item(1);
+  ::SendMessageA(view_.tree(), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&button));
+  EXPECT_EQ(button.cChildren, 0);
+  view_.Insert(2, "Q3", 2);
+  EXPECT_NE(view_.Item(2), nullptr);
+}
+
 TEST_F(TreeRowViewTest, RowsAppendedUnderAHoldGetTheirItemsWithTheirLooksAtTheEnd) {
   Append("A", 0);
   {
@@ -200,6 +257,8 @@ TEST_F(TreeRowViewTest, RowsAppendedUnderAHoldGetTheirItemsWithTheirLooksAtTheEn
     view_.Insert(1, "F", 1);  // so does a row in the middle
     view_.SetStateImage(5, 3);
   }
+  EXPECT_EQ(view_.Item(3), nullptr);  // under B, which was never opened
+  view_.Expand(2);
   EXPECT_EQ(Shape(window_.tree()), (Strings{"A/0", "F/1", "B/1", "C renamed/2", "D/0", "E/0"}));
   const std::vector<ShownItem> shown = ShownItems(window_.tree());
   EXPECT_EQ(shown[2].icon, 5);
@@ -328,6 +387,16 @@ TEST_F(TreeRowViewTest, RandomEditsKeepTheTreeInRowOrder) {
         view_.Remove(position);
         continue;
       }
+      if (twin.Count() > 0 && pick(0, 5) == 0) {
+        // Some rows are opened to, by the user or by a command.
+        const int position = pick(0, twin.Count() - 1);
+        if (!hold && view_.Item(position) != nullptr && pick(0, 1) == 0) {
+          UserExpands(position);
+        } else {
+          view_.Select(position);
+        }
+        continue;
+      }
       const int position = pick(0, twin.Count());
       const int depth = pick(-1, 5);
       const std::string text = "r" + std::to_string(step);
@@ -354,6 +423,7 @@ TEST_F(TreeRowViewTest, RandomEditsKeepTheTreeInRowOrder) {
       }
     }
     hold.reset();
+    for (int position = 0; position < twin.Count(); ++position) view_.Expand(position);
     const std::vector<ShownItem> shown = ShownItems(window_.tree());
     ASSERT_EQ(view_.Count(), twin.Count());
     ASSERT_EQ(static_cast<int>(shown.size()), twin.Count());

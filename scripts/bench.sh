@@ -33,6 +33,7 @@ export LUMVIK_WINE_DIR="$root/build/x86_64/bench-wine"
   . "$root/scripts/wine-env.sh"
   run wine document_io "$WINE" "$root/build/x86_64/bench/document_io_bench.exe"
   run wine editing_window "$WINE" "$root/build/x86_64/bench/editing_window_bench.exe"
+  run wine tree_display "$WINE" "$root/build/x86_64/bench/tree_display_bench.exe"
   run wine skinwright_refresh "$WINE" "$root/build/x86_64/bench/skinwright_refresh_bench.exe" \
     "$("$WINE" winepath -w "$root/build/x86_64/program/" 2>/dev/null </dev/null | tr -d '\r')"
 )

@@ -83,6 +83,17 @@ class LumvikAppTest : public ::testing::Test {
     ::GetWindowTextA(Gadget(gadget), text, sizeof text);
     return text;
   }
+  // Every category opened, so that every row has its item, as when the user
+  // expands them all.
+  void OpenAllRows() {
+    TreeRowView& rows = app->window().rows();
+    for (int row = 0; row < rows.Count(); ++row) rows.Expand(row);
+  }
+  // The number of items the tree holds with every category opened.
+  int ItemsOnceAllOpen() {
+    OpenAllRows();
+    return static_cast<int>(TreeView_GetCount(Gadget(kGadgetTree)));
+  }
   // The mouse on a row's label, and the tree's report of a click there. A
   // left click selects the row first, as the tree does when the button goes
   // down.
