@@ -40,7 +40,7 @@ class ChangesElsewhereTest : public LumvikAppTest {
   // The sample as another computer changed it.
   static Document Elsewhere() {
     Document document = testing::SampleDocument();
-    document.tasks[1].statut = 5;  // Dig
+    document.tasks.Edit(1).statut = 5;  // Dig
     document.rows.push_back({kTaskRow, 2, 1});
     TaskRecord call;
     call.nom = "Call the printer";
@@ -79,7 +79,7 @@ TEST_F(ChangesElsewhereTest, AFileChangedElsewhereIsShownAtOnceAsOneStepKeepingT
   Command(kCmdAddTask);
   ASSERT_EQ(app->document().rows.size(), 6u);
   Document again = Elsewhere();
-  again.tasks[0].nom = "Paint the red door";
+  again.tasks.Edit(0).nom = "Paint the red door";
   ASSERT_TRUE(WriteDocumentFile(path, again, "Lumvik"));
   Activate();
   Command(kCmdUndo);

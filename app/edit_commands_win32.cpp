@@ -127,10 +127,10 @@ std::optional<LRESULT> LumvikApp::EndLabelEdit(const NMTVDISPINFOA& edit) {
   if (row >= 0) {
     const TreeEntry& entry = document_.rows[row];
     if (entry.kind == kCategoryRow) {
-      document_.categories[entry.index].nom = name;
+      document_.categories.Edit(entry.index).nom = name;
       ::SetWindowTextA(window_->Gadget(kGadgetCategoryName), name.c_str());
     } else {
-      document_.tasks[entry.index].nom = name;
+      document_.tasks.Edit(entry.index).nom = name;
       ::SetWindowTextA(window_->Gadget(kGadgetTaskName), name.c_str());
     }
   }
@@ -146,9 +146,9 @@ void LumvikApp::DescriptionChanged(int gadget) {
   if (row >= 0) {
     const TreeEntry& entry = document_.rows[row];
     if (gadget == kGadgetCategoryDescription && entry.kind == kCategoryRow) {
-      document_.categories[entry.index].designation = stored;
+      document_.categories.Edit(entry.index).designation = stored;
     } else if (gadget == kGadgetTaskDescription && entry.kind == kTaskRow) {
-      document_.tasks[entry.index].designation = stored;
+      document_.tasks.Edit(entry.index).designation = stored;
     }
   }
   document_.saved = 0;

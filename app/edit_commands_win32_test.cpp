@@ -78,7 +78,7 @@ Document ThreeCategories() {
   document.categories.push_back({"Shed", "", 0});
   document.categories.push_back({"Attic", "", 0});
   document.tasks.push_back(document.tasks[0]);
-  document.tasks[2].nom = "Saw";
+  document.tasks.Edit(2).nom = "Saw";
   return document;
 }
 

@@ -62,7 +62,7 @@ Document TwoRows(const std::string& path) {
   document.rows = {{kCategoryRow, 0, 0}, {kTaskRow, 0, 1}};
   document.categories = {{"Home", "", 0}};
   document.tasks.push_back({});
-  document.tasks[0].nom = "Paint the door";
+  document.tasks.Edit(0).nom = "Paint the door";
   document.file_path = path;
   return document;
 }
@@ -80,7 +80,7 @@ class FileCommandsTest : public ::testing::Test {
     const std::string path = folder.File(name);
     ASSERT_TRUE(WriteDocumentFile(path, TwoRows(path), "Lumvik"));
     ASSERT_TRUE(OpenDocumentPath(Commands(), path));
-    document.tasks[0].nom = "Paint the door blue";
+    document.tasks.Edit(0).nom = "Paint the door blue";
     document.saved = 0;
   }
 

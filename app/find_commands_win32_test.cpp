@@ -56,7 +56,9 @@ class FindCommandsTest : public testing::LumvikAppTest {
   // Home (Paint the door, Garden (Dig)); Dig's description speaks of a spade.
   std::string ListWithDescriptions() {
     Document document = testing::SampleDocument();
-    document.tasks[1].designation = DesignationToStoredForm("Take the\r\nSP\xC2" "DE");
+    document.tasks.Edit(1).designation = DesignationToStoredForm(
+        "Take the\r\nSP\xC2"
+        "DE");
     EXPECT_TRUE(WriteDocumentFile(folder.File("list.lvk"), document, "Lumvik"));
     return folder.File("list.lvk");
   }
@@ -120,9 +122,9 @@ TEST_F(FindCommandsTest, FindNextWithNothingTypedOpensTheWindow) {
 
 TEST_F(FindCommandsTest, DueTasksAreMarkedAndCtrlJGoesToTheOverdueOnes) {
   Document document = testing::SampleDocument();
-  document.tasks[0].dateecheance = "06/12/2026";  // Paint the door: yesterday, at 40 %
-  document.tasks[1].avancement = 0;
-  document.tasks[1].dateecheance = "08/12/2026";  // Dig: tomorrow
+  document.tasks.Edit(0).dateecheance = "06/12/2026";  // Paint the door: yesterday, at 40 %
+  document.tasks.Edit(1).avancement = 0;
+  document.tasks.Edit(1).dateecheance = "08/12/2026";  // Dig: tomorrow
   ASSERT_TRUE(WriteDocumentFile(folder.File("due.lvk"), document, "Lumvik"));
   CalendarDate today = testing::kToday;
   Start(folder.File("due.lvk"));
@@ -146,8 +148,8 @@ TEST_F(FindCommandsTest, DueTasksAreMarkedAndCtrlJGoesToTheOverdueOnes) {
   EXPECT_EQ(rows().Selection(), 3);
 
   // A finished task is never due.
-  app->document().tasks[0].avancement = 10;
-  app->document().tasks[1].avancement = 10;
+  app->document().tasks.Edit(0).avancement = 10;
+  app->document().tasks.Edit(1).avancement = 10;
   prompt.Then(Answer::Ok);
   Command(kCmdNextOverdue);
   EXPECT_EQ(prompt.asked().back(),

@@ -42,7 +42,7 @@ TEST_F(LumvikAppTest, CommandLineFileIsShownSavedAndTitled) {
 
 TEST_F(LumvikAppTest, FirstCategoryShowsTheDescriptionThatTypingChanges) {
   Document document = SampleDocument();
-  document.categories[0].designation =
+  document.categories.Edit(0).designation =
       "Spring\x1B"
       "cleaning";
   const std::string path = folder.File("described.lvk");

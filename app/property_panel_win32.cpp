@@ -132,11 +132,12 @@ void PropertyPanel::HandleGadget(int gadget, GadgetAction action) {
   // The task controls change only a task and the category slider only a
   // category, whatever a stray notification may say.
   if (gadget == kGadgetCategoryProgress) {
-    if (row.kind == kCategoryRow) CategoryProgressMoved(document_.categories[row.index], position);
+    if (row.kind == kCategoryRow)
+      CategoryProgressMoved(document_.categories.Edit(row.index), position);
     return;
   }
   if (row.kind != kTaskRow) return;
-  TaskRecord& task = document_.tasks[row.index];
+  TaskRecord& task = document_.tasks.Edit(row.index);
   switch (gadget) {
     case kGadgetStatusList:
       StatusChosen(task, position);

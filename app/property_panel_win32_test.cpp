@@ -19,9 +19,9 @@ class PropertyPanelTest : public testing::LumvikAppTest {
   // on Paint the door and real dates on Dig only.
   void StartWithList() {
     Document document = testing::SampleDocument();
-    document.tasks[0].designation = "Two\x1Blines, \x1Aquoted\x1A";
-    document.tasks[1].datedebut = "05/03/2027";
-    document.tasks[1].dateecheance = "29/02/2028";
+    document.tasks.Edit(0).designation = "Two\x1Blines, \x1Aquoted\x1A";
+    document.tasks.Edit(1).datedebut = "05/03/2027";
+    document.tasks.Edit(1).dateecheance = "29/02/2028";
     const std::string path = folder.File("list.lvk");
     ASSERT_TRUE(WriteDocumentFile(path, document, "Lumvik"));
     Start(path);

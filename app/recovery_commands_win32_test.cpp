@@ -45,9 +45,9 @@ class RecoveryTest : public LumvikAppTest {
   // The one copy, once it holds `rows` rows, or as it is after 5 seconds.
   std::vector<RecoveredDocument> CopyWithRows(std::size_t rows) {
     std::vector<RecoveredDocument> copies = Copies(1);
-    for (DWORD start = ::GetTickCount(); copies.size() == 1 &&
-                                         copies[0].document.rows.size() != rows &&
-                                         ::GetTickCount() - start < 5000;
+    for (DWORD start = ::GetTickCount();
+         copies.size() == 1 && copies[0].document.rows.size() != rows &&
+         ::GetTickCount() - start < 5000;
          copies = Copies(1)) {
       ::Sleep(50);
     }
@@ -61,7 +61,7 @@ class RecoveryTest : public LumvikAppTest {
   }
   Document Edited(const std::string& path) {
     Document document = testing::SampleDocument();
-    document.tasks[1].nom = "Dig deeper";
+    document.tasks.Edit(1).nom = "Dig deeper";
     document.file_path = path;
     return document;
   }

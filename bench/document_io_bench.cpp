@@ -161,7 +161,7 @@ Document Changed(const Document& document, int first, int places) {
     const auto row = static_cast<std::size_t>((first + k * 2 * 97) % rows);
     const TreeEntry entry = changed.rows[row];
     if (entry.kind == kCategoryRow) {
-      changed.categories[static_cast<std::size_t>(entry.index)].designation += " and more";
+      changed.categories.Edit(static_cast<std::size_t>(entry.index)).designation += " and more";
     } else if (k % 10 == 3) {
       deleted[static_cast<std::size_t>(entry.index)] = true;
     } else if (k % 10 == 7) {
@@ -171,7 +171,7 @@ Document Changed(const Document& document, int first, int places) {
           changed.rows.begin() + static_cast<std::ptrdiff_t>(row) + 1,
           {kTaskRow, static_cast<std::int32_t>(changed.tasks.size() - 1), entry.level});
     } else {
-      changed.tasks[static_cast<std::size_t>(entry.index)].statut =
+      changed.tasks.Edit(static_cast<std::size_t>(entry.index)).statut =
           static_cast<std::int16_t>(1 + (first + k) % 5);
     }
   }

@@ -120,7 +120,7 @@ struct Timed {
 };
 
 inline void SetProgressAndPropagate(const EditTarget& target, int position) {
-  TaskRecord& task = target.document.tasks[target.document.rows[position].index];
+  TaskRecord& task = target.document.tasks.Edit(target.document.rows[position].index);
   task.avancement = static_cast<std::int16_t>((task.avancement + 3) % 11);
   ShowTaskProgress(target.view, position, task);
   PropagateProgress(target, position);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "document/record_list.h"
 #include "platform/file_io.h"
 
 namespace lumvik {
@@ -41,8 +42,8 @@ struct TaskRecord {
 
 struct Document {
   std::vector<TreeEntry> rows;
-  std::vector<CategoryRecord> categories;
-  std::vector<TaskRecord> tasks;
+  RecordList<CategoryRecord> categories;
+  RecordList<TaskRecord> tasks;
   std::vector<TreeEntry> move_buffer;  // scratch while a category moves with its contents
   std::string file_path;
   std::int32_t saved = 1;

@@ -578,7 +578,7 @@ void Merger::DeriveProgress() {
     if (!as_in(sources[0]) && !as_in(sources[1])) {
       std::int64_t sum = 0;
       for (int child : children) sum += progress_of(merged, child);
-      merged.categories[At(entry.index)].avancement =
+      merged.categories.Edit(At(entry.index)).avancement =
           FloorMean(sum, static_cast<std::int64_t>(children.size()));
     }
   }

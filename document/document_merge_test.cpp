@@ -18,12 +18,12 @@ using testing::OutlineDocument;
 constexpr std::string_view kMarker = " (changed elsewhere)";
 
 TaskRecord& Task(Document& document, int row) {
-  return document
-      .tasks[static_cast<std::size_t>(document.rows[static_cast<std::size_t>(row)].index)];
+  return document.tasks.Edit(
+      static_cast<std::size_t>(document.rows[static_cast<std::size_t>(row)].index));
 }
 CategoryRecord& Category(Document& document, int row) {
-  return document
-      .categories[static_cast<std::size_t>(document.rows[static_cast<std::size_t>(row)].index)];
+  return document.categories.Edit(
+      static_cast<std::size_t>(document.rows[static_cast<std::size_t>(row)].index));
 }
 
 TEST(DocumentMerge, EachSideKeepsWhatItChangedAddedMovedAndDeleted) {

@@ -18,11 +18,13 @@ using testing::RandomName;
 // A name holds its double quotes as 0x1A in the file, so a 0x1A byte of a
 // name reads back as a double quote.
 Document AsReadBack(Document document) {
-  for (CategoryRecord& category : document.categories) {
-    std::replace(category.nom.begin(), category.nom.end(), kStoredQuote, '"');
+  for (std::size_t i = 0; i < document.categories.size(); ++i) {
+    std::string& name = document.categories.Edit(i).nom;
+    std::replace(name.begin(), name.end(), kStoredQuote, '"');
   }
-  for (TaskRecord& task : document.tasks) {
-    std::replace(task.nom.begin(), task.nom.end(), kStoredQuote, '"');
+  for (std::size_t i = 0; i < document.tasks.size(); ++i) {
+    std::string& name = document.tasks.Edit(i).nom;
+    std::replace(name.begin(), name.end(), kStoredQuote, '"');
   }
   return document;
 }

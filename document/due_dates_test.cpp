@@ -43,17 +43,17 @@ TEST(DueDates, NextDayAcrossMonthsLeapDaysAndYears) {
 TEST(DueDates, NextOverdueTaskAfterTheSelectedRowWrapping) {
   // Home (a, b), Garden (c); a and c overdue, b finished.
   Document document = testing::OutlineDocument("Home0 a1 b1 Garden0 c1");
-  document.tasks[0].dateecheance = "01/12/2026";
-  document.tasks[1].dateecheance = "01/12/2026";
-  document.tasks[1].avancement = 10;
-  document.tasks[2].dateecheance = "30/12/2026";
+  document.tasks.Edit(0).dateecheance = "01/12/2026";
+  document.tasks.Edit(1).dateecheance = "01/12/2026";
+  document.tasks.Edit(1).avancement = 10;
+  document.tasks.Edit(2).dateecheance = "30/12/2026";
   EXPECT_EQ(NextOverdueRow(document, 0, kToday), 1);
   EXPECT_EQ(NextOverdueRow(document, 1, kToday), 4);
   EXPECT_EQ(NextOverdueRow(document, 4, kToday), 1) << "on from the top";
   EXPECT_EQ(NextOverdueRow(document, -1, kToday), 1) << "nothing selected";
-  document.tasks[0].avancement = 10;
+  document.tasks.Edit(0).avancement = 10;
   EXPECT_EQ(NextOverdueRow(document, 4, kToday), 4) << "the only one: itself";
-  document.tasks[2].avancement = 10;
+  document.tasks.Edit(2).avancement = 10;
   EXPECT_EQ(NextOverdueRow(document, 4, kToday), -1);
   EXPECT_EQ(NextOverdueRow(Document{}, -1, kToday), -1);
 }

@@ -24,7 +24,7 @@ class EarlierVersionsTest : public ::testing::Test {
 
   // Saves over the existing file, answering Yes to replacing it.
   SaveStatus SaveOver(const std::string& name, int backups) {
-    document.categories[0].nom = "save " + std::to_string(++saves);
+    document.categories.Edit(0).nom = "save " + std::to_string(++saves);
     prompt.Then(Answer::Yes);
     return SaveDocument(document, dir.File(name), texts, prompt, backups);
   }

@@ -57,15 +57,29 @@ void Replace(std::vector<T>& list, const Splice<T>& splice) {
 }
 
 template <typename T>
-void Replace(std::vector<T>& list, const Patch<T>& patch) {
-  for (const Splice<T>& piece : patch.pieces) Replace(list, piece);
+void Replace(RecordList<T>& list, const Patch<T>& patch) {
+  for (const Splice<T>& piece : patch.pieces) {
+    const auto first = list.begin() + static_cast<std::ptrdiff_t>(piece.start);
+    const std::size_t common = std::min(piece.before.size(), piece.after.size());
+    for (std::size_t k = 0; k < common; ++k) list.Edit(piece.start + k) = piece.after[k];
+    if (piece.before.size() > common) {
+      list.erase(first + static_cast<std::ptrdiff_t>(common),
+                 first + static_cast<std::ptrdiff_t>(piece.before.size()));
+    } else {
+      list.insert(first + static_cast<std::ptrdiff_t>(common),
+                  piece.after.begin() + static_cast<std::ptrdiff_t>(common), piece.after.end());
+    }
+  }
 }
 
-// Turns the lists from the `before` side of the change to its `after` side.
+// Turns the document from the `before` side of the change to its `after`
+// side, which its record lists then take as their unchanged state.
 void Apply(Document& document, const DocumentChange& change) {
   Replace(document.rows, change.rows);
   Replace(document.categories, change.categories);
   Replace(document.tasks, change.tasks);
+  document.categories.ForgetChanges();
+  document.tasks.ForgetChanges();
 }
 
 template <typename T>
@@ -159,11 +173,10 @@ void Join(Patch<T>& earlier, Patch<T>& later) {
 
 }  // namespace
 
-void EditHistory::Reset(const Document& document) {
-  recorded_ = Document{};
-  recorded_.rows = document.rows;
-  recorded_.categories = document.categories;
-  recorded_.tasks = document.tasks;
+void EditHistory::Reset(Document& document) {
+  recorded_rows_ = document.rows;
+  document.categories.ForgetChanges();
+  document.tasks.ForgetChanges();
   done_.clear();
   undone_.clear();
   bytes_ = 0;
@@ -171,12 +184,11 @@ void EditHistory::Reset(const Document& document) {
   saved_ = document.saved == 1 ? base_ : kUnreachable;
 }
 
-bool EditHistory::Record(const Document& now, std::uint64_t run, StepSelection selection) {
-  DocumentChange change{Difference(recorded_.rows, now.rows),
-                        PiecesOfDifference(recorded_.categories, now.categories),
-                        PiecesOfDifference(recorded_.tasks, now.tasks)};
+bool EditHistory::Record(Document& now, std::uint64_t run, StepSelection selection) {
+  DocumentChange change{Difference(recorded_rows_, now.rows), now.categories.TakeChanges(),
+                        now.tasks.TakeChanges()};
   if (change.empty()) return false;
-  Apply(recorded_, change);
+  Replace(recorded_rows_, change.rows);
   for (const Step& step : undone_) {
     if (step.id == saved_) saved_ = kUnreachable;
     bytes_ -= step.bytes;
@@ -226,7 +238,7 @@ std::optional<DocumentChange> EditHistory::Undo(Document& document) {
   done_.pop_back();
   DocumentChange undoing = Reversed(std::move(step.change));
   Apply(document, undoing);
-  Apply(recorded_, undoing);
+  Replace(recorded_rows_, undoing.rows);
   step.change = Reversed(undoing);
   joinable_ = 0;  // typing after an undo starts a step of its own
   undoing.selected = step.selection.Chosen(step.selection.before);
@@ -239,7 +251,7 @@ std::optional<DocumentChange> EditHistory::Redo(Document& document) {
   Step step = std::move(undone_.back());
   undone_.pop_back();
   Apply(document, step.change);
-  Apply(recorded_, step.change);
+  Replace(recorded_rows_, step.change.rows);
   DocumentChange redone = step.change;
   redone.selected = step.selection.Chosen(step.selection.after);
   joinable_ = 0;

@@ -73,9 +73,9 @@ void RandomCommand(EditedDocument& edited, std::mt19937& random) {
       if (!on_row) return;
       const TreeEntry& row = document.rows[position];
       if (row.kind == kCategoryRow) {
-        document.categories[row.index].nom = testing::RandomName(random);
+        document.categories.Edit(row.index).nom = testing::RandomName(random);
       } else {
-        TaskRecord& task = document.tasks[row.index];
+        TaskRecord& task = document.tasks.Edit(row.index);
         task.designation = testing::RandomStoredText(random);
         task.statut = static_cast<std::int16_t>(RandomInt(random, 1, 5));
         task.dateecheance = testing::RandomStoredText(random);
@@ -179,7 +179,7 @@ TEST(EditHistory, UndoRedoAndNewCommandsInAnyOrder) {
               RefreshRow(edited.view, document, row, testing::kUrgencyColours);
               PropagateProgress(edited.target(), row);
             } else {
-              document.tasks[0].designation += static_cast<char>('a' + key);
+              document.tasks.Edit(0).designation += static_cast<char>('a' + key);
             }
             if (!history.Record(document, run)) continue;
             if (open && saved != at) {

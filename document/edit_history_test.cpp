@@ -35,7 +35,7 @@ class CountingView : public testing::MemoryRowView {
 };
 
 std::string& DescriptionOf(Document& document, int task) {
-  return document.tasks[task].designation;
+  return document.tasks.Edit(task).designation;
 }
 
 TEST(EditHistory, TypingInOneBoxIsOneStepUntilSomethingElseHappens) {
@@ -164,7 +164,7 @@ TEST(EditHistory, StepsAndTreeWorkFollowTheChangeNotTheDocument) {
   EXPECT_LE(view.touched, 11);
 
   // A rename: one item drawn anew, and selected.
-  edited.document.tasks[4000].nom = "renamed";
+  edited.document.tasks.Edit(4000).nom = "renamed";
   history.Record(edited.document);
   const auto named = std::find(edited.document.rows.begin(), edited.document.rows.end(),
                                TreeEntry{kTaskRow, 4000, 1});
@@ -178,8 +178,8 @@ TEST(EditHistory, StepsAndTreeWorkFollowTheChangeNotTheDocument) {
   // Progress carried up to categories far apart: the step keeps those two.
   ShowChange(target, *history.Redo(edited.document));
   const std::size_t before = history.bytes();
-  edited.document.categories[0].avancement = 7;
-  edited.document.categories[480].avancement = 7;
+  edited.document.categories.Edit(0).avancement = 7;
+  edited.document.categories.Edit(480).avancement = 7;
   ASSERT_TRUE(history.Record(edited.document));
   EXPECT_LT(history.bytes() - before, 1024u);
   view.touched = 0;

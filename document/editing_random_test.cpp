@@ -33,11 +33,15 @@ using testing::RandomInt;
 using Identity = std::string;
 
 void GiveIdentities(Document& document, int& next) {
-  for (CategoryRecord& category : document.categories) {
-    if (category.designation.empty()) category.designation = "c" + std::to_string(next++);
+  for (std::size_t i = 0; i < document.categories.size(); ++i) {
+    if (document.categories[i].designation.empty()) {
+      document.categories.Edit(i).designation = "c" + std::to_string(next++);
+    }
   }
-  for (TaskRecord& task : document.tasks) {
-    if (task.designation.empty()) task.designation = "t" + std::to_string(next++);
+  for (std::size_t i = 0; i < document.tasks.size(); ++i) {
+    if (document.tasks[i].designation.empty()) {
+      document.tasks.Edit(i).designation = "t" + std::to_string(next++);
+    }
   }
 }
 
@@ -165,8 +169,11 @@ TEST(Editing, RandomCommandsKeepTheDocumentWhole) {
   const int command_count = static_cast<int>(Commands().size());
   for (int round = 0; round < 1500; ++round) {
     Document document = testing::RandomDocument(random, 30);
-    for (CategoryRecord& category : document.categories) category.designation.clear();
-    for (TaskRecord& task : document.tasks) task.designation.clear();
+    for (std::size_t i = 0; i < document.categories.size(); ++i) {
+      document.categories.Edit(i).designation.clear();
+    }
+    for (std::size_t i = 0; i < document.tasks.size(); ++i)
+      document.tasks.Edit(i).designation.clear();
     GiveIdentities(document, next_identity);
     EditedDocument edited(document);
     for (int step = 0; step < 12; ++step) {

@@ -20,8 +20,8 @@ TEST(Find, IgnoresLetterCaseAndTheAccentsOfTheWesternCodePage) {
 TEST(Find, NextAndPreviousMatchGoRoundTheEnds) {
   // Home (Paint, Garden (Dig)), Attic; the match is in a name or a description.
   Document document = testing::OutlineDocument("Home0 paint1 Garden1 dig2 Attic0");
-  document.tasks[1].designation = "with the big \x1Aspade\x1A";
-  document.categories[2].nom = "\xC9tage";
+  document.tasks.Edit(1).designation = "with the big \x1Aspade\x1A";
+  document.categories.Edit(2).nom = "\xC9tage";
   EXPECT_EQ(FindRow(document, "GARDEN", 0, true), 2);
   EXPECT_EQ(FindRow(document, "\"spade\"", 0, true), 3) << "in a description, quotes as typed";
   EXPECT_EQ(FindRow(document, "etag", 0, true), 4);

@@ -12,8 +12,8 @@ namespace {
 
 std::int16_t& ProgressOf(Document& document, int position) {
   const TreeEntry& row = document.rows[position];
-  return row.kind == kCategoryRow ? document.categories[row.index].avancement
-                                  : document.tasks[row.index].avancement;
+  return row.kind == kCategoryRow ? document.categories.Edit(row.index).avancement
+                                  : document.tasks.Edit(row.index).avancement;
 }
 
 // The recomputation as it reads, row after row, in quadratic time.

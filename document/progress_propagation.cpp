@@ -17,7 +17,7 @@ bool IsCategoryRow(const Document& document, int position) {
 }
 
 void SetCategoryProgress(const EditTarget& target, int position, std::int16_t avancement) {
-  CategoryRecord& category = target.document.categories[target.document.rows[position].index];
+  CategoryRecord& category = target.document.categories.Edit(target.document.rows[position].index);
   category.avancement = avancement;
   RefreshCategoryRow(target.view, position, category);
 }

@@ -17,7 +17,7 @@ using testing::Progress;
 
 TEST(PropagateProgress, ACompleteOnlyChildCompletesEveryLevelAbove) {
   EditedDocument edited("Home0 Garden1 Beds2 weed3 Shed1=4");
-  edited.document.tasks[0].avancement = 10;
+  edited.document.tasks.Edit(0).avancement = 10;
   ShowTaskProgress(edited.view, 3, edited.document.tasks[0]);
   PropagateProgress(edited.target(), 3);
   EXPECT_EQ(Progress(edited.document), (std::vector{7, 10, 10, 10, 4}));

@@ -11,11 +11,11 @@ const LocalDateTime kWhen{2026, 12, 8, 9, 30, 5};
 
 Document Edited(std::string path) {
   Document document = testing::OutlineDocument("House0=5 mow1=5 Garden1 weed2");
-  document.tasks[0].designation =
+  document.tasks.Edit(0).designation =
       "cut \x1A"
       "all\x1B"
       "the grass";
-  document.tasks[1].dateecheance = "24/12/2026";
+  document.tasks.Edit(1).dateecheance = "24/12/2026";
   document.file_path = std::move(path);
   document.saved = 0;
   return document;

@@ -48,17 +48,15 @@ int NewChildPosition(const Document& document, int position) {
 // Drops the marked records, keeping the order of the others, and gives for
 // each former index the new index of that record if it stays.
 template <typename Record>
-std::vector<std::int32_t> RemoveMarked(std::vector<Record>& records,
+std::vector<std::int32_t> RemoveMarked(RecordList<Record>& records,
                                        const std::vector<bool>& removed) {
   std::vector<std::int32_t> new_index(records.size());
   std::int32_t kept = 0;
   for (std::size_t i = 0; i < records.size(); ++i) {
     new_index[i] = kept;
-    if (removed[i]) continue;
-    if (static_cast<std::size_t>(kept) != i) records[kept] = std::move(records[i]);
-    ++kept;
+    if (!removed[i]) ++kept;
   }
-  records.erase(records.begin() + kept, records.end());
+  records.EraseMarked(removed);
   return new_index;
 }
 

@@ -14,8 +14,8 @@ inline const std::string& RecordName(const Document& document, const TreeEntry& 
 }
 
 inline std::int16_t& RecordProgress(Document& document, const TreeEntry& row) {
-  return row.kind == kCategoryRow ? document.categories[row.index].avancement
-                                  : document.tasks[row.index].avancement;
+  return row.kind == kCategoryRow ? document.categories.Edit(row.index).avancement
+                                  : document.tasks.Edit(row.index).avancement;
 }
 
 }  // namespace lumvik

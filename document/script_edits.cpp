@@ -95,9 +95,8 @@ PathFinding MarkTaskDone(Document& document, const std::vector<std::string>& pat
   }
   if (found.empty()) return PathFinding::None;
   if (found.size() > 1) return PathFinding::Several;
-  TaskRecord& task =
-      document
-          .tasks[static_cast<std::size_t>(document.rows[static_cast<std::size_t>(found[0])].index)];
+  TaskRecord& task = document.tasks.Edit(
+      static_cast<std::size_t>(document.rows[static_cast<std::size_t>(found[0])].index));
   task.statut = kDoneStatus;
   task.avancement = kFullProgress;
   RecomputeLoadedProgress(document);

@@ -77,14 +77,14 @@ TEST(RefreshRow, ShowsTheRecordsCurrentValues) {
   document.tasks = {Task("t", 1, 1, 0)};
   MemoryRowView view;
   RebuildTree(view, document, kColours);
-  document.categories[0].avancement = 10;
-  document.tasks[0] = Task("t", 2, 3, 7);
+  document.categories.Edit(0).avancement = 10;
+  document.tasks.Edit(0) = Task("t", 2, 3, 7);
   RefreshRow(view, document, 0, kColours);
   RefreshRow(view, document, 1, kColours);
   EXPECT_EQ(view.rows()[0], Row("c", 0, 6, 11));
   EXPECT_EQ(view.rows()[1], Row("t", 1, 4, 8, kColours[2]));
   // An importance outside 1 to 5 keeps the colours the row had.
-  document.tasks[0].importance = 0;
+  document.tasks.Edit(0).importance = 0;
   RefreshRow(view, document, 1, kColours);
   EXPECT_EQ(view.rows()[1].colours, kColours[2]);
 }

@@ -28,7 +28,7 @@ inline void WrittenRecomputeParent(const EditTarget& target, int position) {
       ++count;
     }
   }
-  CategoryRecord& category = document.categories[document.rows[parent].index];
+  CategoryRecord& category = document.categories.Edit(document.rows[parent].index);
   category.avancement = static_cast<std::int16_t>(std::floor(sum / count));
   RefreshCategoryRow(target.view, parent, category);
 }

@@ -1,0 +1,67 @@
+// Random writes, insertions, removals and assignments on a record list: what
+// it takes as its changes is exactly how the list it started from differs
+// from the list it became.
+#include "document/record_list.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+namespace lumvik {
+namespace {
+
+int Pick(std::mt19937& random, int low, int high) {
+  return std::uniform_int_distribution<int>(low, high)(random);
+}
+
+TEST(RecordList, TakesExactlyWhatChangedSinceTheLastTake) {
+  std::mt19937 random(7);
+  RecordList<std::string> list(std::vector<std::string>{"a", "b", "c", "d", "e", "f"});
+  for (int round = 0; round < 3000; ++round) {
+    const std::vector<std::string> start = list;
+    for (int edit = Pick(random, 0, 5); edit > 0; --edit) {
+      const int size = static_cast<int>(list.size());
+      const std::string value(1, static_cast<char>('a' + Pick(random, 0, 7)));
+      switch (Pick(random, 0, 6)) {
+        case 0:
+        case 1:
+          if (size > 0) list.Edit(static_cast<std::size_t>(Pick(random, 0, size - 1))) = value;
+          break;
+        case 2:
+          list.insert(list.begin() + Pick(random, 0, size), value);
+          break;
+        case 3:
+          if (size > 0) {
+            const int from = Pick(random, 0, size - 1);
+            list.erase(list.begin() + from, list.begin() + Pick(random, from + 1, size));
+          }
+          break;
+        case 4: {
+          std::vector<bool> marked(list.size());
+          for (std::size_t i = 0; i < marked.size(); ++i) marked[i] = Pick(random, 0, 3) == 0;
+          list.EraseMarked(marked);
+          break;
+        }
+        case 5:
+          if (size < 12) list.push_back(value);
+          break;
+        default:
+          if (Pick(random, 0, 9) == 0) list = std::vector<std::string>{value, "b", "c"};
+          break;
+      }
+    }
+    const Patch<std::string> expected = PiecesOfDifference(start, list.items());
+    const Patch<std::string> taken = list.TakeChanges();
+    ASSERT_EQ(taken.pieces.size(), expected.pieces.size()) << round;
+    for (std::size_t k = 0; k < taken.pieces.size(); ++k) {
+      ASSERT_EQ(taken.pieces[k].start, expected.pieces[k].start) << round;
+      ASSERT_EQ(taken.pieces[k].before, expected.pieces[k].before) << round;
+      ASSERT_EQ(taken.pieces[k].after, expected.pieces[k].after) << round;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace lumvik
