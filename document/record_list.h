@@ -142,9 +142,10 @@ class RecordList {
   // The Difference of the list as it was and as it is. Both agree outside
   // the stretch, but equal elements on its edges may lengthen their common
   // beginning and end beyond it.
-  Splice<T> StretchTaken() const {
+  // Its earlier elements are taken out of the stretch, which is then spent.
+  Splice<T> StretchTaken() {
     const std::size_t earlier_size = items_.size() - (to_ - from_) + before_.size();
-    const auto earlier = [&](std::size_t i) -> const T& {
+    const auto earlier = [&](std::size_t i) -> T& {
       if (i < from_) return items_[i];
       if (i < from_ + before_.size()) return before_[i - from_];
       return items_[i - from_ - before_.size() + to_];
@@ -159,7 +160,10 @@ class RecordList {
     }
     Splice<T> splice;
     splice.start = head;
-    for (std::size_t i = head; i < earlier_size - tail; ++i) splice.before.push_back(earlier(i));
+    for (std::size_t i = head; i < earlier_size - tail; ++i) {
+      const bool spent = i >= from_ && i < from_ + before_.size();
+      splice.before.push_back(spent ? std::move(earlier(i)) : earlier(i));
+    }
     splice.after.assign(items_.begin() + static_cast<std::ptrdiff_t>(head),
                         items_.end() - static_cast<std::ptrdiff_t>(tail));
     return splice;
