@@ -139,33 +139,14 @@ class RecordList {
   }
 
  private:
-  // The Difference of the list as it was and as it is. Both agree outside
-  // the stretch, but equal elements on its edges may lengthen their common
-  // beginning and end beyond it.
-  // Its earlier elements are taken out of the stretch, which is then spent.
-  Splice<T> StretchTaken() {
-    const std::size_t earlier_size = items_.size() - (to_ - from_) + before_.size();
-    const auto earlier = [&](std::size_t i) -> T& {
-      if (i < from_) return items_[i];
-      if (i < from_ + before_.size()) return before_[i - from_];
-      return items_[i - from_ - before_.size() + to_];
-    };
-    const std::size_t shorter = std::min(earlier_size, items_.size());
-    std::size_t head = std::min(from_, shorter);
-    while (head < shorter && earlier(head) == items_[head]) ++head;
-    std::size_t tail = std::min(items_.size() - to_, shorter - head);
-    while (tail < shorter - head &&
-           earlier(earlier_size - 1 - tail) == items_[items_.size() - 1 - tail]) {
-      ++tail;
-    }
-    Splice<T> splice;
-    splice.start = head;
-    for (std::size_t i = head; i < earlier_size - tail; ++i) {
-      const bool spent = i >= from_ && i < from_ + before_.size();
-      splice.before.push_back(spent ? std::move(earlier(i)) : earlier(i));
-    }
-    splice.after.assign(items_.begin() + static_cast<std::ptrdiff_t>(head),
-                        items_.end() - static_cast<std::ptrdiff_t>(tail));
+  // How the stretch differs from what it held, its equal ends trimmed. Equal
+  // elements just outside it are left alone, so that the work stays that of
+  // the change however alike the records around it are.
+  Splice<T> StretchTaken() const {
+    const std::vector<T> now(items_.begin() + static_cast<std::ptrdiff_t>(from_),
+                             items_.begin() + static_cast<std::ptrdiff_t>(to_));
+    Splice<T> splice = Difference(before_, now);
+    splice.start += from_;
     return splice;
   }
   // The elements written in place that hold something else now, in runs.
