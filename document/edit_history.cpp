@@ -40,13 +40,22 @@ std::size_t ChangeBytes(const DocumentChange& change) {
          PatchBytes(change.tasks);
 }
 
-// Puts the `after` side of `splice` where its `before` side stands in `list`.
+// An element to write over: a record list notes it.
 template <typename T>
-void Replace(std::vector<T>& list, const Splice<T>& splice) {
+T& Written(std::vector<T>& list, std::size_t i) {
+  return list[i];
+}
+template <typename T>
+T& Written(RecordList<T>& list, std::size_t i) {
+  return list.Edit(i);
+}
+
+// Puts the `after` side of `splice` where its `before` side stands in `list`.
+template <typename List, typename T>
+void Replace(List& list, const Splice<T>& splice) {
   const auto first = list.begin() + static_cast<std::ptrdiff_t>(splice.start);
   const std::size_t common = std::min(splice.before.size(), splice.after.size());
-  std::copy(splice.after.begin(), splice.after.begin() + static_cast<std::ptrdiff_t>(common),
-            first);
+  for (std::size_t k = 0; k < common; ++k) Written(list, splice.start + k) = splice.after[k];
   if (splice.before.size() > common) {
     list.erase(first + static_cast<std::ptrdiff_t>(common),
                first + static_cast<std::ptrdiff_t>(splice.before.size()));
@@ -58,18 +67,7 @@ void Replace(std::vector<T>& list, const Splice<T>& splice) {
 
 template <typename T>
 void Replace(RecordList<T>& list, const Patch<T>& patch) {
-  for (const Splice<T>& piece : patch.pieces) {
-    const auto first = list.begin() + static_cast<std::ptrdiff_t>(piece.start);
-    const std::size_t common = std::min(piece.before.size(), piece.after.size());
-    for (std::size_t k = 0; k < common; ++k) list.Edit(piece.start + k) = piece.after[k];
-    if (piece.before.size() > common) {
-      list.erase(first + static_cast<std::ptrdiff_t>(common),
-                 first + static_cast<std::ptrdiff_t>(piece.before.size()));
-    } else {
-      list.insert(first + static_cast<std::ptrdiff_t>(common),
-                  piece.after.begin() + static_cast<std::ptrdiff_t>(common), piece.after.end());
-    }
-  }
+  for (const Splice<T>& piece : patch.pieces) Replace(list, piece);
 }
 
 // Turns the document from the `before` side of the change to its `after`
