@@ -152,7 +152,7 @@ LumvikApp::LookOutcome LumvikApp::LookAtDocumentFile(bool saving) {
   }
   const bool had_changes = document_.saved == 0;
   MergedDocument merged =
-      MergeDocuments(file_watch_.base(), look.theirs, document_, ChangedElsewhereMark(texts_));
+      MergeDocuments(file_watch_.Base(), look.theirs, document_, ChangedElsewhereMark(texts_));
   file_watch_.TakeIn(std::move(look));
   ShowChangesElsewhere(std::move(merged), had_changes);
   return LookOutcome::TakenIn;

@@ -1,7 +1,8 @@
 // What Lumvik last read or wrote of its document's file, and what has
 // become of the file since: a sync service, another Lumvik or a script may
 // have written it. The document the file held then is the base from which
-// changes made on both sides merge.
+// changes made on both sides merge; it is kept on disk, as the bytes of the
+// file then, since it is needed only when the file changes.
 #pragma once
 
 #include <cstdint>
@@ -11,6 +12,7 @@
 
 #include "document/document.h"
 #include "platform/file_io.h"
+#include "platform/scratch_file.h"
 
 namespace lumvik {
 
@@ -30,7 +32,8 @@ class DocumentFileWatch {
   };
   struct Look {
     Finding finding = Finding::Unchanged;
-    Document theirs;  // the file's document, when it changed
+    Document theirs;    // the file's document, when it changed
+    std::string bytes;  // the bytes it was read from
   };
   // Looks at the file: its size and time first, its bytes only when one of
   // them differs. A change becomes the new base once the caller has taken
@@ -39,7 +42,9 @@ class DocumentFileWatch {
   // The document of a changed file was shown or merged: it is the base now.
   void TakeIn(Look look);
 
-  const Document& base() const { return base_; }
+  // The document the file held when it was last read, written or taken in,
+  // read back.
+  Document Base() const;
   bool watching() const { return !path_.empty(); }
 
  private:
@@ -49,7 +54,9 @@ class DocumentFileWatch {
   // The stamp and fingerprint of the bytes of the last change found.
   std::optional<FileStamp> found_stamp_;
   std::uint64_t found_fingerprint_ = 0;
-  Document base_;
+  ScratchFile base_;
+  // Where the base stays when the temporary folder cannot take it.
+  std::optional<Document> base_in_memory_;
 };
 
 }  // namespace lumvik

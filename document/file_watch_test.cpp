@@ -19,6 +19,7 @@ TEST(DocumentFileWatch, OnlyOtherBytesOfADocumentAreAChangeAndEachIsFoundUntilTa
   DocumentFileWatch watch;
   watch.Remember(shown);
   EXPECT_EQ(watch.LookAgain("Lumvik").finding, Finding::Unchanged);
+  EXPECT_EQ(testing::Outline(watch.Base()), "Work0 call1");
 
   // Written elsewhere between the read and the moment the watch remembers
   // it: a change all the same.
@@ -27,6 +28,7 @@ TEST(DocumentFileWatch, OnlyOtherBytesOfADocumentAreAChangeAndEachIsFoundUntilTa
     DocumentFileWatch late;
     late.Remember(shown);
     EXPECT_EQ(late.LookAgain("Lumvik").finding, Finding::Changed);
+    EXPECT_EQ(testing::Outline(late.Base()), "Work0 call1") << "what was read, not the file now";
     ASSERT_TRUE(WriteDocumentFile(path, shown, "Lumvik"));
   }
 
@@ -41,7 +43,7 @@ TEST(DocumentFileWatch, OnlyOtherBytesOfADocumentAreAChangeAndEachIsFoundUntilTa
   EXPECT_EQ(testing::Outline(look.theirs), "Work0 call1 mail1");
   EXPECT_EQ(watch.LookAgain("Lumvik").finding, Finding::Changed) << "until taken in";
   watch.TakeIn(std::move(look));
-  EXPECT_EQ(testing::Outline(watch.base()), "Work0 call1 mail1");
+  EXPECT_EQ(testing::Outline(watch.Base()), "Work0 call1 mail1");
   EXPECT_EQ(watch.LookAgain("Lumvik").finding, Finding::Unchanged);
 
   // Gone or empty for a moment, as while a sync service replaces it: never
@@ -57,7 +59,7 @@ TEST(DocumentFileWatch, OnlyOtherBytesOfADocumentAreAChangeAndEachIsFoundUntilTa
   ASSERT_TRUE(WriteFileAtomically(path, SerializeDocument(elsewhere, "Other")));
   EXPECT_EQ(watch.LookAgain("Lumvik").finding, Finding::NotADocument);
   EXPECT_EQ(watch.LookAgain("Lumvik").finding, Finding::Unchanged);
-  EXPECT_EQ(testing::Outline(watch.base()), "Work0 call1 mail1");
+  EXPECT_EQ(testing::Outline(watch.Base()), "Work0 call1 mail1");
 }
 
 }  // namespace
