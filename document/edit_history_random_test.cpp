@@ -65,7 +65,7 @@ void RandomCommand(EditedDocument& edited, std::mt19937& random) {
     case 9:
       // Progress, with the categories that follow it.
       if (!on_row) return;
-      RecordProgress(document, document.rows[position]) = testing::RandomProgress(random);
+      EditRecordProgress(document, document.rows[position]) = testing::RandomProgress(random);
       RefreshRow(edited.view, document, position, testing::kUrgencyColours);
       return PropagateProgress(target, position);
     default: {
@@ -175,7 +175,7 @@ TEST(EditHistory, UndoRedoAndNewCommandsInAnyOrder) {
           bool open = false;
           for (int key = RandomInt(random, 1, 4); key > 0; --key) {
             if (slider) {
-              RecordProgress(document, document.rows[row]) = testing::RandomProgress(random);
+              EditRecordProgress(document, document.rows[row]) = testing::RandomProgress(random);
               RefreshRow(edited.view, document, row, testing::kUrgencyColours);
               PropagateProgress(edited.target(), row);
             } else {

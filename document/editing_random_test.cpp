@@ -138,7 +138,7 @@ const std::vector<Command>& Commands() {
 // As the progress sliders do: store, show the row, then carry it up.
 void ChangeProgress(EditedDocument& edited, int position, std::mt19937& random) {
   if (!IsRowPosition(edited.document, position)) return;
-  RecordProgress(edited.document, edited.document.rows[position]) = testing::RandomProgress(random);
+  EditRecordProgress(edited.document, edited.document.rows[position]) = testing::RandomProgress(random);
   RefreshRow(edited.view, edited.document, position, testing::kUrgencyColours);
   EditedDocument slow = edited;
   testing::WrittenPropagate(slow.target(), position);

@@ -23,7 +23,7 @@ struct OpenRow {
   std::int16_t last_child_value = 0;  // as it was when the last child was reached
 };
 
-std::int16_t& ProgressOf(Document& document, int position) {
+std::int16_t ProgressOf(const Document& document, int position) {
   return RecordProgress(document, document.rows[position]);
 }
 
@@ -31,7 +31,7 @@ std::int16_t& ProgressOf(Document& document, int position) {
 // put deeper rows keeps its own progress.
 void Close(Document& document, const OpenRow& open) {
   if (!open.has_child || document.rows[open.position].kind != kCategoryRow) return;
-  ProgressOf(document, open.position) =
+  EditRecordProgress(document, document.rows[open.position]) =
       FloorMean(open.earlier_sum + open.last_child_value, open.earlier_count + 1);
 }
 

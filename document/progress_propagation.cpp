@@ -45,7 +45,8 @@ struct OtherChildren {
 // itself left out. The runs nest, and a row outside path[i]'s run but inside
 // path[i + 1]'s is deeper than path[i + 1] and every ancestor above it, so
 // the only level it can stand at among the path rows is that of path[i].
-std::vector<OtherChildren> OtherChildrenAlong(Document& document, const std::vector<int>& path) {
+std::vector<OtherChildren> OtherChildrenAlong(const Document& document,
+                                              const std::vector<int>& path) {
   const std::vector<TreeEntry>& rows = document.rows;
   const int top = static_cast<int>(path.size()) - 1;
   const std::int32_t top_level = rows[path[top]].level;
