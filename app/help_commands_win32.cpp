@@ -40,6 +40,8 @@ void LumvikApp::ShowFeedback() {
 }
 
 void LumvikApp::ShowAbout() {
+  // Decoded the first time it is shown, not at every start.
+  if (!skin_.about_picture) LoadAboutPicture(program_, skin_);
   AboutBox about({program_, window_->window(), texts_, skin_.about_picture.get(), events_});
   const DisabledOwner modal(about.window());
   about_ = &about;

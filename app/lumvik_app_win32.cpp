@@ -48,7 +48,7 @@ LumvikApp::~LumvikApp() = default;
 
 bool LumvikApp::Start(const std::string& program_folder, const std::string& parameter) {
   program_folder_ = program_folder;
-  LoadSkinAndTheme(program_folder, program_, settings_, texts_, skin_);
+  LoadSkinAndTheme(program_folder, settings_, texts_, skin_);
   StartupCheckpoint("settings, texts, skin and theme");
   window_ = std::make_unique<MainWindow>(program_, texts_, skin_, events_);
   if (window_->window() == nullptr) return false;
@@ -75,7 +75,6 @@ bool LumvikApp::Start(const std::string& program_folder, const std::string& para
 
 void LumvikApp::ApplyStartupLayout() {
   if (settings_.droite == 1) NarrowLayout();
-  window_->BuildTreeImages(skin_);
 }
 
 // The tree alone, in a narrow window.

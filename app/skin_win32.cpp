@@ -99,13 +99,12 @@ void LoadAboutPicture(HINSTANCE program, Skin& skin) {
 
 std::string ProgramFolder() { return ExecutableFolder(); }
 
-void LoadSkinAndTheme(const std::string& program_folder, HINSTANCE program, Settings& settings,
-                      TextTable& texts, Skin& skin) {
+void LoadSkinAndTheme(const std::string& program_folder, Settings& settings, TextTable& texts,
+                      Skin& skin) {
   ::SetCurrentDirectoryA(program_folder.c_str());
   ReadSettings("", settings, texts);
   LoadIconSlots(settings.icone_skin, skin);
   LoadTheme(settings.image_skin, skin);
-  LoadAboutPicture(program, skin);
 }
 
 }  // namespace lumvik

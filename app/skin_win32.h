@@ -51,9 +51,9 @@ void LoadAboutPicture(HINSTANCE program, Skin& skin);
 std::string ProgramFolder();
 
 // The first start-up phase: makes `program_folder` the current directory,
-// reads the settings and the texts, then loads the icons, the theme, the
-// fonts and the about picture.
-void LoadSkinAndTheme(const std::string& program_folder, HINSTANCE program, Settings& settings,
-                      TextTable& texts, Skin& skin);
+// reads the settings and the texts, then loads the icons, the theme and the
+// fonts. The about picture waits until the about box opens.
+void LoadSkinAndTheme(const std::string& program_folder, Settings& settings, TextTable& texts,
+                      Skin& skin);
 
 }  // namespace lumvik

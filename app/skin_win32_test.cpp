@@ -296,7 +296,7 @@ TEST_F(SkinTest, LoadSkinAndThemeReadsEverythingFromTheProgramFolder) {
 
   Settings settings;
   TextTable texts(kLumvikTextCount);
-  LoadSkinAndTheme(program.path(), ::GetModuleHandleA(nullptr), settings, texts, skin);
+  LoadSkinAndTheme(program.path(), settings, texts, skin);
 
   EXPECT_TRUE(EqualsIgnoringCase(CurrentDirectory() + "\\", program.path())) << CurrentDirectory();
   EXPECT_EQ(settings.icone_skin, "trait");
@@ -308,7 +308,6 @@ TEST_F(SkinTest, LoadSkinAndThemeReadsEverythingFromTheProgramFolder) {
   ocean.name = "ocean";
   EXPECT_EQ(skin.theme, ocean);
   EXPECT_EQ(FaceAndHeight(skin.fonts[kFontName]), FontAt(ocean.police_nom, 8));
-  EXPECT_TRUE(skin.about_picture);
 }
 
 TEST_F(SkinTest, WithoutSkinChoicesTheDefaultSkinAndThemeAreLoaded) {
@@ -321,7 +320,7 @@ TEST_F(SkinTest, WithoutSkinChoicesTheDefaultSkinAndThemeAreLoaded) {
   const auto expect_defaults = [&] {
     Settings settings;
     TextTable texts(kLumvikTextCount);
-    LoadSkinAndTheme(program.path(), ::GetModuleHandleA(nullptr), settings, texts, skin);
+    LoadSkinAndTheme(program.path(), settings, texts, skin);
     EXPECT_EQ(settings.icone_skin, "deruv");
     EXPECT_EQ(settings.image_skin, "strict");
     for (const UniqueIcon& icon : skin.icons) EXPECT_TRUE(icon);
