@@ -13,56 +13,70 @@ namespace lumvik {
 namespace {
 
 // A list as it stood before the change, read through the list after it and
-// the pieces that changed: one piece of any sizes, or pieces that kept theirs.
+// the pieces that changed, each starting where it stood before.
 template <typename T>
 class Earlier {
  public:
-  Earlier(const std::vector<T>& now, const Splice<T>& splice) : now_(now), pieces_(&splice, 1) {}
-  Earlier(const std::vector<T>& now, const Patch<T>& patch) : now_(now), pieces_(patch.pieces) {}
+  Earlier(const std::vector<T>& now, const Splice<T>& splice) : now_(now), pieces_(&splice, 1) {
+    AddUpGains();
+  }
+  Earlier(const std::vector<T>& now, const Patch<T>& patch) : now_(now), pieces_(patch.pieces) {
+    AddUpGains();
+  }
 
   std::size_t size() const {
-    if (pieces_.size() != 1) return now_.size();
-    return now_.size() - pieces_[0].after.size() + pieces_[0].before.size();
+    return static_cast<std::size_t>(static_cast<std::ptrdiff_t>(now_.size()) - gained_.back());
   }
   const T& operator[](std::size_t i) const {
-    if (pieces_.size() != 1) {
-      const Splice<T>* piece = PieceAt(i);
-      return piece ? piece->before[i - piece->start] : now_[i];
-    }
-    const Splice<T>& splice = pieces_[0];
-    if (i < splice.start) return now_[i];
-    if (i < splice.start + splice.before.size()) return splice.before[i - splice.start];
-    return now_[i - splice.before.size() + splice.after.size()];
+    const std::size_t k = PiecesFrom(i);
+    if (k > 0 && Inside(k - 1, i)) return pieces_[k - 1].before[i - pieces_[k - 1].start];
+    return now_[Moved(i, k)];
   }
   // Where element `i` of before the change stands now: elements that were
-  // written over keep their place, removed ones have none (-1).
+  // written over keep their place in their piece, removed ones have none (-1).
   std::int64_t Now(std::size_t i) const {
-    if (pieces_.size() != 1) return static_cast<std::int64_t>(i);
-    const Splice<T>& splice = pieces_[0];
-    const std::size_t kept = std::min(splice.before.size(), splice.after.size());
-    if (i < splice.start + kept) return static_cast<std::int64_t>(i);
-    if (i < splice.start + splice.before.size()) return -1;
-    return static_cast<std::int64_t>(i - splice.before.size() + splice.after.size());
+    const std::size_t k = PiecesFrom(i);
+    if (k == 0 || !Inside(k - 1, i)) return static_cast<std::int64_t>(Moved(i, k));
+    const Splice<T>& piece = pieces_[k - 1];
+    const std::size_t offset = i - piece.start;
+    if (offset >= std::min(piece.before.size(), piece.after.size())) return -1;
+    return static_cast<std::int64_t>(Moved(piece.start, k - 1) + offset);
   }
   // Whether element `i` of before the change may differ from the one now at its place.
   bool Rewritten(std::size_t i) const {
-    if (pieces_.size() != 1) return PieceAt(i) != nullptr;
-    return i >= pieces_[0].start && i < pieces_[0].start + pieces_[0].before.size();
+    const std::size_t k = PiecesFrom(i);
+    return k > 0 && Inside(k - 1, i);
   }
 
  private:
-  // The piece that holds element `i`, among pieces that kept their sizes.
-  const Splice<T>* PieceAt(std::size_t i) const {
-    const auto after = std::upper_bound(
-        pieces_.begin(), pieces_.end(), i,
-        [](std::size_t index, const Splice<T>& piece) { return index < piece.start; });
-    if (after == pieces_.begin()) return nullptr;
-    const Splice<T>& piece = *(after - 1);
-    return i < piece.start + piece.before.size() ? &piece : nullptr;
+  void AddUpGains() {
+    gained_.reserve(pieces_.size() + 1);
+    gained_.push_back(0);
+    for (const Splice<T>& piece : pieces_) {
+      gained_.push_back(gained_.back() + static_cast<std::ptrdiff_t>(piece.after.size()) -
+                        static_cast<std::ptrdiff_t>(piece.before.size()));
+    }
+  }
+  // How many pieces start at or before element `i`.
+  std::size_t PiecesFrom(std::size_t i) const {
+    return static_cast<std::size_t>(std::upper_bound(pieces_.begin(), pieces_.end(), i,
+                                                     [](std::size_t index, const Splice<T>& piece) {
+                                                       return index < piece.start;
+                                                     }) -
+                                    pieces_.begin());
+  }
+  bool Inside(std::size_t k, std::size_t i) const {
+    return i < pieces_[k].start + pieces_[k].before.size();
+  }
+  // Element `i`, with the first `k` pieces before it, in the list now.
+  std::size_t Moved(std::size_t i, std::size_t k) const {
+    return static_cast<std::size_t>(static_cast<std::ptrdiff_t>(i) + gained_[k]);
   }
 
   const std::vector<T>& now_;
   std::span<const Splice<T>> pieces_;
+  // What the first k pieces gained, for each k.
+  std::vector<std::ptrdiff_t> gained_;
 };
 
 // The document on both sides of the change, its rows paired by the records

@@ -67,7 +67,9 @@ void Replace(List& list, const Splice<T>& splice) {
 
 template <typename T>
 void Replace(RecordList<T>& list, const Patch<T>& patch) {
-  for (const Splice<T>& piece : patch.pieces) Replace(list, piece);
+  for (auto piece = patch.pieces.rbegin(); piece != patch.pieces.rend(); ++piece) {
+    Replace(list, *piece);
+  }
 }
 
 // Turns the document from the `before` side of the change to its `after`
@@ -85,9 +87,16 @@ void Swap(Splice<T>& splice) {
   std::swap(splice.before, splice.after);
 }
 
+// The pieces turned round start where they stand in the list after them.
 template <typename T>
 void Swap(Patch<T>& patch) {
-  for (Splice<T>& piece : patch.pieces) Swap(piece);
+  std::ptrdiff_t gained = 0;
+  for (Splice<T>& piece : patch.pieces) {
+    Swap(piece);
+    piece.start = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(piece.start) + gained);
+    gained += static_cast<std::ptrdiff_t>(piece.before.size()) -
+              static_cast<std::ptrdiff_t>(piece.after.size());
+  }
 }
 
 DocumentChange Reversed(DocumentChange change) {

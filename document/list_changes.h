@@ -17,9 +17,9 @@ struct Splice {
   bool empty() const { return before.empty() && after.empty(); }
 };
 
-// Pieces of a list that gave way to others, in order and apart: either one
-// piece of any sizes, or pieces that each keep their size, so that an element
-// has the same place on both sides outside them.
+// Pieces of a list that gave way to others, in order and apart, each of any
+// sizes, each starting where it stood in the list before: applied from the
+// last to the first, each finds its place unmoved.
 template <typename T>
 struct Patch {
   std::vector<Splice<T>> pieces;

@@ -11,7 +11,6 @@
 #include <cstddef>
 #include <initializer_list>
 #include <iterator>
-#include <map>
 #include <utility>
 #include <vector>
 
@@ -101,21 +100,28 @@ class RecordList {
   // Removes the elements marked in `marked` (one mark per element), keeping
   // the order of the others.
   void EraseMarked(const std::vector<bool>& marked) {
-    const auto first = std::find(marked.begin(), marked.end(), true);
-    if (first == marked.end()) return;
-    const auto from = static_cast<std::size_t>(first - marked.begin());
-    const auto to = static_cast<std::size_t>(
-        std::find(marked.rbegin(), marked.rend(), true).base() - marked.begin());
-    const auto kept = static_cast<std::size_t>(
-        std::count(marked.begin() + static_cast<std::ptrdiff_t>(from),
-                   marked.begin() + static_cast<std::ptrdiff_t>(to), false));
-    Changing(from, to, kept);
-    std::size_t next = from;
-    for (std::size_t i = from; i < to; ++i) {
+    // Each run of marked elements is a change of its own, the last first so
+    // that the runs before it keep their places; the elements go in one pass.
+    bool any = false;
+    for (std::size_t end = std::min(marked.size(), items_.size()); end > 0;) {
+      if (!marked[end - 1]) {
+        --end;
+        continue;
+      }
+      std::size_t from = end - 1;
+      while (from > 0 && marked[from - 1]) --from;
+      Changing(from, end, 0);
+      any = true;
+      end = from;
+    }
+    if (!any) return;
+    const auto first =
+        static_cast<std::size_t>(std::find(marked.begin(), marked.end(), true) - marked.begin());
+    std::size_t next = first;
+    for (std::size_t i = first; i < items_.size(); ++i) {
       if (!marked[i]) items_[next++] = std::move(items_[i]);
     }
-    items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(next),
-                 items_.begin() + static_cast<std::ptrdiff_t>(to));
+    items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(next), items_.end());
   }
 
   bool operator==(const RecordList& other) const { return items_ == other.items_; }
@@ -123,98 +129,92 @@ class RecordList {
     return list.items_ == items;
   }
 
-  // What changed since the last take, as PiecesOfDifference gives it
-  // between the list then and now; forgets it.
+  // What changed since the last take, in pieces; forgets it.
   Patch<T> TakeChanges() {
-    Patch<T> patch = stretched_ ? InPieces(StretchTaken()) : RewrittenTaken();
+    Patch<T> patch;
+    // Pieces start where they stood before: each stretch is moved back by
+    // what the stretches ahead of it gained.
+    std::ptrdiff_t gained = 0;
+    for (Stretch& stretch : stretches_) {
+      const std::vector<T> now(items_.begin() + static_cast<std::ptrdiff_t>(stretch.from),
+                               items_.begin() + static_cast<std::ptrdiff_t>(stretch.to));
+      Splice<T> piece = Difference(stretch.before, now);
+      piece.start = static_cast<std::size_t>(
+          static_cast<std::ptrdiff_t>(stretch.from + piece.start) - gained);
+      gained += static_cast<std::ptrdiff_t>(now.size()) -
+                static_cast<std::ptrdiff_t>(stretch.before.size());
+      for (Splice<T>& part : InPieces(std::move(piece)).pieces) {
+        patch.pieces.push_back(std::move(part));
+      }
+    }
     ForgetChanges();
     return patch;
   }
   // The list as it stands is the one the next take compares with.
-  void ForgetChanges() {
-    stretched_ = false;
-    from_ = to_ = 0;
-    std::vector<T>().swap(before_);
-    rewritten_.clear();
-  }
+  void ForgetChanges() { std::vector<Stretch>().swap(stretches_); }
 
  private:
-  // How the stretch differs from what it held, its equal ends trimmed. Equal
-  // elements just outside it are left alone, so that the work stays that of
-  // the change however alike the records around it are.
-  Splice<T> StretchTaken() const {
-    const std::vector<T> now(items_.begin() + static_cast<std::ptrdiff_t>(from_),
-                             items_.begin() + static_cast<std::ptrdiff_t>(to_));
-    Splice<T> splice = Difference(before_, now);
-    splice.start += from_;
-    return splice;
-  }
-  // The elements written in place that hold something else now, in runs.
-  Patch<T> RewrittenTaken() {
-    Patch<T> patch;
-    for (auto& [index, earlier] : rewritten_) {
-      if (earlier == items_[index]) continue;
-      if (patch.pieces.empty() ||
-          patch.pieces.back().start + patch.pieces.back().before.size() != index) {
-        patch.pieces.push_back({index, {}, {}});
-      }
-      patch.pieces.back().before.push_back(std::move(earlier));
-      patch.pieces.back().after.push_back(items_[index]);
-    }
-    return patch;
-  }
+  // Elements [from, to) of the list now stand where `before` stood; every
+  // element outside the stretches is as it was.
+  struct Stretch {
+    std::size_t from = 0;
+    std::size_t to = 0;
+    std::vector<T> before;
+  };
+
   // Element `i` may be written in place.
-  void Rewriting(std::size_t i) {
-    if (stretched_) {
-      Cover(i, i + 1);
-    } else {
-      rewritten_.try_emplace(i, items_[i]);
-    }
-  }
+  void Rewriting(std::size_t i) { Cover(i, i + 1); }
   // Elements [from, to) give way to `count` others.
   void Changing(std::size_t from, std::size_t to, std::size_t count) {
-    Cover(from, to);
-    to_ = to_ - (to - from) + count;
+    const auto stretch = Cover(from, to);
+    const std::ptrdiff_t grown =
+        static_cast<std::ptrdiff_t>(count) - static_cast<std::ptrdiff_t>(to - from);
+    for (auto later = stretch; later != stretches_.end(); ++later) {
+      if (later != stretch)
+        later->from = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(later->from) + grown);
+      later->to = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(later->to) + grown);
+    }
   }
   void Replace(std::vector<T> items) {
     Changing(0, items_.size(), items.size());
     items_ = std::move(items);
   }
-  // Widens the stretch that holds every change to take in [from, to), with
-  // what the elements newly in it held before: what they hold now, as
-  // nothing outside the stretch has changed.
-  void Cover(std::size_t from, std::size_t to) {
-    if (!stretched_) {
-      stretched_ = true;
-      from_ = rewritten_.empty() ? from : std::min(from, rewritten_.begin()->first);
-      to_ = rewritten_.empty() ? to : std::max(to, rewritten_.rbegin()->first + 1);
-      before_.assign(items_.begin() + static_cast<std::ptrdiff_t>(from_),
-                     items_.begin() + static_cast<std::ptrdiff_t>(to_));
-      for (auto& [index, earlier] : rewritten_) before_[index - from_] = std::move(earlier);
-      rewritten_.clear();
-      return;
+  // The stretch that holds [from, to): the stretches it meets or touches
+  // become one, with what the elements newly in it held before, which is
+  // what they hold now. Stretches apart stay apart, so that changes far from
+  // each other cost what they change, not the distance between them.
+  typename std::vector<Stretch>::iterator Cover(std::size_t from, std::size_t to) {
+    const auto first = std::find_if(stretches_.begin(), stretches_.end(),
+                                    [&](const Stretch& stretch) { return stretch.to >= from; });
+    auto last = first;
+    while (last != stretches_.end() && last->from <= to) ++last;
+    if (first == last) {
+      return stretches_.insert(first, Stretch{from, to, Now(from, to)});
     }
-    if (from < from_) {
-      before_.insert(before_.begin(), items_.begin() + static_cast<std::ptrdiff_t>(from),
-                     items_.begin() + static_cast<std::ptrdiff_t>(from_));
-      from_ = from;
+    Stretch joined{std::min(from, first->from), std::max(to, (last - 1)->to), {}};
+    std::size_t next = joined.from;
+    for (auto met = first; met != last; ++met) {
+      Append(joined.before, Now(next, met->from));
+      Append(joined.before, std::move(met->before));
+      next = met->to;
     }
-    if (to > to_) {
-      before_.insert(before_.end(), items_.begin() + static_cast<std::ptrdiff_t>(to_),
-                     items_.begin() + static_cast<std::ptrdiff_t>(to));
-      to_ = to;
-    }
+    Append(joined.before, Now(next, joined.to));
+    const auto kept = stretches_.erase(first + 1, last);
+    *(kept - 1) = std::move(joined);
+    return kept - 1;
+  }
+  std::vector<T> Now(std::size_t from, std::size_t to) const {
+    if (from >= to) return {};
+    return {items_.begin() + static_cast<std::ptrdiff_t>(from),
+            items_.begin() + static_cast<std::ptrdiff_t>(to)};
+  }
+  static void Append(std::vector<T>& to, std::vector<T> more) {
+    to.insert(to.end(), std::make_move_iterator(more.begin()), std::make_move_iterator(more.end()));
   }
 
   std::vector<T> items_;
-  // Once a record came or went: the elements [from_, to_) now stand where
-  // `before_` stood, and every element outside them is as it was.
-  bool stretched_ = false;
-  std::size_t from_ = 0;
-  std::size_t to_ = 0;
-  std::vector<T> before_;
-  // Until then: what each element written in place held before, by index.
-  std::map<std::size_t, T> rewritten_;
+  // The stretches changed since the last take, in order and apart.
+  std::vector<Stretch> stretches_;
 };
 
 }  // namespace lumvik

@@ -53,10 +53,17 @@ TEST(RecordList, TakesExactlyWhatChangedSinceTheLastTake) {
           break;
       }
     }
-    // The pieces, applied in turn as the history applies them, turn the list
-    // it was into the list it is; each begins and ends with a change.
+    // The pieces, in order and apart, applied from the last as the history
+    // applies them, turn the list it was into the list it is; each begins
+    // and ends with a change.
     std::vector<std::string> rebuilt = start;
-    for (const Splice<std::string>& piece : list.TakeChanges().pieces) {
+    const Patch<std::string> patch = list.TakeChanges();
+    for (std::size_t k = 1; k < patch.pieces.size(); ++k) {
+      const Splice<std::string>& before = patch.pieces[k - 1];
+      ASSERT_LT(before.start + before.before.size(), patch.pieces[k].start) << round;
+    }
+    for (auto each = patch.pieces.rbegin(); each != patch.pieces.rend(); ++each) {
+      const Splice<std::string>& piece = *each;
       const auto at = rebuilt.begin() + static_cast<std::ptrdiff_t>(piece.start);
       ASSERT_TRUE(std::equal(piece.before.begin(), piece.before.end(), at)) << round;
       rebuilt.erase(at, at + static_cast<std::ptrdiff_t>(piece.before.size()));
