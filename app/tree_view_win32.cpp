@@ -4,6 +4,7 @@
 #include <cstring>
 #include <iterator>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/startup_trace_win32.h"
@@ -134,12 +135,22 @@ void TreeRowView::ShowButton(Row& row, bool shown) {
 
 void TreeRowView::Populate(Row& row) {
   if (row.item == nullptr || row.populated) return;
-  row.populated = true;
-  const int end = SubtreeEnd(row.position);
-  for (int position = row.position + 1; position < end; ++position) {
-    Row& child = *rows_[position];
-    if (child.parent == &row) MakeItem(child, {&row, TVI_LAST});
+  MakeChildItems({&row});
+}
+
+// One pass over the rows of the outermost, in row order: each item follows
+// its siblings, and each opened row gets its item before its children do.
+// Opening the rows one by one would go over the rows of each again, which
+// a category 100 000 deep would make a wait of minutes.
+void TreeRowView::MakeChildItems(const std::vector<Row*>& opened) {
+  Row& outermost = *opened.back();
+  const std::unordered_set<const Row*> parents(opened.begin(), opened.end());
+  const int end = SubtreeEnd(outermost.position);
+  for (int position = outermost.position + 1; position < end; ++position) {
+    Row& row = *rows_[position];
+    if (parents.contains(row.parent)) MakeItem(row, {row.parent, TVI_LAST});
   }
+  for (Row* row : opened) row->populated = true;
 }
 
 HTREEITEM TreeRowView::ItemMadeFor(int position) {
@@ -149,7 +160,7 @@ HTREEITEM TreeRowView::ItemMadeFor(int position) {
   for (Row* above = rows_[position]->parent; !ChildrenShown(above); above = above->parent) {
     closed.push_back(above);
   }
-  for (auto above = closed.rbegin(); above != closed.rend(); ++above) Populate(**above);
+  if (!closed.empty()) MakeChildItems(closed);
   return rows_[position]->item;
 }
 
@@ -267,6 +278,7 @@ int TreeRowView::AdoptFollowingRows(int position) {
     row.held_icon = shown.item.iImage;
     row.held_state_index = static_cast<int>((shown.item.state & TVIS_STATEIMAGEMASK) >> 12);
   }
+  std::vector<Row*> left;  // the rows they were children of
   for (int moved = position + 1; moved < end; ++moved) {
     Row& row = *rows_[moved];
     if (row.parent == nullptr || row.parent->position < position) {
@@ -274,7 +286,14 @@ int TreeRowView::AdoptFollowingRows(int position) {
       if (row.item != nullptr) {
         ::SendMessageA(tree_, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(row.item));
       }
+      if (row.parent != nullptr) left.push_back(row.parent);
       row.parent = &added;
+    }
+  }
+  for (Row* parent : left) {
+    if (!HasChildren(*parent)) {
+      ShowButton(*parent, false);
+      parent->populated = true;
     }
   }
   for (int moved = position + 1; moved < end; ++moved) {

@@ -99,6 +99,9 @@ class TreeRowView : public RowView {
   void ShowButton(Row& row, bool shown);
   // Makes the items of the row's children, once.
   void Populate(Row& row);
+  // Makes the items of the children of `opened`, rows whose children have
+  // none, each the parent of the one before it, the last with an item.
+  void MakeChildItems(const std::vector<Row*>& opened);
   // The row's item, made with those of the categories above it if need be.
   HTREEITEM ItemMadeFor(int position);
   int AdoptFollowingRows(int position);

@@ -423,6 +423,17 @@ TEST_F(TreeRowViewTest, RandomEditsKeepTheTreeInRowOrder) {
       }
     }
     hold.reset();
+    // An item shows its expand button exactly when its row has rows under it.
+    for (int position = 0; position < twin.Count(); ++position) {
+      TVITEMA button{};
+      button.mask = TVIF_CHILDREN;
+      button.hItem = view_.Item(position);
+      if (button.hItem == nullptr) continue;
+      ASSERT_TRUE(TreeView_GetItem(window_.tree(), &button));
+      const bool deeper = position + 1 < twin.Count() &&
+                          twin.rows()[position + 1].depth > twin.rows()[position].depth;
+      EXPECT_EQ(button.cChildren != 0, deeper) << position;
+    }
     for (int position = 0; position < twin.Count(); ++position) view_.Expand(position);
     const std::vector<ShownItem> shown = ShownItems(window_.tree());
     ASSERT_EQ(view_.Count(), twin.Count());
