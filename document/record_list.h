@@ -100,26 +100,45 @@ class RecordList {
   // Removes the elements marked in `marked` (one mark per element), keeping
   // the order of the others.
   void EraseMarked(const std::vector<bool>& marked) {
-    // Each run of marked elements is a change of its own, the last first so
-    // that the runs before it keep their places; the elements go in one pass.
+    const std::size_t count = std::min(marked.size(), items_.size());
+    const auto is_marked = [&](std::size_t i) { return i < count && marked[i]; };
+    if (stretches_.empty()) {
+      // Each run of marked elements is a stretch of its own, taken out as
+      // the others close up, in one pass.
+      std::size_t next = 0;
+      for (std::size_t i = 0; i < items_.size();) {
+        if (!is_marked(i)) {
+          if (next != i) items_[next] = std::move(items_[i]);
+          ++next;
+          ++i;
+          continue;
+        }
+        Stretch removed{next, next, {}};
+        for (; is_marked(i); ++i) removed.before.push_back(std::move(items_[i]));
+        stretches_.push_back(std::move(removed));
+      }
+      items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(next), items_.end());
+      return;
+    }
+    // Among earlier changes, each run is noted from the last back, so that
+    // the runs before it keep their places; the elements go in one pass.
     bool any = false;
-    for (std::size_t end = std::min(marked.size(), items_.size()); end > 0;) {
-      if (!marked[end - 1]) {
+    std::size_t first = count;
+    for (std::size_t end = count; end > 0;) {
+      if (!is_marked(end - 1)) {
         --end;
         continue;
       }
-      std::size_t from = end - 1;
-      while (from > 0 && marked[from - 1]) --from;
-      Changing(from, end, 0);
+      first = end - 1;
+      while (first > 0 && is_marked(first - 1)) --first;
+      Changing(first, end, 0);
       any = true;
-      end = from;
+      end = first;
     }
     if (!any) return;
-    const auto first =
-        static_cast<std::size_t>(std::find(marked.begin(), marked.end(), true) - marked.begin());
     std::size_t next = first;
     for (std::size_t i = first; i < items_.size(); ++i) {
-      if (!marked[i]) items_[next++] = std::move(items_[i]);
+      if (!is_marked(i)) items_[next++] = std::move(items_[i]);
     }
     items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(next), items_.end());
   }
@@ -176,6 +195,12 @@ class RecordList {
     }
   }
   void Replace(std::vector<T> items) {
+    if (stretches_.empty()) {
+      // The whole list is the stretch, and what it held is its own.
+      stretches_.push_back(Stretch{0, items.size(), std::move(items_)});
+      items_ = std::move(items);
+      return;
+    }
     Changing(0, items_.size(), items.size());
     items_ = std::move(items);
   }
