@@ -54,13 +54,13 @@ std::string ChangedElsewhereMark(const TextTable& texts) {
 
 }  // namespace
 
-bool LumvikApp::WatchDocumentFile() {
+bool LumvikApp::WatchDocumentFile(DocumentFileWatch::Origin origin) {
   // A document read from its file is watched; a new or recovered one is
   // not, until it is saved.
   const bool has_file = document_.saved == 1 && !document_.file_path.empty();
   const std::string path = has_file ? document_.file_path : std::string();
   if (has_file) {
-    file_watch_.Remember(document_);
+    file_watch_.Remember(document_, origin);
   } else {
     file_watch_.Forget();
   }
@@ -77,7 +77,7 @@ bool LumvikApp::WatchDocumentFile() {
 }
 
 void LumvikApp::DocumentWritten() {
-  const bool open_elsewhere = WatchDocumentFile();
+  const bool open_elsewhere = WatchDocumentFile(DocumentFileWatch::Origin::Written);
   // What an earlier look took in is in the file now; what this save took in
   // stays said until the next one.
   const bool taken_in = std::exchange(taken_in_by_save_, false);

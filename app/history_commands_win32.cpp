@@ -14,7 +14,7 @@ void LumvikApp::AddHistoryCommands() {
 }
 
 void LumvikApp::DocumentReplaced() {
-  ShowStatus(WatchDocumentFile() ? kTextOpenInAnotherLumvik : 0);
+  ShowStatus(WatchDocumentFile(DocumentFileWatch::Origin::Read) ? kTextOpenInAnotherLumvik : 0);
   history_.Reset(document_);
   RecordChange();
 }

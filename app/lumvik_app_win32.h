@@ -177,7 +177,7 @@ class LumvikApp : public DocumentScreen {
   // The document was read from or written to its file, or has none: its
   // file and folder are watched from now on and it is marked open by this
   // program. True when another running Lumvik has newly marked it so too.
-  bool WatchDocumentFile();
+  bool WatchDocumentFile(DocumentFileWatch::Origin origin);
   void ShowChangesElsewhere(MergedDocument merged, bool had_changes);
   // Clears the status line's values unless given.
   void ShowStatus(int text, std::vector<std::string> values = {});

@@ -203,7 +203,7 @@ void TimeMerge(const Document& document, double write) {
 // costs a hash of the bytes but no parse.
 void TimeLookBeforeSave(const std::string& path, double read) {
   DocumentFileWatch watch;
-  watch.Remember(ReadDocument(path, "Lumvik").document);
+  watch.Remember(ReadDocument(path, "Lumvik").document, DocumentFileWatch::Origin::Read);
   bool unchanged = true;
   const double same = BestSeconds([&] {
     unchanged =

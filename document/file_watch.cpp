@@ -6,8 +6,9 @@
 
 namespace lumvik {
 
-void DocumentFileWatch::Remember(const Document& document) {
+void DocumentFileWatch::Remember(const Document& document, Origin origin) {
   path_ = document.file_path;
+  base_read_ = origin == Origin::Read;
   stamp_ = document.file_version.stamp;
   fingerprint_ = document.file_version.fingerprint;
   // The file's bytes are the base while they are still those the document
@@ -57,6 +58,7 @@ void DocumentFileWatch::TakeIn(Look look) {
   stamp_ = found_stamp_;
   fingerprint_ = found_fingerprint_;
   base_in_memory_.reset();
+  base_read_ = true;
   if (!base_.Keep(look.bytes)) base_in_memory_ = std::move(look.theirs);
 }
 
@@ -68,7 +70,7 @@ Document DocumentFileWatch::Base() const {
   // than lose one.
   if (!bytes) return Document();
   Document base = ParseDocument(*bytes);
-  RecomputeLoadedProgress(base);
+  if (base_read_) RecomputeLoadedProgress(base);
   base.saved = 1;
   base.file_path = path_;
   return base;

@@ -18,9 +18,14 @@ namespace lumvik {
 
 class DocumentFileWatch {
  public:
+  // How the document came to be what its file holds.
+  enum class Origin {
+    Read,     // read from it, its categories' progress worked out again
+    Written,  // written to it, as it stands
+  };
   // `document` was just read from or written to its file, the version of
   // the file it carries being what the file held then.
-  void Remember(const Document& document);
+  void Remember(const Document& document, Origin origin);
   // A document without a file: there is nothing to watch.
   void Forget();
 
@@ -55,6 +60,9 @@ class DocumentFileWatch {
   std::optional<FileStamp> found_stamp_;
   std::uint64_t found_fingerprint_ = 0;
   ScratchFile base_;
+  // Whether the base, read back, has its categories' progress worked out
+  // again, as the document had when its bytes were read.
+  bool base_read_ = false;
   // Where the base stays when the temporary folder cannot take it.
   std::optional<Document> base_in_memory_;
 };
