@@ -8,6 +8,7 @@
 #include <commctrl.h>
 
 #include <cstdio>
+#include <string>
 
 #include "app/tree_view_win32.h"
 #include "bench/editing_cases.h"
@@ -44,9 +45,8 @@ int Run() {
   frame_class.hInstance = ::GetModuleHandleA(nullptr);
   frame_class.lpszClassName = "LumvikBenchFrame";
   ::RegisterClassA(&frame_class);
-  HWND frame = ::CreateWindowExA(0, "LumvikBenchFrame", "editing",
-                                 WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400, 600, nullptr, nullptr,
-                                 nullptr, nullptr);
+  HWND frame = ::CreateWindowExA(0, "LumvikBenchFrame", "editing", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                 0, 0, 400, 600, nullptr, nullptr, nullptr, nullptr);
   HWND tree = ::CreateWindowExA(
       0, WC_TREEVIEWA, "",
       WS_CHILD | WS_VISIBLE | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_EDITLABELS, 0,
@@ -99,31 +99,44 @@ int Run() {
   }
 
   // Each command again at the middle row, recorded, undone and redone as
-  // the program does, each until painted.
-  std::printf("\n%-28s %10s %10s %10s %10s\n", "with the edit history, middle", "command",
-              "record", "undo", "redo");
+  // the program does, each until painted: in the tree as a document opens,
+  // every project collapsed and its rows without items, then with the row
+  // shown and its project open.
   EditHistory history;
-  history.Reset(document);
-  for (const Timed& timed : Commands()) {
-    const int row =
-        RowNear(document, static_cast<int>(document.rows.size()) / 2, timed.passes);
-    const auto painted = [&](const std::function<void()>& work) {
-      return Milliseconds([&] {
-        work();
+  for (const bool open : {false, true}) {
+    std::printf("\n%-28s %10s %10s %10s %10s\n",
+                open ? "middle row shown, project open" : "middle, every project collapsed",
+                "command", "record", "undo", "redo");
+    {
+      RedrawHold hold(view);
+      RebuildTree(view, document, kColours);
+    }
+    history.Reset(document);
+    for (const Timed& timed : Commands()) {
+      const int row = RowNear(document, static_cast<int>(document.rows.size()) / 2, timed.passes);
+      if (open) {
+        view.Select(row);
+        view.Expand(row);
         ::UpdateWindow(tree);
+      }
+      const auto painted = [&](const std::function<void()>& work) {
+        return Milliseconds([&] {
+          work();
+          ::UpdateWindow(tree);
+        });
+      };
+      const double command = painted([&] { timed.command(target, row); });
+      const double record = Milliseconds([&] { history.Record(document); });
+      const double undo = painted([&] {
+        if (auto change = history.Undo(document)) ShowChange(target, *change);
       });
-    };
-    const double command = painted([&] { timed.command(target, row); });
-    const double record = Milliseconds([&] { history.Record(document); });
-    const double undo = painted([&] {
-      if (auto change = history.Undo(document)) ShowChange(target, *change);
-    });
-    const double redo = painted([&] {
-      if (auto change = history.Redo(document)) ShowChange(target, *change);
-    });
-    std::printf("%-28s %10.3f %10.3f %10.3f %10.3f\n", timed.name, command, record, undo, redo);
-    TableFigures(timed.name, command, undo, redo);
-    std::fflush(stdout);
+      const double redo = painted([&] {
+        if (auto change = history.Redo(document)) ShowChange(target, *change);
+      });
+      std::printf("%-28s %10.3f %10.3f %10.3f %10.3f\n", timed.name, command, record, undo, redo);
+      TableFigures(std::string(timed.name) + (open ? " (project open)" : ""), command, undo, redo);
+      std::fflush(stdout);
+    }
   }
   drawn_view = nullptr;
   ::DestroyWindow(frame);

@@ -150,10 +150,17 @@ inline const std::vector<Timed>& Commands() {
   static const std::vector<Timed> commands = {
       {"add sibling category", IsCategory,
        [](const EditTarget& t, int p) { AddSiblingCategory(t, p, "New category"); }},
+      // A category given contents is opened, as the program does.
       {"add sub-category", IsCategory,
-       [](const EditTarget& t, int p) { AddSubCategory(t, p, "New category"); }},
+       [](const EditTarget& t, int p) {
+         AddSubCategory(t, p, "New category");
+         t.view.Expand(p);
+       }},
       {"add task", IsCategory,
-       [](const EditTarget& t, int p) { AddTask(t, p, "New task", "07/05/2026"); }},
+       [](const EditTarget& t, int p) {
+         AddTask(t, p, "New task", "07/05/2026");
+         t.view.Expand(p);
+       }},
       {"delete task", IsTask, DeleteTask},
       {"delete category", IsCategory, DeleteCategory},
       {"move category up",

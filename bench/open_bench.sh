@@ -48,7 +48,10 @@ launch() {
   local program=$1 title=$2; shift 2
   local start end
   start=$(date +%s.%N)
-  (cd "$work/program" && setsid "$WINE" "$program" "$@" >/dev/null 2>&1 &)
+  local traced_memory=()
+  [ -z "${MEMORY:-}" ] || traced_memory=(LUMVIK_TRACE="$(wpath "$MEMORY.trace")")
+  (cd "$work/program" && env "${traced_memory[@]}" setsid "$WINE" "$program" "$@" \
+    >/dev/null 2>&1 &)
   until xdotool search --name "$title" >/dev/null 2>&1; do
     sleep 0.02
     if (( $(echo "$(date +%s.%N) - $start > 120" | bc) )); then
@@ -59,6 +62,7 @@ launch() {
   end=$(date +%s.%N)
   if [ -n "${MEMORY:-}" ]; then
     sleep 1  # the first paint and the recovery keeper's start settle
+    sed -n 's/^memory\t//p' "$MEMORY.trace" > "$MEMORY.inside"
     local pid
     pid=$(pgrep -f -n "$program")
     awk '/^VmRSS:/ { printf "%.1f\n", $2 / 1024 }' "/proc/$pid/status" > "$MEMORY"
@@ -89,9 +93,16 @@ table() {
 traced() {
   local program=$1 last=$2; shift 2
   local trace="$work/trace-$program-$RANDOM.txt"
+  local start=$SECONDS
   (cd "$work/program" && LUMVIK_TRACE="$(wpath "$trace")" setsid "$WINE" "$program" "$@" \
     >/dev/null 2>&1 &)
-  until grep -q "$last" "$trace" 2>/dev/null; do sleep 0.05; done
+  until grep -q "$last" "$trace" 2>/dev/null; do
+    sleep 0.05
+    if (( SECONDS - start > 120 )); then
+      echo "timeout: $program $*" >&2
+      return 1
+    fi
+  done
   pkill -f "$program" >/dev/null 2>&1 || true
   while pgrep -f "$program" >/dev/null; do sleep 0.1; done
   echo "$trace"
@@ -104,9 +115,13 @@ done
 python3 - "${lumvik_traces[*]}" "${bare_traces[*]}" <<'PY'
 import os, statistics, sys
 def steps(traces):
-    runs = [[line.rstrip("\n").split("\t") for line in open(t)] for t in traces.split()]
-    return [(what, statistics.median(float(run[i][0]) for run in runs))
-            for i, (_, what) in enumerate(runs[0])]
+    runs = []
+    for trace in traces.split():
+        lines = [line.rstrip("\n").split("\t") for line in open(trace)]
+        runs.append({what: float(ms) for ms, what in lines if ms.strip()[0].isdigit()})
+    # The steps every run went through, in the order of the first.
+    return [(what, statistics.median(run[what] for run in runs))
+            for what in runs[0] if all(what in run for run in runs)]
 lumvik, bare = steps(sys.argv[1]), steps(sys.argv[2])
 print("start-up steps of Lumvik with the sample (median of 10, ms since the process was made):")
 for what, ms in lumvik:
@@ -146,6 +161,8 @@ file_mb=$(echo "$(stat -c %s "$work/categories-100000.lvk") / 1048576" | bc -l)
 printf "resident memory: %.1f MB with 100 000 rows, %.1f MB with the sample, file %.1f MB:" \
   "$large_mb" "$sample_mb" "$file_mb"
 printf " %.2f x the file above the sample\n" "$(echo "($large_mb - $sample_mb) / $file_mb" | bc -l)"
+printf "as Lumvik tells it at its first paint: with 100 000 rows %s; with the sample %s\n" \
+  "$(cat "$work/large.mb.inside")" "$(cat "$work/sample.mb.inside")"
 if [ -n "${LUMVIK_BENCH_TABLE:-}" ]; then
   printf "= memory above the sample, 100 000 rows (MB)|%.1f|the file's size (MB)|%.1f\n" \
     "$(echo "$large_mb - $sample_mb" | bc -l)" "$file_mb"

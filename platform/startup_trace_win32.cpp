@@ -1,6 +1,8 @@
 #include "platform/startup_trace_win32.h"
 
 #include <windows.h>
+// psapi.h needs the types of windows.h
+#include <psapi.h>
 
 #include <cstdio>
 #include <memory>
@@ -38,7 +40,22 @@ class StartupTrace {
     const double ms = first_ms_ + static_cast<double>(counter.QuadPart - first_.QuadPart) * 1000.0 /
                                       static_cast<double>(frequency_.QuadPart);
     std::fprintf(file_.get(), "%9.2f\t%s\n", ms, what);
-    if (last) file_.reset();
+    if (!last) return;
+    // What the program holds by then, as the system tells it; looked up
+    // here so that no start loads a library for it.
+    using MemoryInfo = BOOL(WINAPI*)(HANDLE, PROCESS_MEMORY_COUNTERS*, DWORD);
+    const auto memory_info = reinterpret_cast<MemoryInfo>(reinterpret_cast<void (*)()>(
+        ::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "K32GetProcessMemoryInfo")));
+    PROCESS_MEMORY_COUNTERS_EX memory{};
+    memory.cb = sizeof memory;
+    if (memory_info != nullptr &&
+        memory_info(::GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
+                    sizeof memory)) {
+      std::fprintf(file_.get(), "memory\tworking set %.1f MB, private %.1f MB\n",
+                   static_cast<double>(memory.WorkingSetSize) / 1048576.0,
+                   static_cast<double>(memory.PrivateUsage) / 1048576.0);
+    }
+    file_.reset();
   }
 
  private:

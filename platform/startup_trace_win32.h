@@ -8,7 +8,8 @@ namespace lumvik {
 
 void StartupCheckpoint(const char* what);
 
-// The last checkpoint of the start: later ones are not written.
+// The last checkpoint of the start, followed by the memory the program
+// holds: later ones are not written.
 void StartupFinished(const char* what);
 
 }  // namespace lumvik
