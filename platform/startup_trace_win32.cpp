@@ -51,9 +51,10 @@ class StartupTrace {
     if (memory_info != nullptr &&
         memory_info(::GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
                     sizeof memory)) {
-      std::fprintf(file_.get(), "memory\tworking set %.1f MB, private %.1f MB\n",
+      std::fprintf(file_.get(), "memory\tworking set %.1f MB, at most %.1f MB, committed %.1f MB\n",
                    static_cast<double>(memory.WorkingSetSize) / 1048576.0,
-                   static_cast<double>(memory.PrivateUsage) / 1048576.0);
+                   static_cast<double>(memory.PeakWorkingSetSize) / 1048576.0,
+                   static_cast<double>(memory.PagefileUsage) / 1048576.0);
     }
     file_.reset();
   }
