@@ -17,7 +17,7 @@ TEST(DocumentFileWatch, OnlyOtherBytesOfADocumentAreAChangeAndEachIsFoundUntilTa
   ASSERT_TRUE(WriteDocumentFile(path, testing::OutlineDocument("Work0 call1"), "Lumvik"));
   const Document shown = ReadDocument(path, "Lumvik").document;
   DocumentFileWatch watch;
-  watch.Remember(shown);
+  watch.Remember(shown, DocumentFileWatch::Origin::Read);
   EXPECT_EQ(watch.LookAgain("Lumvik").finding, Finding::Unchanged);
   EXPECT_EQ(testing::Outline(watch.Base()), "Work0 call1");
 
@@ -26,7 +26,7 @@ TEST(DocumentFileWatch, OnlyOtherBytesOfADocumentAreAChangeAndEachIsFoundUntilTa
   {
     ASSERT_TRUE(WriteDocumentFile(path, testing::OutlineDocument("Work0 call1 fax1"), "Lumvik"));
     DocumentFileWatch late;
-    late.Remember(shown);
+    late.Remember(shown, DocumentFileWatch::Origin::Read);
     EXPECT_EQ(late.LookAgain("Lumvik").finding, Finding::Changed);
     EXPECT_EQ(testing::Outline(late.Base()), "Work0 call1") << "what was read, not the file now";
     ASSERT_TRUE(WriteDocumentFile(path, shown, "Lumvik"));
@@ -54,6 +54,21 @@ TEST(DocumentFileWatch, OnlyOtherBytesOfADocumentAreAChangeAndEachIsFoundUntilTa
   EXPECT_EQ(watch.LookAgain("Lumvik").finding, Finding::Unreadable);
   ASSERT_TRUE(WriteDocumentFile(path, elsewhere, "Lumvik"));
   EXPECT_EQ(watch.LookAgain("Lumvik").finding, Finding::Unchanged);
+
+  // Written as it stood, a category's progress that its children would not
+  // give (theirs deleted) stays so in the base; read, it is worked out again.
+  {
+    Document written = shown;
+    written.categories.Edit(0).avancement = 7;
+    ASSERT_TRUE(WriteDocumentFile(path, written, "Lumvik"));
+    written.file_version = {FileStampOf(path), BytesFingerprint(*ReadWholeFile(path))};
+    DocumentFileWatch saved;
+    saved.Remember(written, DocumentFileWatch::Origin::Written);
+    EXPECT_EQ(saved.Base().categories[0].avancement, 7);
+    saved.Remember(written, DocumentFileWatch::Origin::Read);
+    EXPECT_EQ(saved.Base().categories[0].avancement, 0);
+    ASSERT_TRUE(WriteDocumentFile(path, elsewhere, "Lumvik"));
+  }
 
   // Another program's file is said once and never merged with.
   ASSERT_TRUE(WriteFileAtomically(path, SerializeDocument(elsewhere, "Other")));
