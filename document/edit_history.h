@@ -1,14 +1,13 @@
 // The document's edit history, for undo and redo. A step keeps only what one
 // command changed: for the row list, the stretch that differs between before
-// and after; for each record list, that stretch or, when no record came or
-// went, the records that differ within it. The history finds the rows' stretch
+// and after; for each record list, the pieces that differ, each stretch the
+// command changed apart from the others. The history finds the rows' stretch
 // by comparing them with the rows it last recorded (a row is a few bytes),
 // and learns the records' from the record lists themselves, which note every
 // write; so every command, present or future, is undoable by recording once
 // after it.
 #pragma once
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
