@@ -125,8 +125,8 @@ LumvikApp::LookOutcome LumvikApp::LookAtDocumentFile(bool saving) {
   // A name being typed, a row being dragged or a description being typed
   // finishes first.
   const HWND focus = ::GetFocus();
-  const bool typing = focus != nullptr && (focus == window_->Gadget(kGadgetTaskDescription) ||
-                                           focus == window_->Gadget(kGadgetCategoryDescription));
+  const bool typing = window_->IsGadget(focus, kGadgetTaskDescription) ||
+                      window_->IsGadget(focus, kGadgetCategoryDescription);
   if (!saving && (label_editing_ || window_->DraggingRow() || typing)) {
     ::SetTimer(window_->window(), kLookAgainTimer, kLookAgainMs, nullptr);
     return LookOutcome::PutOff;

@@ -140,6 +140,7 @@ TEST_F(ChangesElsewhereTest, AnotherLumvikIsSaidAndAChangeInTheFolderIsTakenInUn
   const std::string path = SampleFile("list.lvk");
   RecoveryKeeper other(RecoveryFolder(), "other Lumvik");
   other.MarkOpen(path);
+  other.Flush();
   Start(path);
   EXPECT_EQ(TextOf(kGadgetStatusLine), app->texts()[kTextOpenInAnotherLumvik]);
 

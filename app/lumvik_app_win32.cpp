@@ -357,7 +357,7 @@ std::optional<LRESULT> LumvikApp::MainWindowCallback(HWND, UINT message, WPARAM 
       HWND control = reinterpret_cast<HWND>(lparam);
       if (HIWORD(wparam) != EN_CHANGE || control == nullptr) return std::nullopt;
       for (int gadget : {kGadgetCategoryDescription, kGadgetTaskDescription}) {
-        if (control == window_->Gadget(gadget)) {
+        if (window_->IsGadget(control, gadget)) {
           DescriptionChanged(gadget);
           return 0;
         }

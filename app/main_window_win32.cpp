@@ -3,7 +3,9 @@
 #include <richedit.h>
 #include <windowsx.h>
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <utility>
 #include <vector>
 
@@ -23,6 +25,14 @@ constexpr char kPageClass[] = "LumvikPanelPage";
 constexpr char kRichEditClass[] = "RichEdit20A";
 constexpr int kToolbarPicture = 48;
 constexpr SIZE kMinimumWindowSize{850, 650};
+// The controls on the task panel's pages, made when first asked for.
+constexpr int kTaskPanelControls[] = {kGadgetTaskName,         kGadgetTaskDescriptionCaption,
+                                      kGadgetTaskDescription,  kGadgetTaskProgressCaption,
+                                      kGadgetTaskProgress,     kGadgetTaskProgressValue,
+                                      kGadgetStatusCaption,    kGadgetImportanceCaption,
+                                      kGadgetStatusList,       kGadgetImportanceList,
+                                      kGadgetStartDateCaption, kGadgetDueDateCaption,
+                                      kGadgetStartDate,        kGadgetDueDate};
 
 RECT Place(int x, int y, int width, int height) { return {x, y, width, height}; }
 
@@ -43,7 +53,7 @@ void SetStyleBits(HWND control, LONG_PTR bits) {
 
 MainWindow::MainWindow(HINSTANCE program, const TextTable& texts, const Skin& skin,
                        EventQueue& events)
-    : rich_edit_(LoadSystemLibrary("riched20.dll")), events_(events) {
+    : rich_edit_(LoadSystemLibrary("riched20.dll")), texts_(texts), skin_(skin), events_(events) {
   RegisterClasses(program, OwnedWindowProcedure<MainWindow, &MainWindow::Receive>);
   // Children are left out of the window's own background: the status line,
   // which stands on it directly, keeps its words when the window repaints.
@@ -64,7 +74,7 @@ MainWindow::MainWindow(HINSTANCE program, const TextTable& texts, const Skin& sk
   rows_ = std::make_unique<TreeRowView>(tree);
   drag_ = std::make_unique<RowDrag>(window_.get(), *rows_);
 
-  BuildTaskPanel(skin);
+  BuildTaskPanel();
   BuildCategoryPanel(skin);
   ApplyTexts(texts);
   BuildTreeImages(skin);
@@ -87,8 +97,22 @@ MainWindow::~MainWindow() {
   window_.reset();
 }
 
-HWND MainWindow::Gadget(int number) const {
-  return number >= 0 && number < static_cast<int>(gadgets_.size()) ? gadgets_[number] : nullptr;
+HWND MainWindow::Gadget(int number) {
+  if (number < 0 || number >= static_cast<int>(gadgets_.size())) return nullptr;
+  if (gadgets_[number] == nullptr &&
+      std::find(std::begin(kTaskPanelControls), std::end(kTaskPanelControls), number) !=
+          std::end(kTaskPanelControls)) {
+    BuildTaskPanelControls();
+  }
+  return gadgets_[number];
+}
+
+void MainWindow::ShowGadget(int number, bool shown) {
+  if (!shown &&
+      (number < 0 || number >= static_cast<int>(gadgets_.size()) || gadgets_[number] == nullptr)) {
+    return;
+  }
+  ::ShowWindow(Gadget(number), shown ? SW_SHOW : SW_HIDE);
 }
 
 std::vector<HWND>& MainWindow::PagesOf(int panel) {
@@ -199,20 +223,29 @@ void MainWindow::AddProgressControls(int caption, int slider, int value, HWND pa
              WS_EX_STATICEDGE);
 }
 
-void MainWindow::BuildTaskPanel(const Skin& skin) {
+void MainWindow::BuildTaskPanel() {
   // Tab and Shift+Tab go through the controls of the shown page.
   AddControl(kGadgetTaskPanel, window_.get(), WC_TABCONTROLA, "", WS_CLIPCHILDREN,
              Place(350, 60, 440, 500), WS_EX_CONTROLPARENT);
-  // Every control of the task panel starts hidden, and so does the panel.
-  HWND first = AddPage(kGadgetTaskPanel);
+  AddPage(kGadgetTaskPanel);
+  AddPage(kGadgetTaskPanel);
+  PlacePanel(kGadgetTaskPanel, 350, 60, 440, 500);
+}
+
+// The panel starts hidden, so its controls wait until something first asks
+// for one of them: the first window shows sooner.
+void MainWindow::BuildTaskPanelControls() {
+  // Every control of the task panel starts hidden, as the panel does.
+  const std::vector<HWND>& pages = PagesOf(kGadgetTaskPanel);
+  HWND first = pages[0];
   HWND name = AddControl(kGadgetTaskName, first, WC_STATICA, "", 0, Place(5, 5, 440, 20));
-  SetFont(name, skin.fonts[kFontName].get());
+  SetFont(name, skin_.fonts[kFontName].get());
   AddControl(kGadgetTaskDescriptionCaption, first, WC_STATICA, "", 0, Place(5, 25, 440, 20));
-  AddDescriptionBox(kGadgetTaskDescription, first, 0, skin);
+  AddDescriptionBox(kGadgetTaskDescription, first, 0, skin_);
   AddProgressControls(kGadgetTaskProgressCaption, kGadgetTaskProgress, kGadgetTaskProgressValue,
                       first, 0);
 
-  HWND second = AddPage(kGadgetTaskPanel);
+  HWND second = pages[1];
   AddControl(kGadgetStatusCaption, second, WC_STATICA, "", 0, Place(25, 15, 140, 20));
   AddControl(kGadgetImportanceCaption, second, WC_STATICA, "", 0, Place(25, 40, 140, 20));
   AddControl(kGadgetStatusList, second, WC_COMBOBOXA, "",
@@ -234,7 +267,7 @@ void MainWindow::BuildTaskPanel(const Skin& skin) {
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
   }
-  PlacePanel(kGadgetTaskPanel, 350, 60, 440, 500);
+  ApplyTexts(texts_);
 }
 
 void MainWindow::BuildCategoryPanel(const Skin& skin) {
@@ -255,7 +288,9 @@ void MainWindow::BuildCategoryPanel(const Skin& skin) {
 
 void MainWindow::ApplyTexts(const TextTable& texts) {
   for (const GadgetText& caption : kGadgetTexts) {
-    ::SetWindowTextA(gadgets_[caption.gadget], texts[caption.text].c_str());
+    if (HWND control = gadgets_[caption.gadget]) {
+      ::SetWindowTextA(control, texts[caption.text].c_str());
+    }
   }
   SetPageCaptions(kGadgetTaskPanel, kTaskPageTexts, texts);
   SetPageCaptions(kGadgetCategoryPanel, kCategoryPageTexts, texts);
@@ -278,6 +313,7 @@ void MainWindow::SetPageCaptions(int panel, std::span<const int> page_texts,
 // the chosen one.
 void MainWindow::FillList(int list, int first_text, const TextTable& texts) {
   HWND control = gadgets_[list];
+  if (control == nullptr) return;
   const LRESULT chosen = ::SendMessageA(control, CB_GETCURSEL, 0, 0);
   ::SendMessageA(control, CB_RESETCONTENT, 0, 0);
   for (int text = first_text; text < first_text + 5; ++text) {
@@ -343,11 +379,12 @@ bool MainWindow::BuildToolbar(const TextTable& texts, const Skin& skin) {
 
 void MainWindow::ApplyFonts(const Skin& skin) {
   for (int name : {kGadgetCategoryName, kGadgetTaskName}) {
+    if (gadgets_[name] == nullptr) continue;
     SetFont(gadgets_[name], skin.fonts[kFontName].get());
     ::InvalidateRect(gadgets_[name], nullptr, TRUE);
   }
   for (int box : {kGadgetCategoryDescription, kGadgetTaskDescription}) {
-    SetFont(gadgets_[box], skin.fonts[kFontDescription].get());
+    if (gadgets_[box] != nullptr) SetFont(gadgets_[box], skin.fonts[kFontDescription].get());
   }
 }
 

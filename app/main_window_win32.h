@@ -35,14 +35,24 @@ using MainWindowHook = std::function<std::optional<LRESULT>(HWND, UINT, WPARAM, 
 class MainWindow {
  public:
   // Builds the window with everything in it, hidden until Show. Null
-  // `window()` when the window or its toolbar cannot be made.
+  // `window()` when the window or its toolbar cannot be made. `texts` and
+  // `skin` are read again when the task panel's controls are made, and
+  // must outlive the window.
   MainWindow(HINSTANCE program, const TextTable& texts, const Skin& skin, EventQueue& events);
   ~MainWindow();
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
 
   HWND window() const { return window_.get(); }
-  HWND Gadget(int number) const;
+  // A control of the window, made first if it is one of the task panel's.
+  HWND Gadget(int number);
+  // Whether `control` is that gadget, without making it.
+  bool IsGadget(HWND control, int number) const {
+    return control != nullptr && control == gadgets_[number];
+  }
+  // Shows or hides a control; one of the task panel's not made yet stays
+  // unmade when hidden (it is made hidden).
+  void ShowGadget(int number, bool shown);
   HWND toolbar() const { return toolbar_; }
   HMENU Popup(int number) const;
   // A command of the menu bar usable or greyed.
@@ -97,7 +107,8 @@ class MainWindow {
   void Post(EventKind kind, int gadget, int command, GadgetAction action = GadgetAction::Other);
   int GadgetNumber(HWND control) const;
 
-  void BuildTaskPanel(const Skin& skin);
+  void BuildTaskPanel();
+  void BuildTaskPanelControls();
   void BuildCategoryPanel(const Skin& skin);
   void AddDescriptionBox(int number, HWND page, DWORD state, const Skin& skin);
   void AddProgressControls(int caption, int slider, int value, HWND page, DWORD state);
@@ -113,6 +124,8 @@ class MainWindow {
   void SelectPage(int panel);
 
   UniqueLibrary rich_edit_;
+  const TextTable& texts_;
+  const Skin& skin_;
   UniqueWindow window_;
   EventQueue& events_;
   MainWindowHook hook_;

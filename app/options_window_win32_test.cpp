@@ -488,6 +488,7 @@ std::string MenuText(HMENU menu, UINT command) {
 
 TEST_F(OptionsWindowTest, AnotherLanguageRenamesTheWholeMainWindowButNotItsTitle) {
   Start(SampleFile("list.lvk"));
+  ClickRow(1);  // the task panel has been shown in the old language
   const std::string title = Title();
   WithOptions({[&](OptionsWindow& options) {
     const std::vector<std::string> languages = Items(options, kGadgetLanguageList);

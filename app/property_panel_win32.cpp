@@ -77,7 +77,7 @@ void PropertyPanel::ShowRow(int position) {
 void PropertyPanel::ShowPanelFor(std::int16_t kind) {
   if (settings_.droite != 0) return;
   const auto show_all = [this](const auto& gadgets, bool shown) {
-    for (int gadget : gadgets) ::ShowWindow(window_.Gadget(gadget), shown ? SW_SHOW : SW_HIDE);
+    for (int gadget : gadgets) window_.ShowGadget(gadget, shown);
   };
   if (kind == kCategoryRow) {
     show_all(kCategoryLayoutHidden, false);

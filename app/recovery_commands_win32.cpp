@@ -9,6 +9,7 @@
 #include "config/text_numbers.h"
 #include "platform/file_io.h"
 #include "platform/local_time.h"
+#include "platform/system_library_win32.h"
 
 namespace lumvik {
 
@@ -18,13 +19,24 @@ constexpr UINT_PTR kRecoveryTimer = 1;
 // How long after a change the copy is taken: a burst of typing makes one copy.
 constexpr UINT kRecoveryDelayMs = 2000;
 
-std::string DefaultRecoveryFolder() {
+std::string LocalApplicationData() {
+  // The environment names the folder on every system since Vista, without
+  // the shell's library, which the start would otherwise wait for.
   char folder[MAX_PATH] = {};
-  if (FAILED(::SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, nullptr,
-                                SHGFP_TYPE_CURRENT, folder))) {
+  const DWORD length = ::GetEnvironmentVariableA("LOCALAPPDATA", folder, sizeof folder);
+  if (length > 0 && length < sizeof folder) return std::string(folder, length);
+  auto* folder_path =
+      SystemFunction<decltype(::SHGetFolderPathA)>("shell32.dll", "SHGetFolderPathA");
+  if (folder_path == nullptr || FAILED(folder_path(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE,
+                                                   nullptr, SHGFP_TYPE_CURRENT, folder))) {
     return {};
   }
-  return JoinPath(JoinPath(folder, "Lumvik"), "recovery");
+  return folder;
+}
+
+std::string DefaultRecoveryFolder() {
+  const std::string folder = LocalApplicationData();
+  return folder.empty() ? std::string() : JoinPath(JoinPath(folder, "Lumvik"), "recovery");
 }
 
 // The start time and the process number: a name no other Lumvik takes.

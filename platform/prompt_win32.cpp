@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/name_prompt_win32.h"
+#include "platform/system_library_win32.h"
 
 namespace lumvik {
 
@@ -53,6 +54,13 @@ constexpr DWORD kPathRoom = 32768;
 
 enum class FileDialogKind { Open, Save, SaveTyped };
 
+// A function of the common dialogs' library; a missing one answers as a
+// cancelled dialog.
+template <typename Function>
+Function* CommonDialog(const char* name) {
+  return SystemFunction<Function>("comdlg32.dll", name);
+}
+
 std::optional<TypedFileName> AskFileName(HWND owner, const FileQuestion& question,
                                          FileDialogKind kind) {
   const std::string filter = DialogFilter(question.filter);
@@ -72,9 +80,10 @@ std::optional<TypedFileName> AskFileName(HWND owner, const FileQuestion& questio
   dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
   // Documents ask their own question before a file is replaced.
   if (kind == FileDialogKind::SaveTyped) dialog.Flags |= OFN_OVERWRITEPROMPT;
-  const BOOL chosen = kind == FileDialogKind::Open ? ::GetOpenFileNameA(&dialog)
-                                                   : ::GetSaveFileNameA(&dialog);
-  if (!chosen) return std::nullopt;
+  auto* ask = kind == FileDialogKind::Open
+                  ? CommonDialog<decltype(::GetOpenFileNameA)>("GetOpenFileNameA")
+                  : CommonDialog<decltype(::GetSaveFileNameA)>("GetSaveFileNameA");
+  if (ask == nullptr || !ask(&dialog)) return std::nullopt;
   return TypedFileName{name.data(), static_cast<int>(dialog.nFilterIndex)};
 }
 
@@ -118,7 +127,8 @@ std::optional<std::int32_t> WindowPrompt::AskColour(std::int32_t start) {
   dialog.rgbResult = start >= 0 && start <= 0xFFFFFF ? static_cast<COLORREF>(start) : 0;
   dialog.lpCustColors = custom_colours_.data();
   dialog.Flags = CC_RGBINIT | CC_FULLOPEN;
-  if (!::ChooseColorA(&dialog)) return std::nullopt;
+  auto* choose = CommonDialog<decltype(::ChooseColorA)>("ChooseColorA");
+  if (choose == nullptr || !choose(&dialog)) return std::nullopt;
   return static_cast<std::int32_t>(dialog.rgbResult & 0xFFFFFF);
 }
 
@@ -134,7 +144,8 @@ std::optional<FontAnswer> WindowPrompt::AskFont(const std::string& face, std::in
   dialog.hwndOwner = owner;
   dialog.lpLogFont = &font;
   dialog.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT;
-  if (!::ChooseFontA(&dialog)) return std::nullopt;
+  auto* choose = CommonDialog<decltype(::ChooseFontA)>("ChooseFontA");
+  if (choose == nullptr || !choose(&dialog)) return std::nullopt;
   return FontAnswer{font.lfFaceName, dialog.iPointSize};
 }
 
@@ -143,9 +154,11 @@ std::optional<std::string> WindowPrompt::AskName(const NameQuestion& question) {
 }
 
 bool WindowPrompt::OpenAddress(const std::string& address) {
+  auto* execute = SystemFunction<decltype(::ShellExecuteA)>("shell32.dll", "ShellExecuteA");
   // ShellExecute reports success with a value above 32.
-  return reinterpret_cast<INT_PTR>(::ShellExecuteA(nullptr, "Open", address.c_str(), nullptr,
-                                                   nullptr, SW_SHOWNORMAL)) > 32;
+  return execute != nullptr &&
+         reinterpret_cast<INT_PTR>(
+             execute(nullptr, "Open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL)) > 32;
 }
 
 }  // namespace lumvik

@@ -1,5 +1,7 @@
 #include "platform/system_library_win32.h"
 
+#include <map>
+#include <mutex>
 #include <string>
 
 namespace lumvik {
@@ -14,6 +16,17 @@ UniqueLibrary LoadSystemLibrary(const char* name) {
   if (length == 0 || length >= sizeof folder) return library;
   const std::string path = std::string(folder, length) + "\\" + name;
   return UniqueLibrary(::LoadLibraryA(path.c_str()));
+}
+
+void (*SystemProcedure(const char* library, const char* name))() {
+  static std::mutex guard;
+  static std::map<std::string, UniqueLibrary> loaded;
+  const std::lock_guard<std::mutex> lock(guard);
+  UniqueLibrary& held = loaded[library];
+  if (!held) held = LoadSystemLibrary(library);
+  if (!held) return nullptr;
+  // Through the one function type that any other may be cast to and from.
+  return reinterpret_cast<void (*)()>(::GetProcAddress(held.get(), name));
 }
 
 }  // namespace lumvik

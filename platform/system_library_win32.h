@@ -13,4 +13,16 @@ namespace lumvik {
 // folder holds no loadable one.
 UniqueLibrary LoadSystemLibrary(const char* name);
 
+// The address of function `name` of the system's library `library`, which
+// is loaded at the first call and kept until the program ends; null when
+// either is missing. Libraries that the first window does not need (the
+// common dialogs, the shell) are reached this way, so that starting the
+// program does not wait for them.
+void (*SystemProcedure(const char* library, const char* name))();
+
+template <typename Function>
+Function* SystemFunction(const char* library, const char* name) {
+  return reinterpret_cast<Function*>(SystemProcedure(library, name));
+}
+
 }  // namespace lumvik
