@@ -58,6 +58,7 @@ void LumvikApp::StartRecovery() {
 bool LumvikApp::OfferRecoveredCopy() {
   std::optional<LeftCopy> copy = recovery_->CopyToOffer();
   if (!copy) return false;
+  ::ShowWindow(window_->window(), SW_SHOW);  // the question stands before its window
   RecoveredDocument& recovered = copy->recovered;
   const std::string question =
       texts_[kTextRecoverChanges] + "\r\n\r\n" +

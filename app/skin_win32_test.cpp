@@ -178,10 +178,24 @@ TEST(IconSlotPath, NamesTheFileOfEachSlotInTheSkinFolder) {
   EXPECT_EQ(IconSlotPath("deruv", kIconSlotCount), "");
 }
 
+// The colour and mask pixels of an icon of `size`.
+std::vector<std::uint8_t> IconPixels(HICON icon, int size) {
+  const IconBitmaps bitmaps = BitmapsOf(icon);
+  std::vector<std::uint8_t> pixels = Pixels24(bitmaps.colour.get(), size, size);
+  const std::vector<std::uint8_t> mask = Pixels24(bitmaps.mask.get(), size, size);
+  pixels.insert(pixels.end(), mask.begin(), mask.end());
+  return pixels;
+}
+
 TEST_F(SkinTest, EveryDeliveredSkinFillsAllSlotsAtTheirSizes) {
-  for (const std::string name : {"deruv", "contraste", "trait"}) {
+  // A skin whose pictures all have another size is fitted as the delivered ones are.
+  MakeSkinFolder("grand");
+  for (int slot = 0; slot < kIconSlotCount; ++slot) {
+    WriteTestFile(program.File(IconSlotPath("grand", slot)), SolidIconFile(32, RGB(200, 40, 90)));
+  }
+  for (const std::string name : {"deruv", "contraste", "trait", "grand"}) {
     SCOPED_TRACE(name);
-    CopyDeliveredSkin(name);
+    if (name != "grand") CopyDeliveredSkin(name);
     LoadIconSlots(name, skin);
     for (int slot = 0; slot < kIconSlotCount; ++slot) {
       const LONG size = slot < kFirstToolbarSlot ? 16 : 48;
@@ -189,6 +203,10 @@ TEST_F(SkinTest, EveryDeliveredSkinFillsAllSlotsAtTheirSizes) {
       const SIZE got = IconSize(skin.icons[slot].get());
       EXPECT_EQ(got.cx, size) << slot;
       EXPECT_EQ(got.cy, size) << slot;
+      // The same picture as the system's own reading of the file gives.
+      const UniqueIcon system(static_cast<HICON>(::LoadImageA(
+          nullptr, IconSlotPath(name, slot).c_str(), IMAGE_ICON, size, size, LR_LOADFROMFILE)));
+      EXPECT_EQ(IconPixels(skin.icons[slot].get(), size), IconPixels(system.get(), size)) << slot;
     }
   }
 }
