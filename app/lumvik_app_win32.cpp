@@ -81,8 +81,8 @@ void LumvikApp::ApplyStartupLayout() {
 // The tree alone, in a narrow window.
 void LumvikApp::NarrowLayout() {
   window_->SetClientSize(kNarrowWindowWidth, window_->ClientSize().cy);
-  ::ShowWindow(window_->Gadget(kGadgetCategoryPanel), SW_HIDE);
-  ::ShowWindow(window_->Gadget(kGadgetTaskPanel), SW_HIDE);
+  window_->ShowGadget(kGadgetCategoryPanel, false);
+  window_->ShowGadget(kGadgetTaskPanel, false);
   window_->SetTreeWidth(kNarrowTreeWidth);
   window_->PlaceStatusLine();
 }

@@ -25,14 +25,22 @@ constexpr char kPageClass[] = "LumvikPanelPage";
 constexpr char kRichEditClass[] = "RichEdit20A";
 constexpr int kToolbarPicture = 48;
 constexpr SIZE kMinimumWindowSize{850, 650};
-// The controls on the task panel's pages, made when first asked for.
-constexpr int kTaskPanelControls[] = {kGadgetTaskName,         kGadgetTaskDescriptionCaption,
-                                      kGadgetTaskDescription,  kGadgetTaskProgressCaption,
-                                      kGadgetTaskProgress,     kGadgetTaskProgressValue,
-                                      kGadgetStatusCaption,    kGadgetImportanceCaption,
-                                      kGadgetStatusList,       kGadgetImportanceList,
-                                      kGadgetStartDateCaption, kGadgetDueDateCaption,
-                                      kGadgetStartDate,        kGadgetDueDate};
+// The task panel and the controls on its pages, made when first asked for.
+constexpr int kTaskPanelControls[] = {kGadgetTaskPanel,
+                                      kGadgetTaskName,
+                                      kGadgetTaskDescriptionCaption,
+                                      kGadgetTaskDescription,
+                                      kGadgetTaskProgressCaption,
+                                      kGadgetTaskProgress,
+                                      kGadgetTaskProgressValue,
+                                      kGadgetStatusCaption,
+                                      kGadgetImportanceCaption,
+                                      kGadgetStatusList,
+                                      kGadgetImportanceList,
+                                      kGadgetStartDateCaption,
+                                      kGadgetDueDateCaption,
+                                      kGadgetStartDate,
+                                      kGadgetDueDate};
 
 RECT Place(int x, int y, int width, int height) { return {x, y, width, height}; }
 
@@ -74,7 +82,6 @@ MainWindow::MainWindow(HINSTANCE program, const TextTable& texts, const Skin& sk
   rows_ = std::make_unique<TreeRowView>(tree);
   drag_ = std::make_unique<RowDrag>(window_.get(), *rows_);
 
-  BuildTaskPanel();
   BuildCategoryPanel(skin);
   ApplyTexts(texts);
   BuildTreeImages(skin);
@@ -102,7 +109,7 @@ HWND MainWindow::Gadget(int number) {
   if (gadgets_[number] == nullptr &&
       std::find(std::begin(kTaskPanelControls), std::end(kTaskPanelControls), number) !=
           std::end(kTaskPanelControls)) {
-    BuildTaskPanelControls();
+    BuildTaskPanel();
   }
   return gadgets_[number];
 }
@@ -174,6 +181,10 @@ void MainWindow::ShowPanelPageOf(int gadget) {
 }
 
 void MainWindow::PlacePanel(int panel, int x, int y, int width, int height) {
+  if (panel == kGadgetTaskPanel) {
+    task_panel_place_ = Place(x, y, width, height);
+    if (gadgets_[panel] == nullptr) return;  // taken when the panel is made
+  }
   HWND tab = Gadget(panel);
   ::MoveWindow(tab, x, y, width, height, TRUE);
   RECT inside{0, 0, width, height};
@@ -223,18 +234,20 @@ void MainWindow::AddProgressControls(int caption, int slider, int value, HWND pa
              WS_EX_STATICEDGE);
 }
 
+// The panel starts hidden, so it waits until something first asks for it or
+// for one of its controls: the first window shows sooner.
 void MainWindow::BuildTaskPanel() {
   // Tab and Shift+Tab go through the controls of the shown page.
-  AddControl(kGadgetTaskPanel, window_.get(), WC_TABCONTROLA, "", WS_CLIPCHILDREN,
-             Place(350, 60, 440, 500), WS_EX_CONTROLPARENT);
+  HWND panel = AddControl(kGadgetTaskPanel, window_.get(), WC_TABCONTROLA, "", WS_CLIPCHILDREN,
+                          Place(0, 0, 0, 0), WS_EX_CONTROLPARENT);
+  // Next to the tree in the order of the window's controls, where it was
+  // made before the category panel.
+  ::SetWindowPos(panel, gadgets_[kGadgetTree], 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   AddPage(kGadgetTaskPanel);
   AddPage(kGadgetTaskPanel);
-  PlacePanel(kGadgetTaskPanel, 350, 60, 440, 500);
-}
-
-// The panel starts hidden, so its controls wait until something first asks
-// for one of them: the first window shows sooner.
-void MainWindow::BuildTaskPanelControls() {
+  PlacePanel(kGadgetTaskPanel, task_panel_place_.left, task_panel_place_.top,
+             task_panel_place_.right, task_panel_place_.bottom);
   // Every control of the task panel starts hidden, as the panel does.
   const std::vector<HWND>& pages = PagesOf(kGadgetTaskPanel);
   HWND first = pages[0];
@@ -300,6 +313,7 @@ void MainWindow::ApplyTexts(const TextTable& texts) {
 
 void MainWindow::SetPageCaptions(int panel, std::span<const int> page_texts,
                                  const TextTable& texts) {
+  if (gadgets_[panel] == nullptr) return;
   for (std::size_t i = 0; i < page_texts.size(); ++i) {
     std::string caption = texts[page_texts[i]];
     TCITEMA item{};
@@ -363,8 +377,8 @@ bool MainWindow::BuildToolbar(const TextTable& texts, const Skin& skin) {
       } else {
         HICON icon = skin.icons[slot++].get();
         // A button whose picture is missing keeps its place, empty.
-        item.iBitmap =
-            icon != nullptr ? ::ImageList_AddIcon(toolbar_images_.get(), icon) : I_IMAGENONE;
+        const int picture = icon != nullptr ? AppendIconPicture(toolbar_images_.get(), icon) : -1;
+        item.iBitmap = picture >= 0 ? picture : I_IMAGENONE;
         item.idCommand = button.command;
         item.fsState = TBSTATE_ENABLED;
         item.fsStyle = BTNS_BUTTON;

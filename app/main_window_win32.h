@@ -44,7 +44,8 @@ class MainWindow {
   MainWindow& operator=(const MainWindow&) = delete;
 
   HWND window() const { return window_.get(); }
-  // A control of the window, made first if it is one of the task panel's.
+  // A control of the window, made first if it is the task panel or one of
+  // its controls.
   HWND Gadget(int number);
   // Whether `control` is that gadget, without making it.
   bool IsGadget(HWND control, int number) const {
@@ -108,7 +109,6 @@ class MainWindow {
   int GadgetNumber(HWND control) const;
 
   void BuildTaskPanel();
-  void BuildTaskPanelControls();
   void BuildCategoryPanel(const Skin& skin);
   void AddDescriptionBox(int number, HWND page, DWORD state, const Skin& skin);
   void AddProgressControls(int caption, int slider, int value, HWND page, DWORD state);
@@ -130,7 +130,8 @@ class MainWindow {
   EventQueue& events_;
   MainWindowHook hook_;
   std::array<HWND, kGadgetStatusLine + 1> gadgets_{};
-  std::array<std::vector<HWND>, 2> pages_;  // task panel, category panel
+  std::array<std::vector<HWND>, 2> pages_;    // task panel, category panel
+  RECT task_panel_place_{350, 60, 440, 500};  // left, top, width, height
   std::unique_ptr<TreeRowView> rows_;
   std::unique_ptr<RowDrag> drag_;
   std::optional<RowDrop> drop_;

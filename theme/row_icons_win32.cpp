@@ -6,10 +6,10 @@ namespace lumvik {
 
 namespace {
 
-bool IsRowIconSized(HBITMAP bitmap) {
+bool HasSize(HBITMAP bitmap, int width, int height) {
   BITMAP shape{};
-  return ::GetObjectA(bitmap, sizeof shape, &shape) == sizeof shape &&
-         shape.bmWidth == kRowIconSize && shape.bmHeight == kRowIconSize;
+  return ::GetObjectA(bitmap, sizeof shape, &shape) == sizeof shape && shape.bmWidth == width &&
+         shape.bmHeight == height;
 }
 
 // A picture whose mask hides every pixel.
@@ -22,17 +22,9 @@ bool AppendEmptyPicture(HIMAGELIST list) {
   return colour && mask && ::ImageList_Add(list, colour.get(), mask.get()) >= 0;
 }
 
-// The bitmaps go in as they are when they have the list's size. Anything else
-// (a monochrome icon, another size) is drawn into the cell instead, since the
-// list would cut a wider bitmap into several pictures.
 bool AppendIcon(HIMAGELIST list, HICON icon) {
   if (icon == nullptr) return AppendEmptyPicture(list);
-  IconBitmaps bitmaps = BitmapsOf(icon);
-  if (bitmaps.colour && IsRowIconSized(bitmaps.colour.get()) && bitmaps.mask &&
-      IsRowIconSized(bitmaps.mask.get())) {
-    return ::ImageList_Add(list, bitmaps.colour.get(), bitmaps.mask.get()) >= 0;
-  }
-  return ::ImageList_ReplaceIcon(list, -1, icon) >= 0 || AppendEmptyPicture(list);
+  return AppendIconPicture(list, icon) >= 0 || AppendEmptyPicture(list);
 }
 
 bool AppendIcons(HIMAGELIST list, std::span<const HICON> icons) {
@@ -43,6 +35,21 @@ bool AppendIcons(HIMAGELIST list, std::span<const HICON> icons) {
 }
 
 }  // namespace
+
+// The bitmaps go in as they are when they have the list's size. Anything else
+// (a monochrome icon, another size) is drawn into the cell instead, since the
+// list would cut a wider bitmap into several pictures.
+int AppendIconPicture(HIMAGELIST list, HICON icon) {
+  int width = 0;
+  int height = 0;
+  ::ImageList_GetIconSize(list, &width, &height);
+  const IconBitmaps bitmaps = BitmapsOf(icon);
+  if (bitmaps.colour && HasSize(bitmaps.colour.get(), width, height) && bitmaps.mask &&
+      HasSize(bitmaps.mask.get(), width, height)) {
+    return ::ImageList_Add(list, bitmaps.colour.get(), bitmaps.mask.get());
+  }
+  return ::ImageList_ReplaceIcon(list, -1, icon);
+}
 
 UniqueImageList BuildRowIcons(HWND tree, std::span<const HICON> icons) {
   UniqueImageList list(::ImageList_Create(kRowIconSize, kRowIconSize, ILC_COLOR32 | ILC_MASK,

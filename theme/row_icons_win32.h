@@ -1,7 +1,9 @@
-// The tree's icon list: the seven row icons of the skin, 16 by 16.
+// The tree's icon list: the seven row icons of the skin, 16 by 16; and
+// icons put in image lists of any size.
 #pragma once
 
 #include <windows.h>
+// commctrl.h needs the types of windows.h
 #include <commctrl.h>
 
 #include <span>
@@ -17,5 +19,10 @@ constexpr int kRowIconSize = 16;
 // its picture number, with a transparent picture, so that the other icons
 // keep theirs. The caller keeps the list alive while the tree shows it.
 UniqueImageList BuildRowIcons(HWND tree, std::span<const HICON> icons);
+
+// Appends the icon's picture to `list`: its own bitmaps when they have the
+// list's size, which costs far less than drawing the icon, else the icon
+// drawn into a new cell. The picture's number, or -1.
+int AppendIconPicture(HIMAGELIST list, HICON icon);
 
 }  // namespace lumvik
