@@ -25,23 +25,6 @@ constexpr char kPageClass[] = "LumvikPanelPage";
 constexpr char kRichEditClass[] = "RichEdit20A";
 constexpr int kToolbarPicture = 48;
 constexpr SIZE kMinimumWindowSize{850, 650};
-// The task panel and the controls on its pages, made when first asked for.
-constexpr int kTaskPanelControls[] = {kGadgetTaskPanel,
-                                      kGadgetTaskName,
-                                      kGadgetTaskDescriptionCaption,
-                                      kGadgetTaskDescription,
-                                      kGadgetTaskProgressCaption,
-                                      kGadgetTaskProgress,
-                                      kGadgetTaskProgressValue,
-                                      kGadgetStatusCaption,
-                                      kGadgetImportanceCaption,
-                                      kGadgetStatusList,
-                                      kGadgetImportanceList,
-                                      kGadgetStartDateCaption,
-                                      kGadgetDueDateCaption,
-                                      kGadgetStartDate,
-                                      kGadgetDueDate};
-
 RECT Place(int x, int y, int width, int height) { return {x, y, width, height}; }
 
 void RegisterClasses(HINSTANCE program, WNDPROC main_procedure) {
@@ -107,8 +90,8 @@ MainWindow::~MainWindow() {
 HWND MainWindow::Gadget(int number) {
   if (number < 0 || number >= static_cast<int>(gadgets_.size())) return nullptr;
   if (gadgets_[number] == nullptr &&
-      std::find(std::begin(kTaskPanelControls), std::end(kTaskPanelControls), number) !=
-          std::end(kTaskPanelControls)) {
+      std::find(std::begin(kTaskPanelGadgets), std::end(kTaskPanelGadgets), number) !=
+          std::end(kTaskPanelGadgets)) {
     BuildTaskPanel();
   }
   return gadgets_[number];

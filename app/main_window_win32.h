@@ -28,6 +28,24 @@
 
 namespace lumvik {
 
+// The task panel and the controls on its pages, all made when one of them
+// is first asked for.
+inline constexpr int kTaskPanelGadgets[] = {kGadgetTaskPanel,
+                                            kGadgetTaskName,
+                                            kGadgetTaskDescriptionCaption,
+                                            kGadgetTaskDescription,
+                                            kGadgetTaskProgressCaption,
+                                            kGadgetTaskProgress,
+                                            kGadgetTaskProgressValue,
+                                            kGadgetStatusCaption,
+                                            kGadgetImportanceCaption,
+                                            kGadgetStatusList,
+                                            kGadgetImportanceList,
+                                            kGadgetStartDateCaption,
+                                            kGadgetDueDateCaption,
+                                            kGadgetStartDate,
+                                            kGadgetDueDate};
+
 // Sees every message of the main window first; a result means the message
 // was handled, nothing sends it on to the ordinary handling.
 using MainWindowHook = std::function<std::optional<LRESULT>(HWND, UINT, WPARAM, LPARAM)>;

@@ -16,21 +16,6 @@ namespace lumvik {
 
 namespace {
 
-constexpr int kCategoryLayoutHidden[] = {kGadgetTaskPanel,
-                                         kGadgetTaskDescription,
-                                         kGadgetTaskName,
-                                         kGadgetTaskDescriptionCaption,
-                                         kGadgetStatusCaption,
-                                         kGadgetImportanceCaption,
-                                         kGadgetStatusList,
-                                         kGadgetImportanceList,
-                                         kGadgetStartDateCaption,
-                                         kGadgetDueDateCaption,
-                                         kGadgetStartDate,
-                                         kGadgetDueDate,
-                                         kGadgetTaskProgressCaption,
-                                         kGadgetTaskProgressValue,
-                                         kGadgetTaskProgress};
 constexpr int kCategoryLayoutShown[] = {kGadgetCategoryPanel, kGadgetCategoryName,
                                         kGadgetCategoryDescriptionCaption,
                                         kGadgetCategoryDescription};
@@ -80,7 +65,7 @@ void PropertyPanel::ShowPanelFor(std::int16_t kind) {
     for (int gadget : gadgets) window_.ShowGadget(gadget, shown);
   };
   if (kind == kCategoryRow) {
-    show_all(kCategoryLayoutHidden, false);
+    show_all(kTaskPanelGadgets, false);
     show_all(kCategoryLayoutShown, true);
     // A category with contents follows them; only one without any is set by hand.
     const int selected = window_.rows().Selection();
@@ -90,7 +75,7 @@ void PropertyPanel::ShowPanelFor(std::int16_t kind) {
   } else {
     show_all(kCategoryLayoutShown, false);
     show_all(kCategoryProgressGadgets, false);
-    show_all(kCategoryLayoutHidden, true);
+    show_all(kTaskPanelGadgets, true);
   }
 }
 
