@@ -51,6 +51,10 @@ ReadResult ReadDocument(const std::string& path, std::string_view program_name);
 // As ReadDocument, from the bytes of the file at `path`, read already.
 ReadResult DocumentFromBytes(std::string_view bytes, const std::string& path,
                              std::string_view program_name);
+// The document that bytes whose header passed hold as the file at `path`,
+// saved: its categories' progress worked out again as a read does when
+// `as_read`, else as stored (a version this program wrote).
+Document SavedDocumentOf(std::string_view bytes, const std::string& path, bool as_read);
 
 // The path with ".lvk" appended unless its extension is exactly "lvk".
 std::string WithDocumentExtension(const std::string& path);

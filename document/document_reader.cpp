@@ -189,11 +189,15 @@ ReadResult DocumentFromBytes(std::string_view bytes, const std::string& path,
   if (CheckHeaderOf(bytes, program_name) == HeaderCheck::Foreign) {
     return {ReadStatus::Foreign, {}};
   }
-  ReadResult result{ReadStatus::Read, ParseDocument(bytes)};
-  RecomputeLoadedProgress(result.document);
-  result.document.saved = 1;
-  result.document.file_path = path;
-  return result;
+  return {ReadStatus::Read, SavedDocumentOf(bytes, path, true)};
+}
+
+Document SavedDocumentOf(std::string_view bytes, const std::string& path, bool as_read) {
+  Document document = ParseDocument(bytes);
+  if (as_read) RecomputeLoadedProgress(document);
+  document.saved = 1;
+  document.file_path = path;
+  return document;
 }
 
 }  // namespace lumvik

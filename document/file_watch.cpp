@@ -69,11 +69,7 @@ Document DocumentFileWatch::Base() const {
   // sides, and the merge keeps both versions of a row that differs rather
   // than lose one.
   if (!bytes) return Document();
-  Document base = ParseDocument(*bytes);
-  if (base_read_) RecomputeLoadedProgress(base);
-  base.saved = 1;
-  base.file_path = path_;
-  return base;
+  return SavedDocumentOf(*bytes, path_, base_read_);
 }
 
 }  // namespace lumvik

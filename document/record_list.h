@@ -102,40 +102,38 @@ class RecordList {
   void EraseMarked(const std::vector<bool>& marked) {
     const std::size_t count = std::min(marked.size(), items_.size());
     const auto is_marked = [&](std::size_t i) { return i < count && marked[i]; };
+    std::size_t first = count;  // the first marked element
     if (stretches_.empty()) {
-      // Each run of marked elements is a stretch of its own, taken out as
-      // the others close up, in one pass.
-      std::size_t next = 0;
-      for (std::size_t i = 0; i < items_.size();) {
+      // Each run of marked elements is a stretch of its own, its elements
+      // moved out rather than copied; a run starts where the runs before
+      // it leave it.
+      std::size_t removed = 0;
+      for (std::size_t i = 0; i < count;) {
         if (!is_marked(i)) {
-          if (next != i) items_[next] = std::move(items_[i]);
-          ++next;
           ++i;
           continue;
         }
-        Stretch removed{next, next, {}};
-        for (; is_marked(i); ++i) removed.before.push_back(std::move(items_[i]));
-        stretches_.push_back(std::move(removed));
+        first = std::min(first, i);
+        Stretch run{i - removed, i - removed, {}};
+        for (; is_marked(i); ++i) run.before.push_back(std::move(items_[i]));
+        removed += run.before.size();
+        stretches_.push_back(std::move(run));
       }
-      items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(next), items_.end());
-      return;
-    }
-    // Among earlier changes, each run is noted from the last back, so that
-    // the runs before it keep their places; the elements go in one pass.
-    bool any = false;
-    std::size_t first = count;
-    for (std::size_t end = count; end > 0;) {
-      if (!is_marked(end - 1)) {
-        --end;
-        continue;
+    } else {
+      // Among earlier changes, each run is noted from the last back, so
+      // that the runs before it keep their places.
+      for (std::size_t end = count; end > 0;) {
+        if (!is_marked(end - 1)) {
+          --end;
+          continue;
+        }
+        first = end - 1;
+        while (first > 0 && is_marked(first - 1)) --first;
+        Changing(first, end, 0);
+        end = first;
       }
-      first = end - 1;
-      while (first > 0 && is_marked(first - 1)) --first;
-      Changing(first, end, 0);
-      any = true;
-      end = first;
     }
-    if (!any) return;
+    // The elements go in one pass.
     std::size_t next = first;
     for (std::size_t i = first; i < items_.size(); ++i) {
       if (!is_marked(i)) items_[next++] = std::move(items_[i]);
