@@ -140,7 +140,6 @@ TEST_F(ChangesElsewhereTest, AnotherLumvikIsSaidAndAChangeInTheFolderIsTakenInUn
   const std::string path = SampleFile("list.lvk");
   RecoveryKeeper other(RecoveryFolder(), "other Lumvik");
   other.MarkOpen(path);
-  other.Flush();
   Start(path);
   EXPECT_EQ(TextOf(kGadgetStatusLine), app->texts()[kTextOpenInAnotherLumvik]);
 

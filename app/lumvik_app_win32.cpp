@@ -61,15 +61,14 @@ bool LumvikApp::Start(const std::string& program_folder, const std::string& para
   StartDueMarks();
   ShowCommandState();
   StartupCheckpoint("panel, layout, due marks, menus");
+  ::ShowWindow(window_->window(), SW_SHOW);
+  StartupCheckpoint("main window shown");
   LoadRecentFiles();
   StartupCheckpoint("recent files");
   StartRecovery();
   StartupCheckpoint("recovery folder");
-  // The window shows once it holds the first document, in one paint.
   if (!OfferRecoveredCopy()) ShowFirstDocument(ChooseFirstDocument(parameter, settings_));
   StartupCheckpoint("first document shown");
-  ::ShowWindow(window_->window(), SW_SHOW);
-  StartupCheckpoint("main window shown");
   started_ = true;
   return true;
 }

@@ -223,6 +223,7 @@ void MainWindow::BuildTaskPanel() {
   // Tab and Shift+Tab go through the controls of the shown page.
   HWND panel = AddControl(kGadgetTaskPanel, window_.get(), WC_TABCONTROLA, "", WS_CLIPCHILDREN,
                           Place(0, 0, 0, 0), WS_EX_CONTROLPARENT);
+  if (panel == nullptr) return;
   // Next to the tree in the order of the window's controls, where it was
   // made before the category panel.
   ::SetWindowPos(panel, gadgets_[kGadgetTree], 0, 0, 0, 0,

@@ -24,7 +24,9 @@ std::string LocalApplicationData() {
   // the shell's library, which the start would otherwise wait for.
   char folder[MAX_PATH] = {};
   const DWORD length = ::GetEnvironmentVariableA("LOCALAPPDATA", folder, sizeof folder);
-  if (length > 0 && length < sizeof folder) return std::string(folder, length);
+  if (length > 0 && length < sizeof folder && IsDirectory(std::string(folder, length))) {
+    return std::string(folder, length);
+  }
   auto* folder_path =
       SystemFunction<decltype(::SHGetFolderPathA)>("shell32.dll", "SHGetFolderPathA");
   if (folder_path == nullptr || FAILED(folder_path(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE,
@@ -58,7 +60,6 @@ void LumvikApp::StartRecovery() {
 bool LumvikApp::OfferRecoveredCopy() {
   std::optional<LeftCopy> copy = recovery_->CopyToOffer();
   if (!copy) return false;
-  ::ShowWindow(window_->window(), SW_SHOW);  // the question stands before its window
   RecoveredDocument& recovered = copy->recovered;
   const std::string question =
       texts_[kTextRecoverChanges] + "\r\n\r\n" +

@@ -124,11 +124,11 @@ void RecoveryKeeper::Discard(LeftCopy& copy) const {
 
 void RecoveryKeeper::MarkOpen(const std::string& path) {
   if (!lock_ || !lock_->held()) return;
-  {
-    const std::lock_guard<std::mutex> guard(mutex_);
-    pending_mark_ = path;
+  if (path.empty()) {
+    RemoveFile(own_mark_);
+  } else {
+    WriteFileAtomically(own_mark_, path);
   }
-  asked_.notify_one();
 }
 
 bool RecoveryKeeper::OpenElsewhere(const std::string& path) const {
@@ -164,7 +164,7 @@ void RecoveryKeeper::Remove() {
 
 bool RecoveryKeeper::Flush() {
   std::unique_lock<std::mutex> guard(mutex_);
-  done_.wait(guard, [this] { return !pending_ && !pending_mark_ && !busy_; });
+  done_.wait(guard, [this] { return !pending_ && !busy_; });
   return done_well_;
 }
 
@@ -177,23 +177,7 @@ std::optional<bool> RecoveryKeeper::Outcome() {
 void RecoveryKeeper::Work() {
   std::unique_lock<std::mutex> guard(mutex_);
   for (;;) {
-    asked_.wait(guard, [this] { return pending_ || pending_mark_ || stopping_; });
-    if (pending_mark_) {
-      // The mark is written apart from the copy: the copy's outcome is not its.
-      const std::string path = std::move(*pending_mark_);
-      pending_mark_.reset();
-      busy_ = true;
-      guard.unlock();
-      if (path.empty()) {
-        RemoveFile(own_mark_);
-      } else {
-        WriteFileAtomically(own_mark_, path);
-      }
-      guard.lock();
-      busy_ = false;
-      done_.notify_all();
-      continue;
-    }
+    asked_.wait(guard, [this] { return pending_ || stopping_; });
     if (!pending_) return;
     const std::optional<std::string> job = std::move(*pending_);
     pending_.reset();

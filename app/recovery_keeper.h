@@ -56,10 +56,9 @@ class RecoveryKeeper {
   // Where this program's copy lies.
   const std::string& own_file() const { return own_file_; }
 
-  // Marks the document this program has open, none when `path` is empty;
-  // the thread writes the latest mark asked for (Flush waits for it). The
-  // mark lies here rather than beside the document, where a sync service
-  // would copy it to other computers.
+  // Marks the document this program has open, none when `path` is empty.
+  // The mark lies here rather than beside the document, where a sync
+  // service would copy it to other computers.
   void MarkOpen(const std::string& path);
   // Whether another running program has marked the document open.
   bool OpenElsewhere(const std::string& path) const;
@@ -78,8 +77,6 @@ class RecoveryKeeper {
   std::condition_variable done_;
   // What is still to be done: bytes to write, or nothing to remove the copy.
   std::optional<std::optional<std::string>> pending_;
-  // The mark still to be written: a document's path, or empty for none.
-  std::optional<std::string> pending_mark_;
   bool busy_ = false;
   bool stopping_ = false;
   bool done_well_ = true;  // how the last job went

@@ -59,26 +59,25 @@ std::string_view ResourceBytes(HINSTANCE program, int id) {
   return {static_cast<const char*>(bytes), ::SizeofResource(program, found)};
 }
 
-// The picture of exactly `size` in the bytes of an icon file, the one of
-// most colours as the system would choose it; none when the file has no
-// such picture or is no icon file. Built from bytes read once, an icon
-// costs the start less than when the system opens its file.
+// The icon in the bytes of an icon file when the file holds exactly one
+// picture of `size` by `size`, an ordinary bitmap: the one the system
+// would choose too, since it puts the size before the colours. None
+// otherwise. Built from bytes read once, an icon costs the start less than
+// when the system opens its file.
 UniqueIcon IconFromFileBytes(std::string& file, int size) {
   constexpr std::size_t kHeader = 6;
   constexpr std::size_t kEntry = 16;
+  constexpr std::uint32_t kBitmapHeader = 40;
   auto* data = reinterpret_cast<BYTE*>(file.data());
   if (file.size() < kHeader || data[2] != 1 || data[3] != 0) return {};
   const std::size_t count = data[4] | (data[5] << 8);
   if (file.size() < kHeader + count * kEntry) return {};
-  const auto word = [&](std::size_t at) { return data[at] | (data[at + 1] << 8); };
   const auto double_word = [&](std::size_t at) {
     std::uint32_t value = 0;
     std::memcpy(&value, data + at, sizeof value);
     return value;
   };
-  BYTE* best = nullptr;
-  std::uint32_t best_length = 0;
-  int best_bits = 0;
+  std::optional<std::size_t> found;
   for (std::size_t i = 0; i < count; ++i) {
     const std::size_t entry = kHeader + i * kEntry;
     // A size of 0 stands for 256.
@@ -86,21 +85,20 @@ UniqueIcon IconFromFileBytes(std::string& file, int size) {
         (data[entry + 1] == 0 ? 256 : data[entry + 1]) != size) {
       continue;
     }
-    const std::uint32_t length = double_word(entry + 8);
-    const std::uint32_t start = double_word(entry + 12);
-    if (start > file.size() || length > file.size() - start || length < 16) continue;
-    // The colours the picture itself says, when its entry does not.
-    const bool png = data[start] == 0x89 && data[start + 1] == 'P';
-    const int bits = word(entry + 6) != 0 ? word(entry + 6) : png ? 32 : word(start + 14);
-    if (bits > best_bits && bits <= 32) {
-      best = data + start;
-      best_length = length;
-      best_bits = bits;
-    }
+    if (found) return {};  // the system chooses among them by colours
+    found = entry;
   }
-  if (best == nullptr) return {};
-  return UniqueIcon(
-      ::CreateIconFromResourceEx(best, best_length, TRUE, 0x00030000, size, size, LR_DEFAULTCOLOR));
+  if (!found) return {};
+  const std::uint32_t length = double_word(*found + 8);
+  const std::uint32_t start = double_word(*found + 12);
+  if (start > file.size() || length > file.size() - start || length < kBitmapHeader ||
+      double_word(start) != kBitmapHeader ||
+      static_cast<std::int32_t>(double_word(start + 4)) != size ||
+      static_cast<std::int32_t>(double_word(start + 8)) != 2 * size) {
+    return {};
+  }
+  return UniqueIcon(::CreateIconFromResourceEx(data + start, length, TRUE, 0x00030000, size, size,
+                                               LR_DEFAULTCOLOR));
 }
 
 }  // namespace

@@ -133,6 +133,7 @@ class RecordList {
         end = first;
       }
     }
+    if (first == count) return;  // nothing marked
     // The elements go in one pass.
     std::size_t next = first;
     for (std::size_t i = first; i < items_.size(); ++i) {
