@@ -66,18 +66,18 @@ void FoldInto(std::string_view text, std::string& folded) {
   for (const char c : text) table.Append(c, folded);
 }
 
-bool Holds(const Document& document, const TreeEntry& row, std::string_view needle,
-           std::string& folded) {
-  FoldInto(RecordName(document, row), folded);
-  if (folded.find(needle) != std::string::npos) return true;
+}  // namespace
+
+bool RowMatch::operator()(const Document& document, const TreeEntry& row) const {
+  if (needle_.empty()) return false;
+  FoldInto(RecordName(document, row), folded_);
+  if (folded_.find(needle_) != std::string::npos) return true;
   const std::string& description = row.kind == kCategoryRow
                                        ? document.categories[row.index].designation
                                        : document.tasks[row.index].designation;
-  FoldInto(description, folded);
-  return folded.find(needle) != std::string::npos;
+  FoldInto(description, folded_);
+  return folded_.find(needle_) != std::string::npos;
 }
-
-}  // namespace
 
 std::string FoldedForFind(std::string_view text) {
   std::string folded;
@@ -86,14 +86,13 @@ std::string FoldedForFind(std::string_view text) {
 }
 
 int FindRow(const Document& document, std::string_view needle, int from, bool forward) {
-  const std::string wanted = FoldedForFind(needle);
+  const RowMatch holds(needle);
   const auto count = static_cast<int>(document.rows.size());
-  if (wanted.empty() || count == 0) return -1;
+  if (holds.empty() || count == 0) return -1;
   const int start = from >= 0 && from < count ? from : (forward ? count - 1 : 0);
-  std::string folded;
   for (int step = 1; step <= count; ++step) {
     const int row = forward ? (start + step) % count : ((start - step) % count + count) % count;
-    if (Holds(document, document.rows[row], wanted, folded)) return row;
+    if (holds(document, document.rows[row])) return row;
   }
   return -1;
 }

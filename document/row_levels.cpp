@@ -26,8 +26,12 @@ void ShiftLevels(Document& document, int from, int count, std::int64_t by) {
 }  // namespace
 
 void ShowMovedRun(const EditTarget& target, int shown, int from, int count) {
-  const Document& document = target.document;
   target.view.Remove(shown);
+  ShowRun(target, from, count);
+}
+
+void ShowRun(const EditTarget& target, int from, int count) {
+  const Document& document = target.document;
   std::vector<RowItem> items;
   items.reserve(static_cast<std::size_t>(count));
   for (int row = from; row < from + count; ++row) {
@@ -39,24 +43,34 @@ void ShowMovedRun(const EditTarget& target, int shown, int from, int count) {
   }
 }
 
+int PreviousShownSibling(const EditTarget& target, int position) {
+  int sibling = PreviousSibling(target.document.rows, position);
+  while (sibling != -1 && !target.view.Shown(sibling)) {
+    sibling = PreviousSibling(target.document.rows, sibling);
+  }
+  return sibling;
+}
+
 bool MoveRowIn(const EditTarget& target, int position) {
   Document& document = target.document;
   if (!IsRowPosition(document, position)) return false;
-  const int sibling = PreviousSibling(document.rows, position);
+  const int sibling = PreviousShownSibling(target, position);
   if (sibling == -1 || document.rows[sibling].kind != kCategoryRow) return false;
-  // The row's run follows the sibling's run already: one level deeper, it
-  // ends that run.
   const int count = DescendantCount(document.rows, position) + 1;
-  const auto run = document.rows.begin() + position;
-  if (std::any_of(run, run + count, [](const TreeEntry& row) {
+  const auto rows = document.rows.begin();
+  if (std::any_of(rows + position, rows + position + count, [](const TreeEntry& row) {
         return row.level == std::numeric_limits<std::int32_t>::max();
       })) {
     return false;  // a row as deep as a level can be goes no deeper
   }
-  ShiftLevels(document, position, count, 1);
-  ShowMovedRun(target, position, position, count);
-  PropagateProgress(target, position);
-  target.view.Select(position);
+  // One level deeper, the row's run ends the sibling's run; rows hidden
+  // between them stay after it, in their order.
+  const int moved = sibling + DescendantCount(document.rows, sibling) + 1;
+  std::rotate(rows + moved, rows + position, rows + position + count);
+  ShiftLevels(document, moved, count, 1);
+  ShowMovedRun(target, position, moved, count);
+  PropagateProgress(target, moved);
+  target.view.Select(moved);
   return true;
 }
 

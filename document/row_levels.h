@@ -8,7 +8,10 @@
 
 namespace lumvik {
 
-// Makes the row the last child of its previous sibling when that is a
+// The nearest earlier sibling of the row that the view shows, or -1.
+int PreviousShownSibling(const EditTarget& target, int position);
+
+// Makes the row the last child of its previous shown sibling when that is a
 // category, and selects it there. Does nothing otherwise; true when it moved.
 bool MoveRowIn(const EditTarget& target, int position);
 
@@ -21,5 +24,9 @@ bool MoveRowOut(const EditTarget& target, int position);
 // still shows as the subtree at `shown`: shows them afresh at their present
 // place and levels.
 void ShowMovedRun(const EditTarget& target, int shown, int from, int count);
+
+// Shows the rows `from` to `from` + `count`, a row with the rows under it
+// that the view does not show yet, with their decorations.
+void ShowRun(const EditTarget& target, int from, int count);
 
 }  // namespace lumvik

@@ -25,6 +25,14 @@ TEST(RowLevels, InMakesTheRowTheLastChildOfTheCategoryAbove) {
   EXPECT_FALSE(MoveRowIn(edited.target(), 0));  // Home: nothing above
   EXPECT_FALSE(MoveRowIn(edited.target(), 3));  // dig: no sibling above
   EXPECT_TRUE(testing::SameRowsAndRecords(edited.document, unchanged));
+
+  // Into the category shown above; the hidden row between stays after it.
+  EditedDocument filtered("Home0 B1 h1 t1");
+  filtered.view.Hide(2);
+  EXPECT_TRUE(MoveRowIn(filtered.target(), 3));
+  EXPECT_EQ(Outline(filtered.document), "Home0 B1 t2 h1");
+  EXPECT_EQ(filtered.view.Selection(), 2);
+  EXPECT_TRUE(filtered.Consistent());
 }
 
 TEST(RowLevels, OutTakesTheRowAndItsRunToFollowItsParent) {

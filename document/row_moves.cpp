@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "document/row_decoration.h"
+#include "document/row_levels.h"
 #include "document/row_records.h"
 #include "document/tree_queries.h"
 
@@ -42,14 +43,15 @@ void MoveRowDown(const EditTarget& target, int row, int last) {
   RefreshRow(target.view, document, last, target.colours);
 }
 
-// The previous sibling of a row that can move up, or -1.
-int PlaceAbove(const Document& document, int position) {
-  if (!IsRowPosition(document, position) || position == 0) return -1;
-  return PreviousSibling(document.rows, position);
+// The previous sibling that a row moves up past, or -1: rows the view
+// hides are passed over and keep their order.
+int PlaceAbove(const EditTarget& target, int position) {
+  if (!IsRowPosition(target.document, position) || position == 0) return -1;
+  return PreviousShownSibling(target, position);
 }
 
 bool MoveCategoryUpIfPossible(const EditTarget& target, int position) {
-  const int sibling = PlaceAbove(target.document, position);
+  const int sibling = PlaceAbove(target, position);
   if (sibling == -1) return false;
   const int last = position + DescendantCount(target.document.rows, position);
   // A sibling right above has no descendants: moving it alone below the run
@@ -63,7 +65,7 @@ bool MoveCategoryUpIfPossible(const EditTarget& target, int position) {
 }
 
 bool MoveTaskUpIfPossible(const EditTarget& target, int position) {
-  const int sibling = PlaceAbove(target.document, position);
+  const int sibling = PlaceAbove(target, position);
   if (sibling == -1) return false;
   MoveRunUp(target, position, position + DescendantCount(target.document.rows, position), sibling);
   target.view.Select(sibling);
@@ -75,7 +77,10 @@ bool MoveTaskUpIfPossible(const EditTarget& target, int position) {
 int MoveFollowingRunUp(const EditTarget& target, int position) {
   const Document& document = target.document;
   if (!IsRowPosition(document, position)) return -1;
-  const int following = position + DescendantCount(document.rows, position) + 1;
+  int following = position + DescendantCount(document.rows, position) + 1;
+  while (IsRowPosition(document, following) && !target.view.Shown(following)) {
+    following += DescendantCount(document.rows, following) + 1;
+  }
   if (!IsRowPosition(document, following)) return -1;
   const int following_descendants = DescendantCount(document.rows, following);
   const bool moved = document.rows[following].kind == kCategoryRow
@@ -90,7 +95,7 @@ void MoveCategoryUp(const EditTarget& target, int position) {
   // The run now starts where its previous sibling started. A run that was
   // made anew there lost its selection with its old items: the row is
   // selected at its new place, so that the next press moves it again.
-  const int sibling = PlaceAbove(target.document, position);
+  const int sibling = PlaceAbove(target, position);
   if (MoveCategoryUpIfPossible(target, position)) target.view.Select(sibling);
 }
 

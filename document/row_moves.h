@@ -1,7 +1,9 @@
 // Moving a category with its contents, or a task, among its siblings. A row
 // never changes its parent through a move, so no progress is recomputed.
 // Where the row has no sibling on that side (the row above is its parent,
-// or levels jump past it), a move does nothing at all.
+// or levels jump past it), a move does nothing at all. Rows that the view
+// hides are passed over: a row moves past the neighbouring row shown, and
+// the hidden rows keep their order.
 #pragma once
 
 #include "document/edit_target.h"

@@ -20,8 +20,10 @@ struct Moved {
   int selected;
 };
 
-Moved MoveIn(const char* outline, const Move& move, int position, int selected_before = -1) {
+Moved MoveIn(const char* outline, const Move& move, int position, int selected_before = -1,
+             std::initializer_list<int> hidden = {}) {
   EditedDocument edited(outline);
+  for (const int row : hidden) edited.view.Hide(row);
   if (selected_before != -1) edited.view.Select(selected_before);
   move(edited.target(), position);
   EXPECT_TRUE(edited.Consistent()) << outline;
@@ -79,6 +81,18 @@ TEST(MoveDown, NothingWithoutARunToPass) {
     ExpectMoved(MoveIn("A0 t2 B1", move, 1, 0), "A0 t2 B1", 0);
     ExpectMoved(MoveIn("A0 t1", move, 2, 0), "A0 t1", 0);
   }
+}
+
+// Rows the view hides are passed over: the row moves past the neighbouring
+// row shown, and the hidden rows keep their order.
+TEST(MoveInAFilteredView, PastTheNeighbouringRowShown) {
+  ExpectMoved(MoveIn("A0 s1 h1 t1", MoveTaskUp, 3, -1, {2}), "A0 t1 s1 h1", 1);
+  ExpectMoved(MoveIn("A0 s1 h1 t1", MoveTaskDown, 1, -1, {2}), "A0 t1 s1 h1", 2);
+  ExpectMoved(MoveIn("A0 B1 H1 y2 C1 x2", MoveCategoryUp, 4, -1, {2}), "A0 C1 x2 B1 H1 y2", 1);
+  // The last child shown: the row after its category goes above it.
+  ExpectMoved(MoveIn("A0 t1 h1 B0", MoveTaskDown, 1, -1, {2}), "B0 A0 t1 h1", 2);
+  // No row shown above it to pass.
+  ExpectMoved(MoveIn("A0 h1 t1", MoveTaskUp, 2, -1, {1}), "A0 h1 t1", -1);
 }
 
 }  // namespace

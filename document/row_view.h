@@ -45,6 +45,11 @@ class RowView {
   // The tree's own colours again, as a new item has them.
   virtual void ClearColours(int position) = 0;
 
+  // Whether the row is shown: a row the view hides has no item, nor have
+  // the rows under it. Commands that go by what the user sees (the moves)
+  // pass over hidden rows.
+  virtual bool Shown(int /*position*/) const { return true; }
+
   virtual void Select(int position) = 0;
   virtual void Expand(int position) = 0;
   // The selected position, or -1 when nothing is selected.

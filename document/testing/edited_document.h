@@ -101,6 +101,7 @@ inline ::testing::AssertionResult ShownAsIs(const Document& document, const Memo
     }
     shown.selected = view.rows()[position].selected;
     shown.expanded = view.rows()[position].expanded;
+    shown.hidden = view.rows()[position].hidden;
     if (view.rows()[position] != shown) {
       return ::testing::AssertionFailure() << "item " << position << " does not show its row";
     }

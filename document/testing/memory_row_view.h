@@ -20,6 +20,7 @@ struct MemoryRow {
   std::optional<RowColours> colours;  // nothing: the tree's own colours
   bool selected = false;
   bool expanded = false;
+  bool hidden = false;
   bool operator==(const MemoryRow&) const = default;
 };
 
@@ -61,6 +62,17 @@ class MemoryRowView : public RowView {
   }
   void ClearColours(int position) override {
     if (Check(position)) rows_[position].colours.reset();
+  }
+
+  bool Shown(int position) const override { return Check(position) && !rows_[position].hidden; }
+  // Hides the row and the rows under it, as a filter of the view would.
+  void Hide(int position) {
+    if (!Check(position)) return;
+    rows_[position].hidden = true;
+    for (int below = position + 1; below < Count() && rows_[below].depth > rows_[position].depth;
+         ++below) {
+      rows_[below].hidden = true;
+    }
   }
 
   void Select(int position) override {
