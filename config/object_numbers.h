@@ -84,6 +84,14 @@ constexpr int kCmdExport = 137;
 constexpr int kCmdPrint = 138;
 constexpr int kCmdFirstRecentFile = 139;  // 139 to 146
 constexpr int kRecentFileCount = 8;
+// The View menu's filters, and the sorts of the category pop-up menu: by
+// name, due date, urgency, progress and status.
+constexpr int kCmdHideFinished = 147;
+constexpr int kCmdOnlyDue = 148;
+constexpr int kCmdOnlyUrgent = 149;
+constexpr int kCmdShowEverything = 150;
+constexpr int kCmdFirstSort = 151;  // 151 to 155
+constexpr int kSortCount = 5;
 
 // The about box and its controls.
 constexpr int kWindowAbout = 41;
@@ -117,6 +125,7 @@ constexpr int kGadgetFindText = 236;
 constexpr int kGadgetFindNext = 237;
 constexpr int kGadgetFindPrevious = 238;
 constexpr int kGadgetFindOutcome = 239;  // says when nothing matches
+constexpr int kGadgetFindShowOnlyMatches = 241;
 
 // The status line under the tree: what came from elsewhere.
 constexpr int kGadgetStatusLine = 240;

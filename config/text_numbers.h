@@ -96,5 +96,18 @@ constexpr int kTextFileNoLongerDocument = 207;
 constexpr int kTextOpenInAnotherLumvik = 208;
 // Said once when the file has stayed gone or unreadable for a while.
 constexpr int kTextFileUnreadable = 209;
+// The View menu, the words of a narrowed view ("%1" of "%2" tasks shown),
+// the find window's check box, and the sorts of the category pop-up menu.
+constexpr int kTextViewMenu = 210;
+constexpr int kTextHideFinished = 211;
+constexpr int kTextOnlyDue = 212;
+constexpr int kTextOnlyUrgent = 213;
+constexpr int kTextShowEverything = 214;
+constexpr int kTextTasksShown = 215;
+constexpr int kTextTasksShownAndFound = 216;
+constexpr int kTextShowOnlyMatches = 217;
+constexpr int kTextSortContents = 218;
+constexpr int kTextSortByName = 219;  // 219 to 223: the sorts in menu order
+constexpr int kTextSortByStatus = 223;
 
 }  // namespace lumvik

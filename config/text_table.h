@@ -14,7 +14,7 @@ namespace lumvik {
 constexpr int kFirstAddedText = 151;
 // The highest text Lumvik shows; its table ends there. Skinwright's table
 // keeps 201 entries, so its own texts stay at or below 200.
-constexpr int kLastLumvikText = 209;
+constexpr int kLastLumvikText = 223;
 constexpr std::size_t kLumvikTextCount = kLastLumvikText + 1;
 constexpr std::size_t kSkinwrightTextCount = 201;
 

@@ -94,4 +94,15 @@ TaskCount CountShownTasks(const Document& document, const std::vector<bool>& sho
   return count;
 }
 
+Document ShownPart(const Document& document, const std::vector<bool>& shown) {
+  Document part;
+  part.categories = document.categories;
+  part.tasks = document.tasks;
+  part.file_path = document.file_path;
+  for (std::size_t position = 0; position < document.rows.size(); ++position) {
+    if (position < shown.size() && shown[position]) part.rows.push_back(document.rows[position]);
+  }
+  return part;
+}
+
 }  // namespace lumvik

@@ -43,4 +43,8 @@ struct TaskCount {
 // How many of the document's tasks the flags show.
 TaskCount CountShownTasks(const Document& document, const std::vector<bool>& shown);
 
+// The document as far as the flags show it, for an export or a printout:
+// the rows shown, in their order and at their levels, over all the records.
+Document ShownPart(const Document& document, const std::vector<bool>& shown);
+
 }  // namespace lumvik

@@ -6,14 +6,14 @@
 namespace lumvik {
 
 std::string ExportDocument(const Document& document, const TextTable& texts, ExportFormat format,
-                           const UtcTime& now) {
+                           const UtcTime& now, const std::string& title_note) {
   switch (format) {
     case ExportFormat::Csv:
       return FormatTable(DocumentTable(document, texts), TableFormat::Csv);
     case ExportFormat::Markdown:
       return FormatTable(DocumentTable(document, texts), TableFormat::Markdown);
     case ExportFormat::Html:
-      return FormatTable(DocumentTable(document, texts), TableFormat::Html);
+      return FormatTable(DocumentTable(document, texts), TableFormat::Html, title_note);
     case ExportFormat::ICalendar:
       break;
   }

@@ -4,6 +4,7 @@
 
 #include "config/text_numbers.h"
 #include "document/stored_form.h"
+#include "platform/text.h"
 
 namespace lumvik {
 
@@ -33,6 +34,15 @@ std::string UrgencyText(const TextTable& texts, int importance) {
 }
 
 std::string ProgressText(int avancement) { return std::to_string(avancement * 10) + " %"; }
+
+std::string TasksShownText(const TextTable& texts, int shown, int total) {
+  const std::string counts[] = {GroupedNumber(shown), GroupedNumber(total)};
+  return FillPlaceholders(texts[kTextTasksShown], counts);
+}
+
+std::string TitleWithNote(const std::string& title, const std::string& note) {
+  return note.empty() ? title : title + " (" + note + ")";
+}
 
 std::string RowAncestry::PathTo(std::int32_t level) {
   while (!levels_.empty() && levels_.back() >= level) {

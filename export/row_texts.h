@@ -22,6 +22,13 @@ std::string UrgencyText(const TextTable& texts, int importance);
 // "70 %" for a progress of 7 tenths.
 std::string ProgressText(int avancement);
 
+// The words that say how many of the tasks a narrowed view shows, the
+// numbers grouped by thousands.
+std::string TasksShownText(const TextTable& texts, int shown, int total);
+
+// A page's title followed by the note in brackets, or alone without one.
+std::string TitleWithNote(const std::string& title, const std::string& note);
+
 // The names of the rows that contain each row, followed through the rows in
 // document order: a row contains the rows after it that stand deeper than it,
 // up to the next row at its level or above.

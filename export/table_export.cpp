@@ -109,7 +109,8 @@ std::string MarkdownRule() {
 
 }  // namespace
 
-std::string FormatTable(const std::vector<TableRow>& rows, TableFormat format) {
+std::string FormatTable(const std::vector<TableRow>& rows, TableFormat format,
+                        const std::string& title_note) {
   std::string out;
   switch (format) {
     case TableFormat::Csv:
@@ -122,10 +123,11 @@ std::string FormatTable(const std::vector<TableRow>& rows, TableFormat format) {
       for (const TableRow& row : rows) out += Line(CellsOf(row), "| ", " | ", " |\n", MarkdownCell);
       break;
     case TableFormat::Html:
-      out +=
-          "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>Lumvik</title>\n"
+      out += "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>" +
+             HtmlText(TitleWithNote("Lumvik", title_note)) +
+             "</title>\n"
              "<style>td{white-space:pre-wrap}</style></head>\n"
-          "<body><table>\n";
+             "<body><table>\n";
       out += Line(kHeadings, "<tr><th>", "</th><th>", "</th></tr>\n", HtmlText);
       for (const TableRow& row : rows) {
         out += Line(CellsOf(row), "<tr><td>", "</td><td>", "</td></tr>\n", HtmlText);

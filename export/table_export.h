@@ -30,7 +30,10 @@ std::vector<TableRow> DocumentTable(const Document& document, const TextTable& t
 
 // The table in the format, UTF-8 encoded, lines ending in LF. The columns
 // keep their order as columns are added, new ones at the end, so that
-// readers that pick columns by position go on reading the same ones.
-std::string FormatTable(const std::vector<TableRow>& rows, TableFormat format);
+// readers that pick columns by position go on reading the same ones. An
+// HTML page is titled "Lumvik", followed by `title_note` in brackets when
+// there is one (ANSI code page).
+std::string FormatTable(const std::vector<TableRow>& rows, TableFormat format,
+                        const std::string& title_note = {});
 
 }  // namespace lumvik

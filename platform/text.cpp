@@ -94,4 +94,15 @@ std::string FillPlaceholders(std::string_view text, std::span<const std::string>
   return filled.append(text);
 }
 
+std::string GroupedNumber(long long count) {
+  const std::string digits = std::to_string(count);
+  const std::size_t first = count < 0 ? 1 : 0;
+  std::string grouped = digits.substr(0, first);
+  for (std::size_t k = first; k < digits.size(); ++k) {
+    if (k > first && (digits.size() - k) % 3 == 0) grouped += '\xA0';
+    grouped += digits[k];
+  }
+  return grouped;
+}
+
 }  // namespace lumvik

@@ -50,6 +50,10 @@ std::string FillPlaceholder(std::string_view text, std::string_view value);
 // stays as it is.
 std::string FillPlaceholders(std::string_view text, std::span<const std::string> values);
 
+// A count with its thousands set apart by a no-break space (Windows-1252
+// 0xA0), which no line ever breaks at: "1\xA0204".
+std::string GroupedNumber(long long count);
+
 // Position of the first CR or LF at or after `start`, or the text's size.
 // A plain loop: the library's find_first_of costs a call per byte.
 inline std::size_t LineEndAt(std::string_view text, std::size_t start) {

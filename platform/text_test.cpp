@@ -50,6 +50,14 @@ TEST(FillPlaceholder, PutsTheValueInEveryPlaceOnce) {
   EXPECT_EQ(FillPlaceholder("no place, 100%", "x"), "no place, 100%");
   const std::string values[] = {"3", "1"};
   EXPECT_EQ(FillPlaceholders("%1 rows, %2 both; %3 and 50%", values), "3 rows, 1 both; %3 and 50%");
+  EXPECT_EQ(GroupedNumber(1204),
+            "1\xA0"
+            "204");
+  EXPECT_EQ(GroupedNumber(-1234567),
+            "-1\xA0"
+            "234\xA0"
+            "567");
+  EXPECT_EQ(GroupedNumber(999), "999");
 }
 
 std::vector<std::string> Lines(std::string_view text) {

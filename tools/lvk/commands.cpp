@@ -10,9 +10,12 @@
 #include "document/document_file.h"
 #include "export/document_export.h"
 #include "export/printable_view.h"
+#include "export/row_texts.h"
 #include "platform/codepage.h"
 #include "platform/file_io.h"
+#include "platform/local_time.h"
 #include "tools/lvk/json_dump.h"
+#include "tools/lvk/list_command.h"
 #include "tools/lvk/theme_colours.h"
 #include "tools/lvk/write_commands.h"
 
@@ -23,25 +26,32 @@ namespace {
 constexpr char kUsage[] =
     "usage: lvk dump [--name NAME] FILE\n"
     "       lvk rewrite [--name NAME] IN OUT\n"
+    "       lvk list [--name NAME] FILE [--hide-finished] [--due] [--urgent] [--match TEXT]\n"
     "       lvk export [--name NAME] --format csv|markdown|html|ical|print FILE\n"
+    "               [--hide-finished] [--due] [--urgent] [--match TEXT]\n"
     "       lvk add FILE --in CATEGORY/PATH --name NAME [--description TEXT]\n"
     "               [--due dd/mm/yyyy] [--start dd/mm/yyyy] [--urgency 1-5] [--status 1-5]\n"
     "       lvk done FILE --task CATEGORY/PATH/TASK\n";
 
 // What each command takes: its number of files, the options it knows
-// (without their "--") and those it needs.
+// (without their "--"), those it needs, and those that stand alone,
+// without a value.
 struct CommandForm {
   std::string_view word;
   std::size_t files;
   std::vector<std::string_view> known;
   std::vector<std::string_view> needed;
+  std::vector<std::string_view> flags = {};
 };
+
+const std::vector<std::string_view> kFilterFlags = {"hide-finished", "due", "urgent"};
 
 const std::vector<CommandForm>& CommandForms() {
   static const std::vector<CommandForm> forms = {
       {"dump", 1, {"name"}, {}},
       {"rewrite", 2, {"name"}, {}},
-      {"export", 1, {"name", "format"}, {"format"}},
+      {"list", 1, {"name", "match"}, {}, kFilterFlags},
+      {"export", 1, {"name", "format", "match"}, {"format"}, kFilterFlags},
       {"add",
        1,
        {"in", "name", "description", "due", "start", "urgency", "status"},
@@ -75,6 +85,10 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& argu
       continue;
     }
     const std::string name = arguments[i].substr(2);
+    if (std::find(form->flags.begin(), form->flags.end(), name) != form->flags.end()) {
+      if (!line.options.emplace(name, "").second) return std::nullopt;
+      continue;
+    }
     const bool known = std::find(form->known.begin(), form->known.end(), name) != form->known.end();
     if (!known || i + 1 >= arguments.size() ||
         !line.options.emplace(name, arguments[i + 1]).second) {
@@ -108,14 +122,29 @@ std::string FileNameOf(const std::string& path) {
   return folder_end == std::string::npos ? path : path.substr(folder_end + 1);
 }
 
-std::string Export(const Document& document, const TextTable& texts, const LvkFormat& format,
+// The rows the filter shows, with the words that say how many of the
+// tasks those are when a filter is on.
+struct ViewedPart {
+  Document document;
+  std::string note;
+};
+
+ViewedPart Viewed(const Document& document, const ViewFilter& filter, const TextTable& texts) {
+  if (!filter.Active()) return {document, {}};
+  const LocalDateTime now = LocalNow();
+  const std::vector<bool> shown = ShownRows(document, filter, {now.year, now.month, now.day});
+  const TaskCount count = CountShownTasks(document, shown);
+  return {ShownPart(document, shown), TasksShownText(texts, count.shown, count.total)};
+}
+
+std::string Export(const ViewedPart& part, const TextTable& texts, const LvkFormat& format,
                    const std::string& program_folder) {
   if (const auto* export_format = std::get_if<ExportFormat>(&format)) {
-    return ExportDocument(document, texts, *export_format,
-                          UtcTimeOf(std::chrono::system_clock::now()));
+    return ExportDocument(part.document, texts, *export_format,
+                          UtcTimeOf(std::chrono::system_clock::now()), part.note);
   }
-  return PrintableView(document, texts, ThemeUrgencyColours(program_folder),
-                       FileNameOf(document.file_path));
+  return PrintableView(part.document, texts, ThemeUrgencyColours(program_folder),
+                       TitleWithNote(FileNameOf(part.document.file_path), part.note));
 }
 
 // Reads a document as the program does; on a refusal says why and gives nothing.
@@ -142,7 +171,8 @@ int RunLvk(const std::vector<std::string>& arguments, const std::string& program
   std::optional<CommandLine> line = ParseCommandLine(arguments);
   const std::optional<std::string> format_name = line ? line->Option("format") : std::nullopt;
   const std::optional<LvkFormat> format = format_name ? FormatNamed(*format_name) : std::nullopt;
-  if (!line || (format_name && !format)) {
+  const std::optional<ViewFilter> filter = line ? FilterOf(line->options) : std::nullopt;
+  if (!line || (format_name && !format) || !filter) {
     errors << kUsage;
     return kExitUsage;
   }
@@ -182,8 +212,10 @@ int RunLvk(const std::vector<std::string>& arguments, const std::string& program
   if (line->command == "dump") {
     const std::optional<std::string> bytes = ReadWholeFile(path);
     out << DocumentJson(*document, bytes ? HeaderProgramName(*bytes) : std::nullopt);
+  } else if (line->command == "list") {
+    out << ListedRows(Viewed(*document, *filter, texts).document, texts);
   } else if (line->command == "export") {
-    out << Export(*document, texts, *format, program_folder);
+    out << Export(Viewed(*document, *filter, texts), texts, *format, program_folder);
   } else {
     const std::string target = WithDocumentExtension(line->files[1]);
     if (!WriteDocumentFile(target, *document, program_name)) {

@@ -1,4 +1,5 @@
-// The lvk commands: dump, rewrite and export of documents, for users and scripts.
+// The lvk commands: dump, list, rewrite and export of documents, and adding
+// and finishing tasks, for users and scripts.
 #pragma once
 
 #include <ostream>

@@ -123,6 +123,38 @@ TEST_F(LvkCommands, ExportUsesTheStatusTexts) {
             std::string::npos);
 }
 
+TEST_F(LvkCommands, ListAndExportTakeTheRowsTheFiltersShow) {
+  WriteTestFile(program_folder_.File("Lumvik.ini"), "[Application]\r\nlangage=english\r\n");
+  WriteTestFile(program_folder_.File("Lumvik.lng.ini"),
+                "[english]\r\n18=Waiting\r\n19=Done\r\n22=Soon\r\n24=High\r\n54=Lumvik\r\n"
+                "215=%1 of %2 tasks shown\r\n");
+  WriteTestFile(document_, std::string(kDocument) +
+                               "<task nom=\"Mow\" designation=\"\" level=\"1\" importance=\"4\" "
+                               "datedebut=\"\" dateecheance=\"\" statut=\"4\" avancement=\"7\">\r\n"
+                               "<categorie nom=\"Caf\xE9\" designation=\"\" level=\"0\">\r\n");
+  const std::string folder = program_folder_.path();
+  const std::string home = "Home\t\t\t\t70 %\n";
+  const std::string paint = "  Paint\tWaiting\tSoon\t02/02/2026\t70 %\n";
+  const std::string mow = "  Mow\tDone\tHigh\t\t70 %\n";
+  EXPECT_EQ(Lvk({"list", document_}, folder).out, home + paint + mow + "Caf\xC3\xA9\t\t\t\t0 %\n");
+  EXPECT_EQ(Lvk({"list", "--hide-finished", document_}, folder).out,
+            home + paint + "Caf\xC3\xA9\t\t\t\t0 %\n");
+  EXPECT_EQ(Lvk({"list", document_, "--urgent"}, folder).out, home + mow);
+  EXPECT_EQ(Lvk({"list", "--urgent", "--hide-finished", document_}, folder).out, "");
+  EXPECT_EQ(Lvk({"list", "--match", "CAF\xC3\xA9", document_}, folder).out,
+            "Caf\xC3\xA9\t\t\t\t0 %\n");
+
+  const std::string csv = Lvk({"export", "--format", "csv", "--urgent", document_}, folder).out;
+  EXPECT_NE(csv.find("Home,task,Mow,"), std::string::npos);
+  EXPECT_EQ(csv.find("Paint"), std::string::npos);
+  EXPECT_NE(Lvk({"export", "--format", "html", "--urgent", document_}, folder)
+                .out.find("<title>Lumvik (1 of 2 tasks shown)</title>"),
+            std::string::npos);
+  EXPECT_NE(Lvk({"export", "--format", "print", "--hide-finished", document_}, folder)
+                .out.find("<title>list one.lvk (1 of 2 tasks shown)</title>"),
+            std::string::npos);
+}
+
 TEST_F(LvkCommands, ExportsACalendarStampedWithTheTimeOfTheRun) {
   const std::string before = StampOf(std::chrono::system_clock::now());
   const LvkRun run = Lvk({"export", "--format", "ical", document_}, program_folder_.path());
@@ -243,7 +275,11 @@ TEST_F(LvkCommands, UsageErrors) {
            {"export", "--format", "pdf", document_},
            {"export", "--format", "ICAL", document_},
            {"export", "--format", "csv", "--format", "csv", document_},
-           {"dump", "--colour", "red", document_}}) {
+           {"dump", "--colour", "red", document_},
+           {"dump", "--urgent", document_},
+           {"list", "--due", "--due", document_},
+           {"list", "--match", document_},
+           {"list", "--match", "\xE9", document_}}) {
     const LvkRun run = Lvk(arguments, folder);
     EXPECT_EQ(run.status, kExitUsage) << ::testing::PrintToString(arguments);
     EXPECT_EQ(run.out, "");
