@@ -535,6 +535,9 @@ LRESULT MainWindow::HandleNotify(NMHDR& header, LPARAM lparam) {
       case TVN_ITEMEXPANDINGA:
         rows_->OnItemExpanding(*reinterpret_cast<const NMTREEVIEWA*>(lparam));
         return FALSE;
+      case TVN_ITEMEXPANDEDA:
+        rows_->OnItemExpanded(*reinterpret_cast<const NMTREEVIEWA*>(lparam));
+        return 0;
       default:
         return 0;
     }

@@ -24,8 +24,13 @@ struct TreeRowView::Row {
   // Whether the items of its children are made: at once for a row without
   // children, when it is first expanded for the others.
   bool populated = false;
-  bool button = false;  // whether its item shows an expand button
-  // What the row shows while it has no item.
+  bool button = false;    // whether its item shows an expand button
+  bool expanded = false;  // whether its item was last opened
+  bool hidden = false;    // a view hides it: it has no item
+  bool greyed = false;
+  // What the row shows while it has no item; when its item went because
+  // the row was hidden, the look is asked for again.
+  bool look_lost = false;
   std::string held_text;
   int held_icon = -1;  // -1: none given
   int held_state_index = 0;
@@ -75,6 +80,25 @@ int TreeRowView::SubtreeEnd(int position) const {
   return end;
 }
 
+bool TreeRowView::HasShownChildren(const Row& row) const {
+  if (!HasChildren(row)) return false;
+  if (hidden_count_ == 0) return true;
+  const int end = SubtreeEnd(row.position);
+  for (int below = row.position + 1; below < end; ++below) {
+    if (!rows_[below]->hidden) return true;
+  }
+  return false;
+}
+
+HTREEITEM TreeRowView::ItemBefore(const Row* parent, int position) const {
+  const int first = parent != nullptr ? parent->position + 1 : 0;
+  for (int earlier = position - 1; earlier >= first; --earlier) {
+    const Row& row = *rows_[earlier];
+    if (row.parent == parent && row.item != nullptr) return row.item;
+  }
+  return TVI_FIRST;
+}
+
 bool TreeRowView::ChildrenShown(const Row* parent) {
   return parent == nullptr || (parent->item != nullptr && parent->populated);
 }
@@ -92,21 +116,33 @@ TreeRowView::Placement TreeRowView::PlaceAt(int position, std::int32_t depth) co
   // A row appended at the end is its parent's last child; saying so spares
   // the tree a check of the sibling's handle.
   if (position == Count()) return {parent, TVI_LAST};
-  return {parent, sibling != nullptr ? sibling->item : TVI_FIRST};
+  if (sibling == nullptr) return {parent, TVI_FIRST};
+  // A sibling the view hides has no item: the new one follows the last
+  // sibling shown before it.
+  return {parent, sibling->item != nullptr ? sibling->item : ItemBefore(parent, sibling->position)};
 }
 
 // The item shows what the row held; a row with children gets only its
 // expand button, their items waiting until it is expanded.
-void TreeRowView::MakeItem(Row& row, Placement place) {
-  const bool children = HasChildren(row);
+void TreeRowView::MakeItem(Row& row, Placement place, bool reopen) {
+  const bool children = HasShownChildren(row);
+  if (row.look_lost && look_) {
+    RowLook look = look_(row.position);
+    row.held_text = std::move(look.text);
+    row.held_icon = look.icon;
+    row.held_state_index = look.state_index;
+  }
+  row.look_lost = false;
+  // Remade, an open row opens again; its children are made next.
+  const bool opened = reopen && children && row.expanded;
   TVINSERTSTRUCTA insert{};
   insert.hParent = place.parent != nullptr ? place.parent->item : TVI_ROOT;
   insert.hInsertAfter = place.after;
   TVITEMA& item = insert.item;
   item.mask = TVIF_TEXT | TVIF_STATE | TVIF_CHILDREN | TVIF_PARAM;
   item.pszText = row.held_text.data();
-  item.stateMask = TVIS_STATEIMAGEMASK;
-  item.state = RowStateImageBits(row.held_state_index);
+  item.stateMask = TVIS_STATEIMAGEMASK | (opened ? TVIS_EXPANDED : 0);
+  item.state = RowStateImageBits(row.held_state_index) | (opened ? TVIS_EXPANDED : 0);
   item.cChildren = children ? 1 : 0;
   item.lParam = reinterpret_cast<LPARAM>(&row);
   if (row.held_icon >= 0) {
@@ -117,7 +153,8 @@ void TreeRowView::MakeItem(Row& row, Placement place) {
   row.parent = place.parent;
   row.item = reinterpret_cast<HTREEITEM>(
       ::SendMessageA(tree_, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
-  row.populated = !children;
+  row.populated = !children || opened;
+  row.expanded = opened;
   row.button = children;
   std::string().swap(row.held_text);
   if (place.parent != nullptr) ShowButton(*place.parent, true);
@@ -148,16 +185,17 @@ void TreeRowView::MakeChildItems(const std::vector<Row*>& opened) {
   const int end = SubtreeEnd(outermost.position);
   for (int position = outermost.position + 1; position < end; ++position) {
     Row& row = *rows_[position];
-    if (parents.contains(row.parent)) MakeItem(row, {row.parent, TVI_LAST});
+    if (!row.hidden && parents.contains(row.parent)) MakeItem(row, {row.parent, TVI_LAST});
   }
   for (Row* row : opened) row->populated = true;
 }
 
 HTREEITEM TreeRowView::ItemMadeFor(int position) {
-  if (!Valid(position)) return nullptr;
+  if (!Valid(position) || rows_[position]->hidden) return nullptr;
   CreateHeldItems();
   std::vector<Row*> closed;  // the rows above it whose children have no items, nearest first
   for (Row* above = rows_[position]->parent; !ChildrenShown(above); above = above->parent) {
+    if (above->hidden) return nullptr;
     closed.push_back(above);
   }
   if (!closed.empty()) MakeChildItems(closed);
@@ -168,6 +206,13 @@ void TreeRowView::OnItemExpanding(const NMTREEVIEWA& change) {
   if ((change.action & TVE_EXPAND) == 0) return;
   const int position = PositionOf(change.itemNew.hItem);
   if (position >= 0) Populate(*rows_[position]);
+}
+
+void TreeRowView::OnItemExpanded(const NMTREEVIEWA& change) {
+  const int position = PositionOf(change.itemNew.hItem);
+  if (position < 0) return;
+  if ((change.action & TVE_EXPAND) != 0) rows_[position]->expanded = true;
+  if ((change.action & TVE_COLLAPSE) != 0) rows_[position]->expanded = false;
 }
 
 void TreeRowView::Insert(int position, const std::string& text, std::int32_t depth) {
@@ -181,6 +226,9 @@ void TreeRowView::Insert(int position, const std::string& text, std::int32_t dep
   Row& added = *row;
   const Placement place = PlaceAt(position, depth);
   added.parent = place.parent;
+  // Under a row the view hides, the new one is hidden too.
+  added.hidden = place.parent != nullptr && place.parent->hidden;
+  hidden_count_ += added.hidden ? 1 : 0;
   rows_.insert(rows_.begin() + position, std::move(row));
   if (held) return;
   first_held_ = rows_.size();
@@ -218,6 +266,10 @@ void TreeRowView::InsertRun(int position, std::span<const RowItem> items) {
     const int at = position + static_cast<int>(k);
     rows_[at]->parent = PlaceAt(at, items[k].depth).parent;
   }
+  if (place.parent != nullptr && place.parent->hidden) {
+    for (std::size_t k = 0; k < items.size(); ++k) rows_[position + k]->hidden = true;
+    hidden_count_ += static_cast<int>(items.size());
+  }
   if (ChildrenShown(place.parent)) MakeItem(*rows_[position], place);
 }
 
@@ -226,7 +278,7 @@ void TreeRowView::InsertRun(int position, std::span<const RowItem> items) {
 void TreeRowView::CreateHeldItems() {
   for (; first_held_ < rows_.size(); ++first_held_) {
     Row& row = *rows_[first_held_];
-    if (ChildrenShown(row.parent)) MakeItem(row, {row.parent, TVI_LAST});
+    if (!row.hidden && ChildrenShown(row.parent)) MakeItem(row, {row.parent, TVI_LAST});
   }
 }
 
@@ -301,6 +353,7 @@ int TreeRowView::AdoptFollowingRows(int position) {
     row.item = nullptr;
     row.populated = false;
     row.button = false;
+    row.expanded = false;
   }
   return selected > position && selected < end ? selected : -1;
 }
@@ -319,6 +372,8 @@ void TreeRowView::Remove(int position) {
   if (parent != nullptr && !HasChildren(*parent)) {
     ShowButton(*parent, false);
     parent->populated = true;
+  } else if (parent != nullptr && !HasShownChildren(*parent)) {
+    ShowButton(*parent, false);
   }
 }
 
@@ -326,6 +381,82 @@ void TreeRowView::Clear() {
   ::SendMessageA(tree_, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
   rows_.clear();
   first_held_ = 0;
+  hidden_count_ = 0;
+}
+
+bool TreeRowView::Shown(int position) const { return Valid(position) && !rows_[position]->hidden; }
+
+void TreeRowView::RemoveItemsOf(Row& row) {
+  if (row.item == nullptr) return;  // nor have the rows under it
+  ::SendMessageA(tree_, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(row.item));
+  const int end = SubtreeEnd(row.position);
+  for (int below = row.position; below < end; ++below) {
+    Row& gone = *rows_[below];
+    if (gone.item == nullptr) continue;
+    gone.item = nullptr;
+    gone.look_lost = true;
+    gone.populated = false;
+    gone.button = false;
+  }
+}
+
+// Remaking every item costs about what a tree of the rows shown costs to
+// fill; changing items one by one makes the tree search all its items for
+// each, so that many changes are made in one pass instead.
+void TreeRowView::ShowRows(const std::vector<bool>& shown) {
+  constexpr std::size_t kRowsPerChangeMadeAlone = 8;
+  std::vector<int> hiding;
+  std::vector<int> showing;
+  hidden_count_ = 0;
+  for (int position = 0; position < Count(); ++position) {
+    Row& row = *rows_[position];
+    const bool hide = static_cast<std::size_t>(position) < shown.size() && !shown[position];
+    hidden_count_ += hide ? 1 : 0;
+    if (row.hidden == hide) continue;
+    row.hidden = hide;
+    (hide ? hiding : showing).push_back(position);
+  }
+  if ((hiding.size() + showing.size()) * kRowsPerChangeMadeAlone > rows_.size()) {
+    RemakeItems();
+    return;
+  }
+  for (const int position : hiding) {
+    Row& row = *rows_[position];
+    RemoveItemsOf(row);
+    if (row.parent != nullptr && !HasShownChildren(*row.parent)) ShowButton(*row.parent, false);
+  }
+  // In row order, so that each row's parent and earlier siblings have
+  // their items before it; rows appended under a hold get theirs at its end.
+  for (const int position : showing) {
+    Row& row = *rows_[position];
+    if (static_cast<std::size_t>(position) >= first_held_) continue;
+    if (row.parent != nullptr) ShowButton(*row.parent, true);
+    if (row.item == nullptr && ChildrenShown(row.parent)) {
+      MakeItem(row, {row.parent, ItemBefore(row.parent, position)}, true);
+    }
+  }
+}
+
+void TreeRowView::RemakeItems() {
+  const int selected = Selection();
+  for (const auto& row : rows_) row->look_lost = row->look_lost || row->item != nullptr;
+  ::SendMessageA(tree_, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+  for (const auto& row : rows_) {
+    row->item = nullptr;
+    row->populated = false;
+    row->button = false;
+  }
+  for (const auto& row : rows_) {
+    if (!row->hidden && ChildrenShown(row->parent)) MakeItem(*row, {row->parent, TVI_LAST}, true);
+  }
+  first_held_ = rows_.size();
+  if (selected >= 0) Select(selected);
+}
+
+void TreeRowView::SetGreyed(int position, bool greyed) {
+  if (!Valid(position) || rows_[position]->greyed == greyed) return;
+  rows_[position]->greyed = greyed;
+  Repaint(position);
 }
 
 void TreeRowView::SetText(int position, const std::string& text) {
@@ -391,6 +522,7 @@ void TreeRowView::Select(int position) {
 void TreeRowView::Expand(int position) {
   if (HTREEITEM item = ItemMadeFor(position)) {
     Populate(*rows_[position]);
+    rows_[position]->expanded = true;
     ::SendMessageA(tree_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item));
   }
 }
@@ -460,6 +592,12 @@ LRESULT TreeRowView::OnCustomDraw(NMTVCUSTOMDRAW& draw) {
       if (selected && shown_always && ::GetFocus() != tree_) {
         draw.clrText = ::GetSysColor(COLOR_HIGHLIGHTTEXT);
         draw.clrTextBk = ::GetSysColor(COLOR_HIGHLIGHT);
+      }
+      // A row the view hides, still there for the user to see what became
+      // of it, is greyed, and selected it keeps a background grey text reads on.
+      if (row->greyed) {
+        draw.clrText = ::GetSysColor(COLOR_GRAYTEXT);
+        if (selected) draw.clrTextBk = ::GetSysColor(COLOR_BTNFACE);
       }
       const DueState due = due_ && Valid(row->position) && rows_[row->position].get() == row
                                ? due_(row->position)

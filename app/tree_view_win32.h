@@ -2,6 +2,7 @@
 // constant time, and the urgency colours drawn through custom draw. Items
 // are made only for what can be opened to: the children of a category get
 // theirs when it is first expanded, or when a row among them is selected.
+// Rows that a narrowed view hides have no item at all.
 #pragma once
 
 #include <windows.h>
@@ -53,6 +54,23 @@ class TreeRowView : public RowView {
   // Whether the row shows its children.
   bool Expanded(int position) const;
   int Selection() const override;
+  bool Shown(int position) const override;
+
+  // What the item of a row shows, asked when a row that a view hid is shown
+  // again: its item went when it was hidden.
+  struct RowLook {
+    std::string text;
+    int icon = -1;
+    int state_index = 0;
+  };
+  void SetRowLook(std::function<RowLook(int position)> look) { look_ = std::move(look); }
+  // Hides the rows whose flag is false and shows the others, a row beyond
+  // the flags being shown. A shown row's parent must be shown too. Many
+  // changes at once remake every item in one pass, each category open or
+  // closed as it was; a few change only their own items.
+  void ShowRows(const std::vector<bool>& shown);
+  // A row shown although the view hides it: it is drawn in grey.
+  void SetGreyed(int position, bool greyed);
 
   HWND tree() const { return tree_; }
   // The row's item, or null when it has none yet: a row appended under a
@@ -69,6 +87,9 @@ class TreeRowView : public RowView {
   void EditLabel(int position);
   // The answer to the tree's TVN_ITEMEXPANDING: the children get their items.
   void OnItemExpanding(const NMTREEVIEWA& change);
+  // The answer to TVN_ITEMEXPANDED: the view keeps which rows are open, so
+  // that remade items open as they were without asking the tree.
+  void OnItemExpanded(const NMTREEVIEWA& change);
 
   // Whether the row at a position falls due, asked as the row is drawn, so
   // that the marks follow the clock and the rows without redecorating them.
@@ -90,12 +111,21 @@ class TreeRowView : public RowView {
   bool Valid(int position) const;
   void Renumber(int from);
   bool HasChildren(const Row& row) const;
+  // Whether a row under it is shown: then one of its children is.
+  bool HasShownChildren(const Row& row) const;
+  // The item of the nearest earlier sibling that has one, or TVI_FIRST.
+  HTREEITEM ItemBefore(const Row* parent, int position) const;
   // The position after the row's last descendant.
   int SubtreeEnd(int position) const;
   // Whether the children of `parent` (the top level when null) have items.
   static bool ChildrenShown(const Row* parent);
   Placement PlaceAt(int position, std::int32_t depth) const;
-  void MakeItem(Row& row, Placement place);
+  // `reopen`: a row last opened opens again, its children made right after.
+  void MakeItem(Row& row, Placement place, bool reopen = false);
+  // The items of rows turning hidden go, with those of the rows under them.
+  void RemoveItemsOf(Row& row);
+  // Every item made anew for the rows shown, in one pass in row order.
+  void RemakeItems();
   void ShowButton(Row& row, bool shown);
   // Makes the items of the row's children, once.
   void Populate(Row& row);
@@ -109,6 +139,8 @@ class TreeRowView : public RowView {
 
   HWND tree_;
   std::function<DueState(int position)> due_;
+  std::function<RowLook(int position)> look_;
+  int hidden_count_ = 0;  // as the last ShowRows left it; 0 when no row is hidden
   DueMarks due_marks_;
   std::vector<std::unique_ptr<Row>> rows_;
   int holds_ = 0;

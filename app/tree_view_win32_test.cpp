@@ -33,6 +33,9 @@ LRESULT CALLBACK FrameProcedure(HWND window, UINT message, WPARAM wparam, LPARAM
       case TVN_ITEMEXPANDINGA:
         view->OnItemExpanding(*reinterpret_cast<NMTREEVIEWA*>(lparam));
         return FALSE;
+      case TVN_ITEMEXPANDEDA:
+        view->OnItemExpanded(*reinterpret_cast<NMTREEVIEWA*>(lparam));
+        return 0;
       default:
         break;
     }
@@ -236,6 +239,44 @@ TEST_F(TreeRowViewTest, TheRowsOfACategoryGetItemsWhenItIsFirstOpened) {
   EXPECT_NE(view_.Item(2), nullptr);
 }
 
+TEST_F(TreeRowViewTest, HiddenRowsHaveNoItemsAndComeBackWithTheirLooksOpenAsTheyWere) {
+  view_.SetRowLook([](int position) {
+    return TreeRowView::RowLook{"look " + std::to_string(position), 2, 3};
+  });
+  for (const auto& [text, depth] : {std::pair("A", 0), {"a1", 1}, {"a2", 1}, {"B", 0}, {"b1", 1}}) {
+    Append(text, depth);
+  }
+  view_.Expand(0);
+  view_.ShowRows({true, false, true, false, false});
+  EXPECT_EQ(Shape(window_.tree()), (Strings{"look 0/0", "look 2/1"}))
+      << "remade, the items take their looks anew";
+  EXPECT_FALSE(view_.Shown(3));
+  view_.Insert(5, "b2", 1);
+  EXPECT_FALSE(view_.Shown(5)) << "under a hidden row";
+  view_.Select(4);
+  EXPECT_EQ(view_.Selection(), -1) << "a hidden row is never selected";
+
+  view_.ShowRows(std::vector<bool>(6, true));
+  EXPECT_EQ(Shape(window_.tree()), (Strings{"look 0/0", "look 1/1", "look 2/1", "look 3/0"}))
+      << "A open again";
+  EXPECT_EQ(ShownItems(window_.tree())[1].icon, 2);
+  view_.Expand(3);
+  EXPECT_EQ(Shape(window_.tree()).back(), "b2/1");
+
+  // Rows appended under a hold and hidden before its end never get items.
+  {
+    RedrawHold hold(view_);
+    Append("C", 0);
+    Append("c1", 1);
+    for (int k = 0; k < 16; ++k) Append("x", 0);
+    std::vector<bool> shown(view_.Count(), true);
+    shown[6] = shown[7] = false;
+    view_.ShowRows(shown);
+  }
+  EXPECT_EQ(view_.Item(6), nullptr);
+  EXPECT_NE(view_.Item(8), nullptr);
+}
+
 TEST_F(TreeRowViewTest, RowsAppendedUnderAHoldGetTheirItemsWithTheirLooksAtTheEnd) {
   Append("A", 0);
   {
@@ -319,6 +360,10 @@ TEST_F(TreeRowViewTest, CustomDrawGivesColouredRowsTheirColours) {
   EXPECT_EQ(item_draw(0, 0), std::pair(RGB(1, 1, 1), RGB(2, 2, 2)));
   EXPECT_EQ(item_draw(1, 0), std::pair(RGB(10, 20, 30), RGB(200, 100, 50)));
   EXPECT_EQ(item_draw(1, CDIS_SELECTED), std::pair(RGB(1, 1, 1), RGB(2, 2, 2)));
+  view_.SetGreyed(1, true);
+  EXPECT_EQ(item_draw(1, 0), std::pair(::GetSysColor(COLOR_GRAYTEXT), RGB(200, 100, 50)));
+  EXPECT_EQ(item_draw(1, CDIS_SELECTED),
+            std::pair(::GetSysColor(COLOR_GRAYTEXT), ::GetSysColor(COLOR_BTNFACE)));
 }
 
 // The colour most of the label's pixels have, in the tree painted into a bitmap.
@@ -363,6 +408,51 @@ TEST_F(TreeRowViewTest, PositionAtFindsTheRowUnderTheLabelOnly) {
 // Random inserts of rows and runs and removes, mirrored by the plain twin: the tree shows the
 // same texts in row order, each under the parent its depth gives it, with
 // the decorations it was given.
+// Every item of the tree is a row's, under the item of the row's parent:
+// a row whose parent has no item has none either, nor has a hidden row.
+::testing::AssertionResult ItemsStandUnderTheirRows(const TreeRowView& view,
+                                                    const MemoryRowView& twin) {
+  int items = 0;
+  for (int position = 0; position < twin.Count(); ++position) {
+    const HTREEITEM item = view.Item(position);
+    if (item == nullptr) continue;
+    ++items;
+    if (!view.Shown(position))
+      return ::testing::AssertionFailure() << "row " << position << " hidden";
+    int parent = position - 1;
+    while (parent >= 0 && twin.rows()[parent].depth >= twin.rows()[position].depth) --parent;
+    const HTREEITEM parent_item = parent >= 0 ? view.Item(parent) : nullptr;
+    if ((parent >= 0 && parent_item == nullptr) ||
+        Next(view.tree(), item, TVGN_PARENT) != parent_item) {
+      return ::testing::AssertionFailure() << "row " << position << " hangs elsewhere";
+    }
+  }
+  const auto count = static_cast<int>(::SendMessageA(view.tree(), TVM_GETCOUNT, 0, 0));
+  if (count != items) {
+    return ::testing::AssertionFailure() << count << " items for " << items << " rows";
+  }
+  return ::testing::AssertionSuccess();
+}
+
+// Random flags for the rows of `twin` as a view gives them: a row under a
+// hidden one is hidden too. Now and then only a few flags change.
+std::vector<bool> RandomShown(const MemoryRowView& twin, const std::vector<bool>& before,
+                              std::mt19937& random) {
+  const auto pick = [&](int low, int high) {
+    return std::uniform_int_distribution<int>(low, high)(random);
+  };
+  const bool few = pick(0, 1) == 0;
+  std::vector<bool> shown(twin.Count(), true);
+  for (int position = 0; position < twin.Count(); ++position) {
+    int parent = position - 1;
+    while (parent >= 0 && twin.rows()[parent].depth >= twin.rows()[position].depth) --parent;
+    const bool was = static_cast<std::size_t>(position) < before.size() && before[position];
+    shown[position] =
+        (parent < 0 || shown[parent]) && (few ? (pick(0, 30) == 0) != was : pick(0, 3) != 0);
+  }
+  return shown;
+}
+
 TEST_F(TreeRowViewTest, RandomEditsKeepTheTreeInRowOrder) {
   for (const unsigned seed : {1u, 2u, 3u, 4u, 5u}) {
     SCOPED_TRACE("seed " + std::to_string(seed));
@@ -372,8 +462,15 @@ TEST_F(TreeRowViewTest, RandomEditsKeepTheTreeInRowOrder) {
     };
     MemoryRowView twin;
     view_.Clear();
+    // Rows hidden by a view and shown again take their looks from the twin.
+    view_.SetRowLook([&twin](int position) {
+      const testing::MemoryRow& row = twin.rows()[position];
+      return TreeRowView::RowLook{row.text, row.icon, row.state_index};
+    });
+    std::vector<bool> flags;
     std::optional<RedrawHold> hold;  // on for some stretches of the run
     for (int step = 0; step < 150; ++step) {
+      ASSERT_TRUE(ItemsStandUnderTheirRows(view_, twin)) << "step " << step;
       if (step % 20 == 0) {
         if (hold) {
           hold.reset();
@@ -385,6 +482,11 @@ TEST_F(TreeRowViewTest, RandomEditsKeepTheTreeInRowOrder) {
         const int position = pick(0, twin.Count() - 1);
         twin.Remove(position);
         view_.Remove(position);
+        continue;
+      }
+      if (pick(0, 9) == 0) {
+        flags = RandomShown(twin, flags, random);
+        view_.ShowRows(flags);
         continue;
       }
       if (twin.Count() > 0 && pick(0, 5) == 0) {
@@ -423,6 +525,19 @@ TEST_F(TreeRowViewTest, RandomEditsKeepTheTreeInRowOrder) {
       }
     }
     hold.reset();
+    // Narrowed, the tree shows the rows shown alone, in row order.
+    flags = RandomShown(twin, flags, random);
+    view_.ShowRows(flags);
+    for (int position = 0; position < twin.Count(); ++position) view_.Expand(position);
+    ASSERT_TRUE(ItemsStandUnderTheirRows(view_, twin));
+    std::vector<std::string> expected;
+    for (int position = 0; position < twin.Count(); ++position) {
+      if (flags[position]) expected.push_back(twin.rows()[position].text);
+    }
+    std::vector<std::string> texts;
+    for (const ShownItem& item : ShownItems(window_.tree())) texts.push_back(item.text);
+    ASSERT_EQ(texts, expected);
+    view_.ShowRows(std::vector<bool>(twin.Count(), true));
     // An item shows its expand button exactly when its row has rows under it.
     for (int position = 0; position < twin.Count(); ++position) {
       TVITEMA button{};
