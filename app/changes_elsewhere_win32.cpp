@@ -205,8 +205,9 @@ void LumvikApp::ShowChangesElsewhere(MergedDocument merged, bool had_changes) {
 void LumvikApp::ShowStatus(int text, std::vector<std::string> values) {
   status_text_ = text;
   status_values_ = std::move(values);
-  const std::string shown =
-      text == 0 ? std::string() : FillPlaceholders(texts_[text], status_values_);
+  std::string shown = text == 0 ? std::string() : FillPlaceholders(texts_[text], status_values_);
+  // What the view shows comes first: it stays while the view narrows the tree.
+  if (!view_status_.empty()) shown = shown.empty() ? view_status_ : view_status_ + " \x97 " + shown;
   ::SetWindowTextA(window_->Gadget(kGadgetStatusLine), shown.c_str());
 }
 

@@ -8,6 +8,7 @@
 #include "app/lumvik_app_win32.h"
 #include "config/text_numbers.h"
 #include "export/printable_view.h"
+#include "export/row_texts.h"
 #include "platform/file_io.h"
 
 namespace lumvik {
@@ -51,8 +52,12 @@ void LumvikApp::ExportDocumentCommand() {
           Answer::Yes) {
     return;
   }
+  // A narrowed view exports what it shows, and says so where a page can.
   const std::string bytes =
-      ExportDocument(document_, texts_, target.format, UtcTimeOf(std::chrono::system_clock::now()));
+      rows_narrowed_ ? ExportDocument(ShownPart(document_, RowsShown()), texts_, target.format,
+                                      UtcTimeOf(std::chrono::system_clock::now()), view_status_)
+                     : ExportDocument(document_, texts_, target.format,
+                                      UtcTimeOf(std::chrono::system_clock::now()));
   if (!WriteFileAtomically(target.path, bytes)) {
     prompt_.Message(texts_[kTextProgramName], texts_[kTextCannotExport], Buttons::Ok);
   }
@@ -60,8 +65,10 @@ void LumvikApp::ExportDocumentCommand() {
 
 void LumvikApp::PrintCommand() {
   const std::string page = PrintablePagePath();
+  const std::string title = TitleWithNote(DocumentTitle(document_, texts_), view_status_);
   const std::string bytes =
-      PrintableView(document_, texts_, Colours(), DocumentTitle(document_, texts_));
+      rows_narrowed_ ? PrintableView(ShownPart(document_, RowsShown()), texts_, Colours(), title)
+                     : PrintableView(document_, texts_, Colours(), title);
   if (page.empty() || !WriteFileAtomically(page, bytes) || !prompt_.OpenAddress(page)) {
     prompt_.Message(texts_[kTextProgramName], texts_[kTextCannotPrint], Buttons::Ok);
   }

@@ -100,6 +100,8 @@ void LumvikApp::ShowFoundRow(int row) {
   TreeRowView& rows = window_->rows();
   // A name being typed is kept before the selection leaves its row.
   if (label_editing_) TreeView_EndEditLabelNow(rows.tree(), FALSE);
+  // A row the view hides is shown while it stays selected.
+  if (!rows.Shown(row)) RefreshView(row);
   // Selecting opens the categories that hide the row, making their items.
   rows.Select(row);
   if (HTREEITEM item = rows.Item(row)) {

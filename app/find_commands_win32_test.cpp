@@ -15,12 +15,6 @@ using testing::AskedMessage;
 class FindCommandsTest : public testing::LumvikAppTest {
  protected:
   TreeRowView& rows() { return app->window().rows(); }
-  void Key(HWND target, UINT code, testing::Modifiers held = {}) {
-    ::SetFocus(target);
-    testing::PostKey(target, code, held);
-    app->HandlePendingEvents();
-    testing::HoldModifiers({});
-  }
   bool Expanded(int row) {
     return (TreeView_GetItemState(Gadget(kGadgetTree), rows().Item(row), TVIS_EXPANDED) &
             TVIS_EXPANDED) != 0;

@@ -15,7 +15,11 @@ namespace lumvik {
 namespace {
 
 constexpr char kFindClass[] = "LumvikFindWindow";
-constexpr SIZE kInsideSize{385, 104};
+constexpr SIZE kInsideSize{385, 128};
+// How long the text rests before the tree shows what matches it: long
+// enough that typing a word in a long list narrows it once.
+constexpr UINT kTypingPauseMs = 300;
+constexpr UINT_PTR kTypingTimer = 1;
 
 RECT Place(int x, int y, int width, int height) { return {x, y, width, height}; }
 
@@ -35,10 +39,18 @@ FindWindow::FindWindow(const FindScope& scope) : scope_(scope) {
              Place(125, 42, 120, 28));
   AddControl(kGadgetFindPrevious, WC_BUTTONA, "", WS_TABSTOP | BS_PUSHBUTTON,
              Place(255, 42, 120, 28));
-  AddControl(kGadgetFindOutcome, WC_STATICA, "", 0, Place(10, 80, 365, 20));
+  AddControl(kGadgetFindShowOnlyMatches, WC_BUTTONA, "", WS_TABSTOP | BS_AUTOCHECKBOX,
+             Place(10, 78, 365, 20));
+  AddControl(kGadgetFindOutcome, WC_STATICA, "", 0, Place(10, 104, 365, 20));
   ApplyTexts(scope.texts);
-  // F3 and Shift+F3 go on searching from the window too.
-  ACCEL keys[] = {{FVIRTKEY, VK_F3, kCmdFindNext}, {FVIRTKEY | FSHIFT, VK_F3, kCmdFindPrevious}};
+  // F3 and Shift+F3 go on searching from the window too, and the view's
+  // filters change from there as from the main window.
+  ACCEL keys[] = {{FVIRTKEY, VK_F3, kCmdFindNext},
+                  {FVIRTKEY | FSHIFT, VK_F3, kCmdFindPrevious},
+                  {FVIRTKEY | FCONTROL, 'H', kCmdHideFinished},
+                  {FVIRTKEY | FCONTROL, 'D', kCmdOnlyDue},
+                  {FVIRTKEY | FCONTROL, 'U', kCmdOnlyUrgent},
+                  {FVIRTKEY | FCONTROL | FSHIFT, 'H', kCmdShowEverything}};
   keys_.reset(::CreateAcceleratorTableA(keys, static_cast<int>(std::size(keys))));
   scope.events.SetCompanionKeys(window_.get(), keys_.get());
 }
@@ -66,6 +78,7 @@ void FindWindow::ApplyTexts(const TextTable& texts) {
   ::SetWindowTextA(Control(kGadgetFindCaption), texts[kTextFindCaption].c_str());
   ::SetWindowTextA(Control(kGadgetFindNext), texts[kTextFindNext].c_str());
   ::SetWindowTextA(Control(kGadgetFindPrevious), texts[kTextFindPrevious].c_str());
+  ::SetWindowTextA(Control(kGadgetFindShowOnlyMatches), texts[kTextShowOnlyMatches].c_str());
   if (::GetWindowTextLengthA(Control(kGadgetFindOutcome)) > 0) ShowNothingFound(true);
 }
 
@@ -82,6 +95,7 @@ void FindWindow::Show() {
 
 void FindWindow::Hide() {
   if (!visible()) return;
+  StopShowingOnlyMatches();
   // The main window takes the keyboard back before this one goes.
   ::SetForegroundWindow(scope_.owner);
   ::ShowWindow(window_.get(), SW_HIDE);
@@ -95,6 +109,25 @@ std::string FindWindow::Text() const { return WindowText(Control(kGadgetFindText
 void FindWindow::ShowNothingFound(bool nothing_found) {
   ::SetWindowTextA(Control(kGadgetFindOutcome),
                    nothing_found ? scope_.texts[kTextNothingFound].c_str() : "");
+}
+
+bool FindWindow::ShowOnlyMatches() const {
+  return ::SendMessageA(Control(kGadgetFindShowOnlyMatches), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void FindWindow::StopShowingOnlyMatches() {
+  if (!ShowOnlyMatches()) return;
+  ::SendMessageA(Control(kGadgetFindShowOnlyMatches), BM_SETCHECK, BST_UNCHECKED, 0);
+  PostMatchingChanged();
+}
+
+void FindWindow::PostMatchingChanged() {
+  ::KillTimer(window_.get(), kTypingTimer);
+  Event event;
+  event.kind = EventKind::Gadget;
+  event.window = kWindowFind;
+  event.gadget = kGadgetFindShowOnlyMatches;
+  scope_.events.Post(event);
 }
 
 void FindWindow::PostCommand(int command) {
@@ -111,10 +144,13 @@ LRESULT FindWindow::Receive(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_COMMAND: {
       const int id = LOWORD(wparam);
       if (id == kGadgetFindText) {
-        if (HIWORD(wparam) == EN_CHANGE) ShowNothingFound(false);  // it spoke of the text before
+        if (HIWORD(wparam) != EN_CHANGE) return 0;
+        ShowNothingFound(false);  // it spoke of the text before
+        if (ShowOnlyMatches()) ::SetTimer(window_.get(), kTypingTimer, kTypingPauseMs, nullptr);
         return 0;
       }
       if (HIWORD(wparam) != BN_CLICKED) return 0;
+      if (id == kGadgetFindShowOnlyMatches) PostMatchingChanged();
       if (id == kGadgetFindNext || id == IDOK) PostCommand(kCmdFindNext);
       if (id == kGadgetFindPrevious) PostCommand(kCmdFindPrevious);
       if (id == IDCANCEL) Hide();
@@ -125,6 +161,9 @@ LRESULT FindWindow::Receive(UINT message, WPARAM wparam, LPARAM lparam) {
       return DefaultButtonReply(window_.get(), kGadgetFindNext);
     case WM_CLOSE:
       Hide();
+      return 0;
+    case WM_TIMER:
+      if (wparam == kTypingTimer) PostMatchingChanged();
       return 0;
     default:
       return ::DefWindowProcA(window_.get(), message, wparam, lparam);

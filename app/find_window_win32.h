@@ -1,7 +1,10 @@
 // The find window: a small window of its own beside the main window, where
 // the user types what to look for in names and descriptions. It stays open
 // while the user goes on working; its buttons, Enter, F3 and Shift+F3 are
-// the main window's Find next and Find previous commands.
+// the main window's Find next and Find previous commands. Its check box
+// narrows the tree to the rows that match: the program hears of it as an
+// event of the box, when it is ticked or unticked and a short pause after
+// the text changes while it is ticked.
 #pragma once
 
 #include <windows.h>
@@ -43,6 +46,10 @@ class FindWindow {
   std::string Text() const;
   // The word saying that nothing matches, or no word.
   void ShowNothingFound(bool nothing_found);
+  // Whether the tree is to show only the rows that match.
+  bool ShowOnlyMatches() const;
+  // Unticks the box, as closing the window does.
+  void StopShowingOnlyMatches();
   void ApplyTexts(const TextTable& texts);
 
   HWND window() const { return window_.get(); }
@@ -53,11 +60,12 @@ class FindWindow {
   HWND AddControl(int gadget, const char* window_class, const std::string& text, DWORD style,
                   RECT place, DWORD ex_style = 0);
   void PostCommand(int command);
+  void PostMatchingChanged();
 
   FindScope scope_;
   UniqueWindow window_;
   UniqueAccelerators keys_;
-  std::array<HWND, kGadgetFindOutcome - kWindowFind + 1> controls_{};
+  std::array<HWND, kGadgetFindShowOnlyMatches - kWindowFind + 1> controls_{};
 };
 
 }  // namespace lumvik

@@ -29,6 +29,7 @@ std::uint64_t LumvikApp::RunOf(int gadget) const {
 
 void LumvikApp::RecordChange(std::uint64_t run, StepSelection selection) {
   const bool changed = history_.Record(document_, run, selection);
+  if (changed && view_filter_.Active()) RefreshView();
   if (document_.saved == 1) history_.MarkSaved();
   ShowCommandState();
   RecoveryAfterChange(changed);

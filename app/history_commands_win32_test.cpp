@@ -47,14 +47,15 @@ std::string MenuString(HMENU menu, UINT item, UINT by) {
   return text;
 }
 
-TEST_F(HistoryTest, TheEditMenuStandsBetweenFileAndHelpGreyedUntilThereIsAStep) {
+TEST_F(HistoryTest, TheEditMenuStandsBetweenFileAndViewGreyedUntilThereIsAStep) {
   Start();
   const TextTable& texts = app->texts();
   HMENU bar = ::GetMenu(Window());
-  ASSERT_EQ(::GetMenuItemCount(bar), 3);
+  ASSERT_EQ(::GetMenuItemCount(bar), 4);
   EXPECT_EQ(MenuString(bar, 0, MF_BYPOSITION), texts[0]);
   EXPECT_EQ(MenuString(bar, 1, MF_BYPOSITION), texts[kTextEditMenu]);
-  EXPECT_EQ(MenuString(bar, 2, MF_BYPOSITION), texts[39]);
+  EXPECT_EQ(MenuString(bar, 2, MF_BYPOSITION), texts[kTextViewMenu]);
+  EXPECT_EQ(MenuString(bar, 3, MF_BYPOSITION), texts[39]);
   HMENU edit = ::GetSubMenu(bar, 1);
   const std::pair<int, std::string> items[] = {
       {kCmdUndo, texts[kTextUndo] + "\tCtrl+Z"},

@@ -42,6 +42,7 @@ LumvikApp::LumvikApp(HINSTANCE program, Prompt& prompt, const Registry& registry
   AddRecentFileCommands();
   AddExportCommands();
   AddHelpCommands();
+  AddViewCommands();
 }
 
 LumvikApp::~LumvikApp() = default;
@@ -57,6 +58,7 @@ bool LumvikApp::Start(const std::string& program_folder, const std::string& para
   window_->SetHook([this](HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     return MainWindowCallback(window, message, wparam, lparam);
   });
+  StartView();
   ApplyStartupLayout();
   StartDueMarks();
   ShowCommandState();
@@ -92,8 +94,9 @@ void LumvikApp::WideLayout() {
   window_->SetTreeWidth(kWideTreeWidth);
   window_->PlaceStatusLine();
   TreeRowView& rows = window_->rows();
-  rows.Select(0);
-  if (rows.Count() > 0) panel_->ShowRow(0);
+  const int first = FirstShownRow();
+  rows.Select(first);
+  if (first >= 0) panel_->ShowRow(first);
 }
 
 void LumvikApp::ShowFirstDocument(const FirstDocument& first) {
@@ -110,6 +113,12 @@ void LumvikApp::ShowFirstDocument(const FirstDocument& first) {
 
 void LumvikApp::SelectFirstRow() {
   TreeRowView& rows = window_->rows();
+  if (const int first = FirstShownRow(); first != 0) {
+    // The view hides the first row: the first row it shows is selected.
+    rows.Select(first);
+    if (first > 0) panel_->ShowRow(first);
+    return;
+  }
   rows.Select(0);
   if (!document_.categories.empty()) {
     const bool has_children = !document_.rows.empty() && DescendantCount(document_.rows, 0) > 0;
@@ -155,9 +164,10 @@ void LumvikApp::ApplySettings() {
     return;
   }
   window_->ApplyTexts(texts_);
-  ShowStatus(status_text_, status_values_);
+  RefreshView();  // its words in the new language
   if (find_) find_->ApplyTexts(texts_);
   window_->BuildMenus(texts_);
+  window_->ShowViewChecks(ViewChoices());
   window_->ShowRecentFiles(recent_files_);
   ShowCommandState();
   registry_.ApplyStartWithWindows(settings_.demarrage, ExecutablePath());
@@ -192,6 +202,10 @@ void LumvikApp::Dispatch(const Event& event) {
       command_table_.Run(event.command);
       break;
     case EventKind::Gadget:
+      if (event.window == kWindowFind && event.gadget == kGadgetFindShowOnlyMatches) {
+        MatchingChanged();
+        return;
+      }
       // The tree changes the document through a drop, and through a rename,
       // recorded when the name is typed.
       if (event.gadget == kGadgetTree && event.action == GadgetAction::Dropped) {
@@ -234,6 +248,11 @@ void LumvikApp::DispatchTree(const Event& event) {
     // click, the tree's own choice after a delete), so that no typing goes
     // into a record the panel does not show.
     if (const int row = SelectedRow(); row >= 0) panel_->ShowRow(row);
+    // The row kept in sight though the view hides it goes once the
+    // selection leaves it.
+    if (const int greyed = window_->rows().GreyedRow(); greyed >= 0 && greyed != SelectedRow()) {
+      RefreshView();
+    }
     return;
   }
   TreeRowView& rows = window_->rows();
@@ -330,7 +349,11 @@ void LumvikApp::HoldRedraw() {
   redraw_hold_ = std::make_unique<RedrawHold>(window_->rows());
 }
 
-void LumvikApp::ReleaseRedraw() { redraw_hold_.reset(); }
+void LumvikApp::ReleaseRedraw() {
+  // The view narrows the rows before they get their items.
+  if (view_filter_.Active()) RefreshView();
+  redraw_hold_.reset();
+}
 
 std::optional<LRESULT> LumvikApp::MainWindowCallback(HWND, UINT message, WPARAM wparam,
                                                      LPARAM lparam) {

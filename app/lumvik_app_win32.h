@@ -24,11 +24,13 @@
 #include "config/registry_win32.h"
 #include "config/settings.h"
 #include "config/text_table.h"
+#include "config/view_settings.h"
 #include "document/document.h"
 #include "document/document_merge.h"
 #include "document/edit_history.h"
 #include "document/edit_target.h"
 #include "document/file_watch.h"
+#include "document/view_filter.h"
 #include "help/about_box_win32.h"
 #include "help/feedback_form_win32.h"
 #include "help/help_window_win32.h"
@@ -121,6 +123,7 @@ class LumvikApp : public DocumentScreen {
   void AddRecentFileCommands();
   void AddExportCommands();
   void AddHelpCommands();
+  void AddViewCommands();
   // The menu items greyed as the rules of their commands say.
   void ShowCommandState();
 
@@ -189,6 +192,24 @@ class LumvikApp : public DocumentScreen {
   void RecentFilesChanged();
   void OpenRecentFile(int number);
 
+  // The View menu's filters, remembered in the settings file, and the
+  // find window's narrowing to the rows that match. The tree shows what they
+  // leave, with the selected row (or, once, `found`) kept in sight; the
+  // status line says how many of the tasks are shown.
+  void StartView();
+  ViewSettings ViewChoices() const;
+  void ToggleFilter(int command);
+  void ShowEverything();
+  void ViewChanged();
+  void MatchingChanged();
+  void RefreshView(int found = -1);
+  // Which rows the tree shows now, for an export or a printout.
+  std::vector<bool> RowsShown() const;
+  // The first of them, or -1.
+  int FirstShownRow() const;
+  // Shift+F10 and the context-menu key.
+  void ShowSelectedRowMenu();
+
   // File > Export and File > Print.
   void ExportDocumentCommand();
   void PrintCommand();
@@ -250,6 +271,11 @@ class LumvikApp : public DocumentScreen {
   bool taken_in_by_save_ = false;
   int unreadable_looks_ = 0;  // in a row
   std::vector<std::string> status_values_;
+  ViewFilter view_filter_;
+  bool rows_narrowed_ = false;  // the tree hides rows
+  std::string view_status_;     // how many of the tasks the tree shows
+  // The row a search found where the view hides it, while it is in sight.
+  std::optional<TreeEntry> found_row_;
   CalendarDate marks_today_;  // the day the due marks are drawn for
   MailRoute mail_route_ = BuildMailRoute();
   const char* help_library_ = "atl.dll";

@@ -434,13 +434,13 @@ TEST_F(LumvikAppTest, MainWindowHasItsGadgetsMenusAndToolbar) {
   }
   HMENU bar = ::GetMenu(Window());
   ASSERT_NE(bar, nullptr);
-  EXPECT_EQ(::GetMenuItemCount(bar), 3);
+  EXPECT_EQ(::GetMenuItemCount(bar), 4);
   EXPECT_EQ(::GetMenuItemCount(::GetSubMenu(bar, 0)), 10);
-  EXPECT_EQ(::GetMenuItemCount(::GetSubMenu(bar, 2)), 6);
+  EXPECT_EQ(::GetMenuItemCount(::GetSubMenu(bar, 3)), 6);
   char item[64] = {};
   ::GetMenuStringA(bar, kCmdNew, item, sizeof item, MF_BYCOMMAND);
   EXPECT_EQ(std::string(item), app->texts()[1] + "\tCtrl+N");
-  EXPECT_EQ(::GetMenuItemCount(app->window().Popup(kMenuCategoryPopup)), 7);
+  EXPECT_EQ(::GetMenuItemCount(app->window().Popup(kMenuCategoryPopup)), 9);
   EXPECT_EQ(::GetMenuItemCount(app->window().Popup(kMenuTaskPopup)), 3);
   HWND toolbar = app->window().toolbar();
   EXPECT_EQ(::SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0), 9);

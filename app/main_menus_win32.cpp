@@ -30,6 +30,15 @@ void MainWindow::BuildPopupMenus(const TextTable& texts) {
     AppendItem(menu, kCmdAddCategory, texts[6]);
     AppendItem(menu, kCmdAddSubCategory, texts[7]);
     AppendItem(menu, kCmdAddTask, texts[8]);
+    if (HMENU sorts = ::CreatePopupMenu()) {
+      for (int sort = 0; sort < kSortCount; ++sort) {
+        AppendItem(sorts, kCmdFirstSort + sort, texts[kTextSortByName + sort]);
+      }
+      AppendSeparator(menu);
+      // The pop-up menu owns the submenu from here on.
+      ::AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(sorts),
+                    texts[kTextSortContents].c_str());
+    }
   }
   task_popup_.reset(::CreatePopupMenu());
   if (task_popup_) {
@@ -37,6 +46,16 @@ void MainWindow::BuildPopupMenus(const TextTable& texts) {
     AppendItem(menu, kCmdRenameTask, texts[63]);
     AppendSeparator(menu);
     AppendItem(menu, kCmdDeleteTask, texts[87]);
+  }
+}
+
+void MainWindow::ShowViewChecks(const ViewSettings& view) {
+  const HMENU bar = ::GetMenu(window_.get());
+  for (const auto& [command, on] :
+       {std::pair(kCmdHideFinished, view.hide_finished), std::pair(kCmdOnlyDue, view.only_due),
+        std::pair(kCmdOnlyUrgent, view.only_urgent)}) {
+    ::CheckMenuItem(bar, static_cast<UINT>(command),
+                    MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
   }
 }
 
@@ -75,6 +94,12 @@ void MainWindow::BuildMenuBar(const TextTable& texts) {
   AppendItem(edit, kCmdFindNext, texts[kTextFindNext] + "\tF3");
   AppendItem(edit, kCmdFindPrevious, texts[kTextFindPrevious] + "\tShift+F3");
   AppendItem(edit, kCmdNextOverdue, texts[kTextNextOverdue] + "\tCtrl+J");
+  HMENU view = ::CreatePopupMenu();
+  AppendItem(view, kCmdHideFinished, texts[kTextHideFinished] + "\tCtrl+H");
+  AppendItem(view, kCmdOnlyDue, texts[kTextOnlyDue] + "\tCtrl+D");
+  AppendItem(view, kCmdOnlyUrgent, texts[kTextOnlyUrgent] + "\tCtrl+U");
+  AppendSeparator(view);
+  AppendItem(view, kCmdShowEverything, texts[kTextShowEverything] + "\tCtrl+Shift+H");
   HMENU help = ::CreatePopupMenu();
   AppendItem(help, kCmdHelp, texts[40] + "\tF1");
   AppendSeparator(help);
@@ -84,6 +109,7 @@ void MainWindow::BuildMenuBar(const TextTable& texts) {
   AppendItem(help, kCmdAbout, texts[62] + "\tF12");
   ::AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), texts[0].c_str());
   ::AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(edit), texts[kTextEditMenu].c_str());
+  ::AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(view), texts[kTextViewMenu].c_str());
   ::AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), texts[39].c_str());
   ::SetMenu(window_.get(), bar);  // the window owns its menu bar from here on
 }
@@ -135,6 +161,10 @@ void MainWindow::BuildAccelerators() {
       {FVIRTKEY, VK_F3, kCmdFindNext},
       {FVIRTKEY | FSHIFT, VK_F3, kCmdFindPrevious},
       {FVIRTKEY | FCONTROL, 'J', kCmdNextOverdue},
+      {FVIRTKEY | FCONTROL, 'H', kCmdHideFinished},
+      {FVIRTKEY | FCONTROL, 'D', kCmdOnlyDue},
+      {FVIRTKEY | FCONTROL, 'U', kCmdOnlyUrgent},
+      {FVIRTKEY | FCONTROL | FSHIFT, 'H', kCmdShowEverything},
   };
   accelerators_.reset(::CreateAcceleratorTableA(keys, static_cast<int>(std::size(keys))));
   events_.SetAccelerators(window_.get(), accelerators_.get());
@@ -150,6 +180,8 @@ void MainWindow::BuildAccelerators() {
       {FVIRTKEY | FALT, VK_DOWN, kCmdMoveDown},
       {FVIRTKEY | FALT, VK_RIGHT, kCmdMoveIn},
       {FVIRTKEY | FALT, VK_LEFT, kCmdMoveOut},
+      {FVIRTKEY | FSHIFT, VK_F10, kCmdRowMenu},
+      {FVIRTKEY, VK_APPS, kCmdRowMenu},
   };
   tree_keys_.reset(::CreateAcceleratorTableA(tree_keys, static_cast<int>(std::size(tree_keys))));
   events_.SetControlKeys(rows_->tree(), tree_keys_.get());

@@ -22,6 +22,7 @@
 #include "app/tree_view_win32.h"
 #include "config/object_numbers.h"
 #include "config/text_table.h"
+#include "config/view_settings.h"
 #include "platform/event_queue_win32.h"
 #include "platform/window_owners_win32.h"
 #include "theme/gdi_owners_win32.h"
@@ -76,6 +77,8 @@ class MainWindow {
   HMENU Popup(int number) const;
   // A command of the menu bar usable or greyed.
   void EnableCommand(int command, bool enabled);
+  // The View menu's filters ticked as they are on.
+  void ShowViewChecks(const ViewSettings& view);
   TreeRowView& rows() { return *rows_; }
   const TreeRowView& rows() const { return *rows_; }
   // The row let go over another, once, after the tree's Dropped event.

@@ -27,7 +27,6 @@ struct TreeRowView::Row {
   bool button = false;    // whether its item shows an expand button
   bool expanded = false;  // whether its item was last opened
   bool hidden = false;    // a view hides it: it has no item
-  bool greyed = false;
   // What the row shows while it has no item; when its item went because
   // the row was hidden, the look is asked for again.
   bool look_lost = false;
@@ -366,6 +365,9 @@ void TreeRowView::Remove(int position) {
   if (HTREEITEM item = rows_[position]->item) {
     ::SendMessageA(tree_, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(item));
   }
+  if (greyed_ != nullptr && greyed_->position >= position && greyed_->position < end) {
+    greyed_ = nullptr;
+  }
   rows_.erase(rows_.begin() + position, rows_.begin() + end);
   first_held_ = rows_.size();
   Renumber(position);
@@ -382,6 +384,7 @@ void TreeRowView::Clear() {
   rows_.clear();
   first_held_ = 0;
   hidden_count_ = 0;
+  greyed_ = nullptr;
 }
 
 bool TreeRowView::Shown(int position) const { return Valid(position) && !rows_[position]->hidden; }
@@ -453,10 +456,14 @@ void TreeRowView::RemakeItems() {
   if (selected >= 0) Select(selected);
 }
 
-void TreeRowView::SetGreyed(int position, bool greyed) {
-  if (!Valid(position) || rows_[position]->greyed == greyed) return;
-  rows_[position]->greyed = greyed;
-  Repaint(position);
+int TreeRowView::GreyedRow() const { return greyed_ != nullptr ? greyed_->position : -1; }
+
+void TreeRowView::SetGreyedRow(int position) {
+  Row* greyed = Valid(position) ? rows_[position].get() : nullptr;
+  if (greyed == greyed_) return;
+  if (greyed_ != nullptr) Repaint(greyed_->position);
+  greyed_ = greyed;
+  if (greyed_ != nullptr) Repaint(greyed_->position);
 }
 
 void TreeRowView::SetText(int position, const std::string& text) {
@@ -595,7 +602,7 @@ LRESULT TreeRowView::OnCustomDraw(NMTVCUSTOMDRAW& draw) {
       }
       // A row the view hides, still there for the user to see what became
       // of it, is greyed, and selected it keeps a background grey text reads on.
-      if (row->greyed) {
+      if (row == greyed_) {
         draw.clrText = ::GetSysColor(COLOR_GRAYTEXT);
         if (selected) draw.clrTextBk = ::GetSysColor(COLOR_BTNFACE);
       }

@@ -69,8 +69,10 @@ class TreeRowView : public RowView {
   // changes at once remake every item in one pass, each category open or
   // closed as it was; a few change only their own items.
   void ShowRows(const std::vector<bool>& shown);
-  // A row shown although the view hides it: it is drawn in grey.
-  void SetGreyed(int position, bool greyed);
+  // The one row shown although the view hides it, drawn in grey; -1 for
+  // none.
+  void SetGreyedRow(int position);
+  int GreyedRow() const;
 
   HWND tree() const { return tree_; }
   // The row's item, or null when it has none yet: a row appended under a
@@ -140,7 +142,8 @@ class TreeRowView : public RowView {
   HWND tree_;
   std::function<DueState(int position)> due_;
   std::function<RowLook(int position)> look_;
-  int hidden_count_ = 0;  // as the last ShowRows left it; 0 when no row is hidden
+  int hidden_count_ = 0;
+  Row* greyed_ = nullptr;  // as the last ShowRows left it; 0 when no row is hidden
   DueMarks due_marks_;
   std::vector<std::unique_ptr<Row>> rows_;
   int holds_ = 0;

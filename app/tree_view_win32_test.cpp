@@ -360,7 +360,7 @@ TEST_F(TreeRowViewTest, CustomDrawGivesColouredRowsTheirColours) {
   EXPECT_EQ(item_draw(0, 0), std::pair(RGB(1, 1, 1), RGB(2, 2, 2)));
   EXPECT_EQ(item_draw(1, 0), std::pair(RGB(10, 20, 30), RGB(200, 100, 50)));
   EXPECT_EQ(item_draw(1, CDIS_SELECTED), std::pair(RGB(1, 1, 1), RGB(2, 2, 2)));
-  view_.SetGreyed(1, true);
+  view_.SetGreyedRow(1);
   EXPECT_EQ(item_draw(1, 0), std::pair(::GetSysColor(COLOR_GRAYTEXT), RGB(200, 100, 50)));
   EXPECT_EQ(item_draw(1, CDIS_SELECTED),
             std::pair(::GetSysColor(COLOR_GRAYTEXT), ::GetSysColor(COLOR_BTNFACE)));

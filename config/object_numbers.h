@@ -92,6 +92,8 @@ constexpr int kCmdOnlyUrgent = 149;
 constexpr int kCmdShowEverything = 150;
 constexpr int kCmdFirstSort = 151;  // 151 to 155
 constexpr int kSortCount = 5;
+// Shift+F10 and the context-menu key: the selected row's pop-up menu.
+constexpr int kCmdRowMenu = 156;
 
 // The about box and its controls.
 constexpr int kWindowAbout = 41;

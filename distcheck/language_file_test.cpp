@@ -86,6 +86,7 @@ constexpr Room kRooms[] = {
     {163, 164, 105},                   // the find window's buttons, 120 wide
     {167, 167, 80},                    // the find window's caption before its text box
     {168, 168, 355},                   // the find window's word when nothing matches
+    {217, 217, 345},                   // the find window's check box, 365 wide with the box
 };
 
 // A width estimate in pixels of `text` in the 8-point dialog font, on the wide

@@ -3,6 +3,7 @@
 // commctrl.h needs the types of windows.h
 #include <commctrl.h>
 
+#include <string_view>
 #include <utility>
 
 #include "platform/dialog_keys_win32.h"
@@ -96,11 +97,12 @@ bool EventQueue::IsShortcut(const MSG& message) const {
                              ::GetKeyState(VK_CONTROL) >= 0 && ::GetKeyState(VK_MENU) >= 0);
   if (plain_delete && IsTextBox(message.hwnd)) return false;
   // A name being typed in a tree undoes its own typing, whatever the
-  // document's history holds.
-  const bool undo_key = message.message == WM_KEYDOWN &&
-                        (message.wParam == 'Z' || message.wParam == 'Y') &&
-                        ::GetKeyState(VK_CONTROL) < 0;
-  return !(undo_key && IsTextBox(message.hwnd) && IsTree(::GetParent(message.hwnd)));
+  // document's history holds, and the keys of the view's filters stay the
+  // box's own there (Ctrl+H rubs out a letter).
+  const bool box_key =
+      message.message == WM_KEYDOWN && ::GetKeyState(VK_CONTROL) < 0 &&
+      std::string_view("ZYHDU").find(static_cast<char>(message.wParam)) != std::string_view::npos;
+  return !(box_key && IsTextBox(message.hwnd) && IsTree(::GetParent(message.hwnd)));
 }
 
 void EventQueue::SetControlKeys(HWND control, HACCEL keys) {

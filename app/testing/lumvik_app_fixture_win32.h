@@ -78,6 +78,13 @@ class LumvikAppTest : public ::testing::Test {
     settings.Write("Application", key, value);
     ASSERT_TRUE(settings.Save());
   }
+  // A key pressed in `target`, which takes the focus, as the keyboard posts it.
+  void Key(HWND target, UINT code, Modifiers held = {}) {
+    ::SetFocus(target);
+    PostKey(target, code, held);
+    app->HandlePendingEvents();
+    HoldModifiers({});
+  }
   std::string TextOf(int gadget) {
     char text[512] = {};
     ::GetWindowTextA(Gadget(gadget), text, sizeof text);

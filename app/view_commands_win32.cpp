@@ -1,0 +1,155 @@
+// The View menu: filters that narrow the tree to what matters now, the find
+// window's narrowing to the rows that match, and the sorts of a category's
+// contents. A view never changes the document; it only hides rows from the
+// tree, keeping the selected row in sight until the selection leaves it.
+#include "app/lumvik_app_win32.h"
+#include "config/text_numbers.h"
+#include "document/category_sort.h"
+#include "document/row_decoration.h"
+#include "document/row_records.h"
+#include "document/tree_queries.h"
+#include "export/row_texts.h"
+#include "platform/text.h"
+
+namespace lumvik {
+
+void LumvikApp::AddViewCommands() {
+  command_table_.Add({kCmdHideFinished, kCmdOnlyDue, kCmdOnlyUrgent},
+                     [this](int command) { ToggleFilter(command); });
+  command_table_.Add({kCmdShowEverything}, [this](int) { ShowEverything(); });
+  command_table_.Add(
+      {kCmdFirstSort, kCmdFirstSort + 1, kCmdFirstSort + 2, kCmdFirstSort + 3, kCmdFirstSort + 4},
+      [this](int command) {
+        SortCategory({document_, window_->rows(), Colours()}, SelectedRow(),
+                     static_cast<SortKey>(command - kCmdFirstSort));
+      });
+  command_table_.Add({kCmdRowMenu}, [this](int) { ShowSelectedRowMenu(); });
+}
+
+void LumvikApp::StartView() {
+  const ViewSettings saved = ReadViewSettings(program_folder_);
+  view_filter_.hide_finished = saved.hide_finished;
+  view_filter_.only_due = saved.only_due;
+  view_filter_.only_urgent = saved.only_urgent;
+  window_->ShowViewChecks(saved);
+  // Rows that were hidden are shown again as the document holds them now.
+  window_->rows().SetRowLook([this](int position) {
+    const TreeEntry& row = document_.rows[static_cast<std::size_t>(position)];
+    TreeRowView::RowLook look{RecordName(document_, row)};
+    if (row.kind == kCategoryRow) {
+      const CategoryRecord& category = document_.categories[row.index];
+      look.icon = CategoryIcon(category);
+      look.state_index = ProgressStateIndex(category.avancement);
+    } else {
+      const TaskRecord& task = document_.tasks[row.index];
+      look.icon = TaskStatusIcon(task);
+      look.state_index = ProgressStateIndex(task.avancement);
+    }
+    return look;
+  });
+}
+
+ViewSettings LumvikApp::ViewChoices() const {
+  return {view_filter_.hide_finished, view_filter_.only_due, view_filter_.only_urgent};
+}
+
+void LumvikApp::ToggleFilter(int command) {
+  bool& filter = command == kCmdHideFinished ? view_filter_.hide_finished
+                 : command == kCmdOnlyDue    ? view_filter_.only_due
+                                             : view_filter_.only_urgent;
+  filter = !filter;
+  ViewChanged();
+}
+
+void LumvikApp::ShowEverything() {
+  view_filter_ = {};
+  if (find_) find_->StopShowingOnlyMatches();
+  ViewChanged();
+}
+
+void LumvikApp::ViewChanged() {
+  window_->ShowViewChecks(ViewChoices());
+  SettingsFileWritten(WriteViewSettings(program_folder_, ViewChoices()));
+  RefreshView();
+}
+
+void LumvikApp::MatchingChanged() {
+  view_filter_.match = find_ && find_->ShowOnlyMatches() ? find_->Text() : std::string();
+  RefreshView();
+}
+
+void LumvikApp::RefreshView(int found) {
+  TreeRowView& rows = window_->rows();
+  if (!view_filter_.Active()) {
+    if (rows_narrowed_) {
+      RedrawHold hold(rows);
+      rows.ShowRows({});
+      rows.SetGreyedRow(-1);
+    }
+    rows_narrowed_ = false;
+    view_status_.clear();
+    ShowStatus(status_text_, status_values_);
+    return;
+  }
+  std::vector<bool> shown = ShownRows(document_, view_filter_, today_());
+  // The selected row stays in sight, greyed, until the selection leaves it,
+  // so that the user sees what became of it; a row found is shown likewise.
+  if (found >= 0) found_row_ = document_.rows[static_cast<std::size_t>(found)];
+  const int kept = found >= 0 ? found : SelectedRow();
+  int greyed = -1;
+  if (kept >= 0 && !shown[static_cast<std::size_t>(kept)]) {
+    greyed = kept;
+    for (int row = kept; row >= 0; row = ParentRow(document_.rows, row)) {
+      shown[static_cast<std::size_t>(row)] = true;
+    }
+  }
+  const bool found_hidden = greyed >= 0 && found_row_ == document_.rows[greyed];
+  if (greyed < 0) found_row_.reset();
+  {
+    RedrawHold hold(rows);
+    rows.ShowRows(shown);
+    rows.SetGreyedRow(greyed);
+  }
+  rows_narrowed_ = true;
+  const TaskCount count = CountShownTasks(document_, shown);
+  view_status_ = TasksShownText(texts_, count.shown, count.total);
+  if (found_hidden) {
+    const std::string counts[] = {GroupedNumber(count.shown), GroupedNumber(count.total)};
+    view_status_ = FillPlaceholders(texts_[kTextTasksShownAndFound], counts);
+  }
+  ShowStatus(status_text_, status_values_);
+}
+
+int LumvikApp::FirstShownRow() const {
+  const TreeRowView& rows = window_->rows();
+  for (int row = 0; row < rows.Count(); ++row) {
+    if (rows.Shown(row)) return row;
+  }
+  return -1;
+}
+
+std::vector<bool> LumvikApp::RowsShown() const {
+  const TreeRowView& rows = window_->rows();
+  std::vector<bool> shown(document_.rows.size());
+  for (std::size_t row = 0; row < shown.size(); ++row)
+    shown[row] = rows.Shown(static_cast<int>(row));
+  return shown;
+}
+
+void LumvikApp::ShowSelectedRowMenu() {
+  TreeRowView& rows = window_->rows();
+  const int row = SelectedRow();
+  if (row < 0) return;
+  HTREEITEM item = rows.Item(row);
+  ::SendMessageA(rows.tree(), TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
+  // The menu opens under the row's label, as a right click there opens it.
+  POINT where{0, 0};
+  if (const std::optional<RECT> label = ItemRect(rows.tree(), item, true)) {
+    where = {label->left, label->bottom};
+  }
+  ::ClientToScreen(rows.tree(), &where);
+  const int menu = document_.rows[row].kind == kCategoryRow ? kMenuCategoryPopup : kMenuTaskPopup;
+  if (HMENU popup = window_->Popup(menu)) show_popup_(window_->window(), popup, where);
+}
+
+}  // namespace lumvik
