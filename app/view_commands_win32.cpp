@@ -2,6 +2,8 @@
 // window's narrowing to the rows that match, and the sorts of a category's
 // contents. A view never changes the document; it only hides rows from the
 // tree, keeping the selected row in sight until the selection leaves it.
+#include <algorithm>
+
 #include "app/lumvik_app_win32.h"
 #include "config/text_numbers.h"
 #include "document/category_sort.h"
@@ -112,7 +114,9 @@ void LumvikApp::RefreshView(int found) {
   }
   rows_narrowed_ = true;
   const TaskCount count = CountShownTasks(document_, shown);
-  view_status_ = TasksShownText(texts_, count.shown, count.total);
+  // The line speaks only while rows are hidden.
+  const bool all_shown = std::find(shown.begin(), shown.end(), false) == shown.end();
+  view_status_ = all_shown ? std::string() : TasksShownText(texts_, count.shown, count.total);
   if (found_hidden) {
     const std::string counts[] = {GroupedNumber(count.shown), GroupedNumber(count.total)};
     view_status_ = FillPlaceholders(texts_[kTextTasksShownAndFound], counts);

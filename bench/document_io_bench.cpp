@@ -2,6 +2,7 @@
 // beside the time that `wc -l` takes to count the lines of the same file;
 // then each export and the printable view of the same document beside the
 // write.
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -18,6 +19,7 @@
 #include "document/file_watch.h"
 #include "document/find.h"
 #include "document/stored_form.h"
+#include "document/view_filter.h"
 #include "export/document_export.h"
 #include "export/printable_view.h"
 
@@ -148,6 +150,29 @@ void TimeSearches(const Document& document, double write) {
   });
   PrintBesideWrite("due marks of every row:", marks, write);
   std::printf("(%d found, %d tasks overdue)\n", found, overdue);
+
+  // Which rows a narrowed view shows: each filter looks at every row once.
+  ViewFilter hide;
+  hide.hide_finished = true;
+  ViewFilter due;
+  due.only_due = true;
+  ViewFilter matching;
+  matching.match = "supplier about order 12";
+  const struct {
+    const char* what;
+    const ViewFilter& filter;
+  } views[] = {{"rows shown, finished hidden:", hide},
+               {"rows shown, only what is due:", due},
+               {"rows shown, only what matches:", matching}};
+  for (const auto& view : views) {
+    std::size_t shown = 0;
+    const double seconds = BestSeconds([&] {
+      const std::vector<bool> rows = ShownRows(document, view.filter, CalendarDate{2026, 12, 8});
+      shown = static_cast<std::size_t>(std::count(rows.begin(), rows.end(), true));
+    });
+    PrintBesideWrite(view.what, seconds, write);
+    std::printf("(%zu rows shown)\n", shown);
+  }
 }
 
 // One side's changes in `places` places spread over the document, from

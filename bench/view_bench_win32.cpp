@@ -1,0 +1,214 @@
+// Narrowing the tree at 100 000 rows, every category open: the finished
+// tasks hidden and shown again, beside a bare tree view inserting the rows
+// that then show, on a document of 1 000 categories of 99 tasks and on one
+// flat category of 99 999 tasks; then the find window's narrowing to the
+// rows that match as a word is typed, each letter narrowed once: the
+// longest of those steps is the longest time the program does not answer.
+#include <windows.h>
+// commctrl.h needs the types of windows.h
+#include <commctrl.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/tree_view_win32.h"
+#include "bench/bench_table.h"
+#include "document/row_decoration.h"
+#include "document/row_records.h"
+#include "document/tree_rebuild.h"
+#include "document/view_filter.h"
+
+namespace lumvik {
+namespace {
+
+constexpr CalendarDate kToday{2026, 12, 10};
+const UrgencyColours kColours = {RowColours{0, 0xFFFFFF}, RowColours{0, 0xCCFFFF},
+                                 RowColours{0, 0x99FFFF}, RowColours{0, 0x6699FF},
+                                 RowColours{0xFFFFFF, 0x0000CC}};
+
+TreeRowView* notified_view = nullptr;
+
+LRESULT CALLBACK FrameProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_NOTIFY && notified_view != nullptr) {
+    const auto& header = *reinterpret_cast<const NMHDR*>(lparam);
+    if (header.hwndFrom == notified_view->tree()) {
+      if (header.code == TVN_ITEMEXPANDINGA) {
+        notified_view->OnItemExpanding(*reinterpret_cast<const NMTREEVIEWA*>(lparam));
+        return FALSE;
+      }
+      if (header.code == static_cast<UINT>(NM_CUSTOMDRAW)) {
+        return notified_view->OnCustomDraw(*reinterpret_cast<NMTVCUSTOMDRAW*>(lparam));
+      }
+    }
+  }
+  return ::DefWindowProcA(window, message, wparam, lparam);
+}
+
+void AddTask(Document& document, int number, std::int32_t level) {
+  document.tasks.push_back({"Task " + std::to_string(number) + " call the supplier", "",
+                            "01/12/2026", "24/12/2026", static_cast<std::int16_t>(number % 11),
+                            static_cast<std::int16_t>(1 + number % 5),
+                            static_cast<std::int16_t>(1 + number % 5)});
+  document.rows.push_back({kTaskRow, static_cast<std::int32_t>(document.tasks.size() - 1), level});
+}
+
+Document CategoriesDocument() {
+  Document document;
+  for (int category = 0; category < 1000; ++category) {
+    document.categories.push_back({"Project " + std::to_string(category), "", 0});
+    document.rows.push_back({kCategoryRow, category, 0});
+    for (int task = 0; task < 99; ++task) AddTask(document, category * 99 + task, 1);
+  }
+  return document;
+}
+
+Document FlatDocument() {
+  Document document;
+  document.categories.push_back({"Everything", "", 0});
+  document.rows.push_back({kCategoryRow, 0, 0});
+  for (int task = 0; task < 99999; ++task) AddTask(document, task, 1);
+  return document;
+}
+
+HWND NewTree(HWND frame) {
+  return ::CreateWindowExA(
+      0, WC_TREEVIEWA, "",
+      WS_CHILD | WS_VISIBLE | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_EDITLABELS, 0,
+      0, 380, 560, frame, nullptr, nullptr, nullptr);
+}
+
+double Milliseconds(const std::function<void()>& work) {
+  const auto start = std::chrono::steady_clock::now();
+  work();
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+      .count();
+}
+
+// A bare tree view inserting the rows, each last under the nearest earlier
+// row with a smaller level, every parent open, until it has painted.
+double BareMilliseconds(HWND frame, const Document& document) {
+  HWND tree = NewTree(frame);
+  const double took = Milliseconds([&] {
+    {
+      RedrawHold hold(tree);
+      std::vector<std::pair<std::int32_t, HTREEITEM>> ancestors;
+      for (const TreeEntry& row : document.rows) {
+        while (!ancestors.empty() && ancestors.back().first >= row.level) ancestors.pop_back();
+        TVINSERTSTRUCTA insert{};
+        insert.hParent = ancestors.empty() ? TVI_ROOT : ancestors.back().second;
+        insert.hInsertAfter = TVI_LAST;
+        insert.item.mask = TVIF_TEXT | TVIF_STATE;
+        insert.item.state = TVIS_EXPANDED;
+        insert.item.stateMask = TVIS_EXPANDED;
+        insert.item.pszText = const_cast<char*>(RecordName(document, row).c_str());
+        const auto item = reinterpret_cast<HTREEITEM>(
+            ::SendMessageA(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+        ancestors.emplace_back(row.level, item);
+      }
+    }
+    ::UpdateWindow(tree);
+  });
+  ::DestroyWindow(tree);
+  return took;
+}
+
+// The document shown with every category open, as the user left it.
+struct OpenTree {
+  OpenTree(HWND frame, const Document& shown_document)
+      : document(shown_document), tree(NewTree(frame)), view(tree) {
+    notified_view = &view;
+    view.SetRowLook([this](int position) {
+      const TreeEntry& row = document.rows[static_cast<std::size_t>(position)];
+      TreeRowView::RowLook look{RecordName(document, row)};
+      look.icon = row.kind == kCategoryRow ? CategoryIcon(document.categories[row.index])
+                                           : TaskStatusIcon(document.tasks[row.index]);
+      look.state_index = ProgressStateIndex(RecordProgress(document, row));
+      return look;
+    });
+    RedrawHold hold(view);
+    RebuildTree(view, document, kColours);
+    for (std::size_t row = 0; row < document.rows.size(); ++row) {
+      if (document.rows[row].kind == kCategoryRow) view.Expand(static_cast<int>(row));
+    }
+  }
+  ~OpenTree() {
+    notified_view = nullptr;
+    ::DestroyWindow(tree);
+  }
+  // Shows what the filter leaves, until the tree has painted.
+  double Narrow(const ViewFilter& filter) {
+    return Milliseconds([&] {
+      {
+        RedrawHold hold(view);
+        view.ShowRows(ShownRows(document, filter, kToday));
+      }
+      ::UpdateWindow(tree);
+    });
+  }
+
+  const Document& document;
+  HWND tree;
+  TreeRowView view;
+};
+
+void Measure(HWND frame, const char* name, const Document& document) {
+  OpenTree open(frame, document);
+  ViewFilter hide;
+  hide.hide_finished = true;
+  const double on = open.Narrow(hide);
+  const double off = open.Narrow({});
+  const double bare_shown =
+      BareMilliseconds(frame, ShownPart(document, ShownRows(document, hide, kToday)));
+  const double bare_all = BareMilliseconds(frame, document);
+  std::printf(
+      "%s: hide finished %.1f ms (bare tree of the rows shown %.1f ms, %.2f);"
+      " show them again %.1f ms (bare tree of all %.1f ms, %.2f)\n",
+      name, on, bare_shown, on / bare_shown, off, bare_all, off / bare_all);
+  const std::string figure = name;
+  bench::TableRow((figure + ", finished hidden").c_str(), on, "bare tree of the rows shown",
+                  bare_shown);
+  bench::TableRow((figure + ", finished shown again").c_str(), off, "bare tree of all rows",
+                  bare_all);
+
+  // Typing "supplier 12" with the tree narrowed to what matches.
+  const std::string typed = "supplier 12";
+  double longest = 0;
+  ViewFilter matching;
+  for (std::size_t letters = 1; letters <= typed.size(); ++letters) {
+    matching.match = typed.substr(0, letters);
+    longest = std::max(longest, open.Narrow(matching));
+  }
+  longest = std::max(longest, open.Narrow({}));
+  std::printf("%s: typing with only the rows that match shown, longest step %.1f ms\n", name,
+              longest);
+  bench::TableRow((figure + ", typing a search, longest step").c_str(), longest);
+  std::fflush(stdout);
+}
+
+int Run() {
+  INITCOMMONCONTROLSEX controls{};
+  controls.dwSize = sizeof controls;
+  controls.dwICC = ICC_TREEVIEW_CLASSES;
+  ::InitCommonControlsEx(&controls);
+  WNDCLASSA frame_class{};
+  frame_class.lpfnWndProc = FrameProcedure;
+  frame_class.hInstance = ::GetModuleHandleA(nullptr);
+  frame_class.lpszClassName = "LumvikViewBench";
+  ::RegisterClassA(&frame_class);
+  HWND frame = ::CreateWindowExA(0, "LumvikViewBench", "views", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
+                                 0, 400, 600, nullptr, nullptr, nullptr, nullptr);
+  Measure(frame, "1 000 categories of 99 tasks", CategoriesDocument());
+  Measure(frame, "one category of 99 999 tasks", FlatDocument());
+  ::DestroyWindow(frame);
+  return 0;
+}
+
+}  // namespace
+}  // namespace lumvik
+
+int main() { return lumvik::Run(); }
