@@ -56,6 +56,8 @@ void LumvikApp::FollowClock() {
   if (today == marks_today_) return;
   marks_today_ = today;
   ::InvalidateRect(window_->rows().tree(), nullptr, TRUE);
+  // What falls due changed with the day.
+  if (view_filter_.only_due) RefreshView();
 }
 
 void LumvikApp::OpenFind() {

@@ -113,11 +113,18 @@ void LumvikApp::ShowFirstDocument(const FirstDocument& first) {
 
 void LumvikApp::SelectFirstRow() {
   TreeRowView& rows = window_->rows();
-  if (const int first = FirstShownRow(); first != 0) {
+  const int first = FirstShownRow();
+  if (first > 0) {
     // The view hides the first row: the first row it shows is selected.
     rows.Select(first);
-    if (first > 0) panel_->ShowRow(first);
+    panel_->ShowRow(first);
     return;
+  }
+  if (first < 0 && rows.Count() > 0) {
+    // The view hides every row: the first stays in sight, so that rows can
+    // still be added.
+    rows.Select(0);
+    RefreshView();
   }
   rows.Select(0);
   if (!document_.categories.empty()) {

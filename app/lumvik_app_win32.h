@@ -194,16 +194,18 @@ class LumvikApp : public DocumentScreen {
 
   // The View menu's filters, remembered in the settings file, and the
   // find window's narrowing to the rows that match. The tree shows what they
-  // leave, with the selected row (or, once, `found`) kept in sight; the
-  // status line says how many of the tasks are shown.
+  // leave, with the selected row (or, once, `found`) kept in sight, its
+  // categories open as they were unless `keep_open` is false and many rows
+  // show; the status line says how many of the tasks are shown.
   void StartView();
   ViewSettings ViewChoices() const;
   void ToggleFilter(int command);
   void ShowEverything();
   void ViewChanged();
   void MatchingChanged();
-  void RefreshView(int found = -1);
-  // Which rows the tree shows now, for an export or a printout.
+  void RefreshView(int found = -1, bool keep_open = true);
+  // Which rows the view shows, for an export or a printout: without a row
+  // kept in sight though the view hides it.
   std::vector<bool> RowsShown() const;
   // The first of them, or -1.
   int FirstShownRow() const;

@@ -24,9 +24,11 @@ struct TreeRowView::Row {
   // Whether the items of its children are made: at once for a row without
   // children, when it is first expanded for the others.
   bool populated = false;
-  bool button = false;    // whether its item shows an expand button
-  bool expanded = false;  // whether its item was last opened
-  bool hidden = false;    // a view hides it: it has no item
+  bool button = false;  // whether its item shows an expand button
+  // Whether the user left it open; its item may be made closed meanwhile,
+  // while a search narrows the tree.
+  bool expanded = false;
+  bool hidden = false;  // a view hides it: it has no item
   // What the row shows while it has no item; when its item went because
   // the row was hidden, the look is asked for again.
   bool look_lost = false;
@@ -153,7 +155,6 @@ void TreeRowView::MakeItem(Row& row, Placement place, bool reopen) {
   row.item = reinterpret_cast<HTREEITEM>(
       ::SendMessageA(tree_, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
   row.populated = !children || opened;
-  row.expanded = opened;
   row.button = children;
   std::string().swap(row.held_text);
   if (place.parent != nullptr) ShowButton(*place.parent, true);
@@ -368,6 +369,9 @@ void TreeRowView::Remove(int position) {
   if (greyed_ != nullptr && greyed_->position >= position && greyed_->position < end) {
     greyed_ = nullptr;
   }
+  if (wanted_ != nullptr && wanted_->position >= position && wanted_->position < end) {
+    wanted_ = nullptr;
+  }
   rows_.erase(rows_.begin() + position, rows_.begin() + end);
   first_held_ = rows_.size();
   Renumber(position);
@@ -385,6 +389,7 @@ void TreeRowView::Clear() {
   first_held_ = 0;
   hidden_count_ = 0;
   greyed_ = nullptr;
+  wanted_ = nullptr;
 }
 
 bool TreeRowView::Shown(int position) const { return Valid(position) && !rows_[position]->hidden; }
@@ -406,7 +411,7 @@ void TreeRowView::RemoveItemsOf(Row& row) {
 // Remaking every item costs about what a tree of the rows shown costs to
 // fill; changing items one by one makes the tree search all its items for
 // each, so that many changes are made in one pass instead.
-void TreeRowView::ShowRows(const std::vector<bool>& shown) {
+void TreeRowView::ShowRows(const std::vector<bool>& shown, bool reopen) {
   constexpr std::size_t kRowsPerChangeMadeAlone = 8;
   std::vector<int> hiding;
   std::vector<int> showing;
@@ -420,7 +425,7 @@ void TreeRowView::ShowRows(const std::vector<bool>& shown) {
     (hide ? hiding : showing).push_back(position);
   }
   if ((hiding.size() + showing.size()) * kRowsPerChangeMadeAlone > rows_.size()) {
-    RemakeItems();
+    RemakeItems(reopen);
     return;
   }
   for (const int position : hiding) {
@@ -435,12 +440,12 @@ void TreeRowView::ShowRows(const std::vector<bool>& shown) {
     if (static_cast<std::size_t>(position) >= first_held_) continue;
     if (row.parent != nullptr) ShowButton(*row.parent, true);
     if (row.item == nullptr && ChildrenShown(row.parent)) {
-      MakeItem(row, {row.parent, ItemBefore(row.parent, position)}, true);
+      MakeItem(row, {row.parent, ItemBefore(row.parent, position)}, reopen);
     }
   }
 }
 
-void TreeRowView::RemakeItems() {
+void TreeRowView::RemakeItems(bool reopen) {
   const int selected = Selection();
   for (const auto& row : rows_) row->look_lost = row->look_lost || row->item != nullptr;
   ::SendMessageA(tree_, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
@@ -450,7 +455,7 @@ void TreeRowView::RemakeItems() {
     row->button = false;
   }
   for (const auto& row : rows_) {
-    if (!row->hidden && ChildrenShown(row->parent)) MakeItem(*row, {row->parent, TVI_LAST}, true);
+    if (!row->hidden && ChildrenShown(row->parent)) MakeItem(*row, {row->parent, TVI_LAST}, reopen);
   }
   first_held_ = rows_.size();
   if (selected >= 0) Select(selected);
@@ -519,9 +524,16 @@ void TreeRowView::ClearColours(int position) {
 }
 
 void TreeRowView::Select(int position) {
+  wanted_ = Valid(position) && rows_[position]->hidden ? rows_[position].get() : nullptr;
   if (HTREEITEM item = ItemMadeFor(position)) {
     ::SendMessageA(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
   }
+}
+
+int TreeRowView::TakeWantedRow() {
+  const int wanted = wanted_ != nullptr ? wanted_->position : -1;
+  wanted_ = nullptr;
+  return wanted;
 }
 
 // The tree tells of an expansion it was asked for only the first time, so

@@ -67,8 +67,12 @@ class TreeRowView : public RowView {
   // Hides the rows whose flag is false and shows the others, a row beyond
   // the flags being shown. A shown row's parent must be shown too. Many
   // changes at once remake every item in one pass, each category open or
-  // closed as it was; a few change only their own items.
-  void ShowRows(const std::vector<bool>& shown);
+  // closed as it was, or closed when not `reopen` (its items then wait
+  // until it is opened); a few change only their own items.
+  void ShowRows(const std::vector<bool>& shown, bool reopen = true);
+  // The hidden row a command last asked to select, or -1, once: selecting
+  // it waits until the view shows it.
+  int TakeWantedRow();
   // The one row shown although the view hides it, drawn in grey; -1 for
   // none.
   void SetGreyedRow(int position);
@@ -127,7 +131,7 @@ class TreeRowView : public RowView {
   // The items of rows turning hidden go, with those of the rows under them.
   void RemoveItemsOf(Row& row);
   // Every item made anew for the rows shown, in one pass in row order.
-  void RemakeItems();
+  void RemakeItems(bool reopen);
   void ShowButton(Row& row, bool shown);
   // Makes the items of the row's children, once.
   void Populate(Row& row);
@@ -143,7 +147,8 @@ class TreeRowView : public RowView {
   std::function<DueState(int position)> due_;
   std::function<RowLook(int position)> look_;
   int hidden_count_ = 0;
-  Row* greyed_ = nullptr;  // as the last ShowRows left it; 0 when no row is hidden
+  Row* greyed_ = nullptr;
+  Row* wanted_ = nullptr;  // as the last ShowRows left it; 0 when no row is hidden
   DueMarks due_marks_;
   std::vector<std::unique_ptr<Row>> rows_;
   int holds_ = 0;

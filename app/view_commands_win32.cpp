@@ -77,12 +77,19 @@ void LumvikApp::ViewChanged() {
 
 void LumvikApp::MatchingChanged() {
   view_filter_.match = find_ && find_->ShowOnlyMatches() ? find_->Text() : std::string();
-  RefreshView();
+  // Once the search no longer narrows the tree, its categories open as they were.
+  RefreshView(-1, view_filter_.match.empty());
 }
 
-void LumvikApp::RefreshView(int found) {
+// While the user types, many rows shown come with their categories closed,
+// so that each letter is answered at once; they open again as they were
+// when the search no longer narrows the tree so much.
+constexpr std::size_t kRowsShownOpenWhileTyping = 5000;
+
+void LumvikApp::RefreshView(int found, bool keep_open) {
   TreeRowView& rows = window_->rows();
   if (!view_filter_.Active()) {
+    found_row_.reset();
     if (rows_narrowed_) {
       RedrawHold hold(rows);
       rows.ShowRows({});
@@ -93,11 +100,14 @@ void LumvikApp::RefreshView(int found) {
     ShowStatus(status_text_, status_values_);
     return;
   }
-  std::vector<bool> shown = ShownRows(document_, view_filter_, today_());
+  // Due as the tree marks it.
+  std::vector<bool> shown = ShownRows(document_, view_filter_, marks_today_);
   // The selected row stays in sight, greyed, until the selection leaves it,
-  // so that the user sees what became of it; a row found is shown likewise.
+  // so that the user sees what became of it; a row found, or one a command
+  // selects (an undone change), is shown likewise.
   if (found >= 0) found_row_ = document_.rows[static_cast<std::size_t>(found)];
-  const int kept = found >= 0 ? found : SelectedRow();
+  const int wanted = rows.TakeWantedRow();
+  const int kept = found >= 0 ? found : wanted >= 0 ? wanted : SelectedRow();
   int greyed = -1;
   if (kept >= 0 && !shown[static_cast<std::size_t>(kept)]) {
     greyed = kept;
@@ -107,10 +117,14 @@ void LumvikApp::RefreshView(int found) {
   }
   const bool found_hidden = greyed >= 0 && found_row_ == document_.rows[greyed];
   if (greyed < 0) found_row_.reset();
+  const bool reopen =
+      keep_open || static_cast<std::size_t>(std::count(shown.begin(), shown.end(), true)) <=
+                       kRowsShownOpenWhileTyping;
   {
     RedrawHold hold(rows);
-    rows.ShowRows(shown);
+    rows.ShowRows(shown, reopen);
     rows.SetGreyedRow(greyed);
+    if (wanted >= 0 && wanted == kept) rows.Select(wanted);
   }
   rows_narrowed_ = true;
   const TaskCount count = CountShownTasks(document_, shown);
@@ -133,11 +147,7 @@ int LumvikApp::FirstShownRow() const {
 }
 
 std::vector<bool> LumvikApp::RowsShown() const {
-  const TreeRowView& rows = window_->rows();
-  std::vector<bool> shown(document_.rows.size());
-  for (std::size_t row = 0; row < shown.size(); ++row)
-    shown[row] = rows.Shown(static_cast<int>(row));
-  return shown;
+  return ShownRows(document_, view_filter_, marks_today_);
 }
 
 void LumvikApp::ShowSelectedRowMenu() {

@@ -140,6 +140,7 @@ TEST_F(ViewTest, ARowACommandHidesStaysGreyedUntilTheSelectionLeavesIt) {
   EXPECT_EQ(TextOf(kGadgetStatusLine), Shown(0, 2));
 
   Command(kCmdUndo);
+  EXPECT_EQ(rows().Selection(), 1) << "the row the undone step was about";
   EXPECT_EQ(ShownNames(), (Names{"Home", "Paint the door"}));
   EXPECT_EQ(app->document().rows.size(), 4u) << "the document never changes for a view";
 }

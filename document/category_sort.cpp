@@ -82,6 +82,13 @@ bool SortCategory(const EditTarget& target, int position, SortKey key) {
   for (int child = position + 1; child < end; child += runs.back().count) {
     runs.push_back(RunOf(document, child, key));
   }
+  // Children at different levels, as a file may hold them, would change
+  // their parents in another order: they stay as they are.
+  if (std::any_of(runs.begin(), runs.end(), [&](const ChildRun& run) {
+        return document.rows[run.first].level != document.rows[runs.front().first].level;
+      })) {
+    return false;
+  }
   std::vector<ChildRun> sorted = runs;
   std::stable_sort(sorted.begin(), sorted.end(),
                    [key](const ChildRun& a, const ChildRun& b) { return Before(a, b, key); });

@@ -18,7 +18,8 @@ enum class SortKey {
 
 // Sorts the children of the category at `position` and shows them in their
 // new order, the category staying selected. Does nothing on a task row, and
-// gives false when the order stays as it was.
+// gives false when the order stays as it was, as it does for children that
+// stand at different levels.
 bool SortCategory(const EditTarget& target, int position, SortKey key);
 
 }  // namespace lumvik

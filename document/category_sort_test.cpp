@@ -49,6 +49,10 @@ TEST(SortCategory, TasksAfterTheCategoriesInOrderOfEachValueEqualOnesKeepingThei
   EXPECT_FALSE(SortCategory(edited.target(), 9, SortKey::Name)) << "a task holds nothing to sort";
   EXPECT_FALSE(SortCategory(edited.target(), 8, SortKey::Name)) << "one child";
   EXPECT_FALSE(SortCategory(edited.target(), 42, SortKey::Name));
+
+  EditedDocument jumping("C0 t2 u1");
+  EXPECT_FALSE(SortCategory(jumping.target(), 0, SortKey::Name))
+      << "u1 first would put t2 under it";
 }
 
 TEST(SortCategory, ProgressAndStatusLowestFirst) {
