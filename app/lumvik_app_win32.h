@@ -195,15 +195,15 @@ class LumvikApp : public DocumentScreen {
   // The View menu's filters, remembered in the settings file, and the
   // find window's narrowing to the rows that match. The tree shows what they
   // leave, with the selected row (or, once, `found`) kept in sight, its
-  // categories open as they were unless `keep_open` is false and many rows
-  // show; the status line says how many of the tasks are shown.
+  // categories open as they were unless the find window's box is ticked and
+  // many rows show; the status line says how many of the tasks are shown.
   void StartView();
   ViewSettings ViewChoices() const;
   void ToggleFilter(int command);
   void ShowEverything();
   void ViewChanged();
   void MatchingChanged();
-  void RefreshView(int found = -1, bool keep_open = true);
+  void RefreshView(int found = -1);
   // Which rows the view shows, for an export or a printout: without a row
   // kept in sight though the view hides it.
   std::vector<bool> RowsShown() const;
@@ -275,6 +275,7 @@ class LumvikApp : public DocumentScreen {
   std::vector<std::string> status_values_;
   ViewFilter view_filter_;
   bool rows_narrowed_ = false;  // the tree hides rows
+  bool matching_ticked_ = false;  // the find window's box, as last heard of
   std::string view_status_;     // how many of the tasks the tree shows
   // The row a search found where the view hides it, while it is in sight.
   std::optional<TreeEntry> found_row_;

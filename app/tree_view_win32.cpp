@@ -424,7 +424,8 @@ void TreeRowView::ShowRows(const std::vector<bool>& shown, bool reopen) {
     row.hidden = hide;
     (hide ? hiding : showing).push_back(position);
   }
-  if ((hiding.size() + showing.size()) * kRowsPerChangeMadeAlone > rows_.size()) {
+  if ((closed_ && reopen) ||
+      (hiding.size() + showing.size()) * kRowsPerChangeMadeAlone > rows_.size()) {
     RemakeItems(reopen);
     return;
   }
@@ -446,6 +447,7 @@ void TreeRowView::ShowRows(const std::vector<bool>& shown, bool reopen) {
 }
 
 void TreeRowView::RemakeItems(bool reopen) {
+  closed_ = !reopen;
   const int selected = Selection();
   for (const auto& row : rows_) row->look_lost = row->look_lost || row->item != nullptr;
   ::SendMessageA(tree_, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));

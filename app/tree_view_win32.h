@@ -70,6 +70,9 @@ class TreeRowView : public RowView {
   // closed as it was, or closed when not `reopen` (its items then wait
   // until it is opened); a few change only their own items.
   void ShowRows(const std::vector<bool>& shown, bool reopen = true);
+  // Every category shown closed, the items under it gone until it is
+  // opened; the next ShowRows that reopens opens each as the user left it.
+  void CloseCategories() { RemakeItems(false); }
   // The hidden row a command last asked to select, or -1, once: selecting
   // it waits until the view shows it.
   int TakeWantedRow();
@@ -148,7 +151,9 @@ class TreeRowView : public RowView {
   std::function<RowLook(int position)> look_;
   int hidden_count_ = 0;
   Row* greyed_ = nullptr;
-  Row* wanted_ = nullptr;  // as the last ShowRows left it; 0 when no row is hidden
+  Row* wanted_ = nullptr;
+  bool closed_ = false;  // the categories were made closed, whatever the user left open  // as the
+                         // last ShowRows left it; 0 when no row is hidden
   DueMarks due_marks_;
   std::vector<std::unique_ptr<Row>> rows_;
   int holds_ = 0;

@@ -263,6 +263,14 @@ TEST_F(TreeRowViewTest, HiddenRowsHaveNoItemsAndComeBackWithTheirLooksOpenAsThey
   view_.Expand(3);
   EXPECT_EQ(Shape(window_.tree()).back(), "b2/1");
 
+  // Closed while a search is typed, the categories open again as they were.
+  view_.CloseCategories();
+  EXPECT_EQ(ItemCount(), 2);
+  view_.ShowRows(std::vector<bool>(6, true));
+  EXPECT_EQ(ItemCount(), 6);
+  EXPECT_TRUE(view_.Expanded(0));
+  EXPECT_TRUE(view_.Expanded(3));
+
   // Rows appended under a hold and hidden before its end never get items.
   {
     RedrawHold hold(view_);

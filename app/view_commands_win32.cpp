@@ -75,24 +75,33 @@ void LumvikApp::ViewChanged() {
   RefreshView();
 }
 
-void LumvikApp::MatchingChanged() {
-  view_filter_.match = find_ && find_->ShowOnlyMatches() ? find_->Text() : std::string();
-  // Once the search no longer narrows the tree, its categories open as they were.
-  RefreshView(-1, view_filter_.match.empty());
-}
-
-// While the user types, many rows shown come with their categories closed,
-// so that each letter is answered at once; they open again as they were
-// when the search no longer narrows the tree so much.
+// While the box is ticked, many rows shown come with their categories
+// closed, so that each letter typed is answered at once; they open again as
+// they were when the box is unticked.
 constexpr std::size_t kRowsShownOpenWhileTyping = 5000;
 
-void LumvikApp::RefreshView(int found, bool keep_open) {
+void LumvikApp::MatchingChanged() {
+  const bool ticked = find_ && find_->ShowOnlyMatches();
+  // Ticked over a long list, the tree closes its categories at once rather
+  // than at the first letter typed.
+  if (ticked && !matching_ticked_ && document_.rows.size() > kRowsShownOpenWhileTyping) {
+    RedrawHold hold(window_->rows());
+    window_->rows().CloseCategories();
+  }
+  matching_ticked_ = ticked;
+  view_filter_.match = ticked ? find_->Text() : std::string();
+  RefreshView();
+}
+
+void LumvikApp::RefreshView(int found) {
   TreeRowView& rows = window_->rows();
   if (!view_filter_.Active()) {
     found_row_.reset();
-    if (rows_narrowed_) {
+    {
+      // Every row shown, the categories open as they were unless the box
+      // is still ticked.
       RedrawHold hold(rows);
-      rows.ShowRows({});
+      rows.ShowRows({}, !matching_ticked_);
       rows.SetGreyedRow(-1);
     }
     rows_narrowed_ = false;
@@ -118,8 +127,8 @@ void LumvikApp::RefreshView(int found, bool keep_open) {
   const bool found_hidden = greyed >= 0 && found_row_ == document_.rows[greyed];
   if (greyed < 0) found_row_.reset();
   const bool reopen =
-      keep_open || static_cast<std::size_t>(std::count(shown.begin(), shown.end(), true)) <=
-                       kRowsShownOpenWhileTyping;
+      !matching_ticked_ || static_cast<std::size_t>(std::count(shown.begin(), shown.end(), true)) <=
+                               kRowsShownOpenWhileTyping;
   {
     RedrawHold hold(rows);
     rows.ShowRows(shown, reopen);
