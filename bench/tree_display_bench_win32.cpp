@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "app/tree_view_win32.h"
+#include "bench/bench_frame_win32.h"
 #include "bench/bench_table.h"
 #include "document/testing/random_document.h"
 #include "document/tree_rebuild.h"
@@ -30,24 +31,7 @@ namespace {
 
 constexpr int kRuns = 3;
 
-// The row view whose tree the frame hands its notifications to.
-TreeRowView* notified_view = nullptr;
-
-LRESULT CALLBACK FrameProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NOTIFY && notified_view != nullptr) {
-    const auto& header = *reinterpret_cast<const NMHDR*>(lparam);
-    if (header.hwndFrom == notified_view->tree()) {
-      if (header.code == TVN_ITEMEXPANDINGA) {
-        notified_view->OnItemExpanding(*reinterpret_cast<const NMTREEVIEWA*>(lparam));
-        return FALSE;
-      }
-      if (header.code == static_cast<UINT>(NM_CUSTOMDRAW)) {
-        return notified_view->OnCustomDraw(*reinterpret_cast<NMTVCUSTOMDRAW*>(lparam));
-      }
-    }
-  }
-  return ::DefWindowProcA(window, message, wparam, lparam);
-}
+using bench::notified_view;
 
 // Random documents joined until they hold exactly `rows` rows.
 Document DocumentOfRows(std::mt19937& random, int rows) {
@@ -114,18 +98,7 @@ double BestSeconds(HWND frame, const std::function<void(HWND)>& show) {
 }
 
 int Run() {
-  INITCOMMONCONTROLSEX controls{};
-  controls.dwSize = sizeof controls;
-  controls.dwICC = ICC_TREEVIEW_CLASSES;
-  ::InitCommonControlsEx(&controls);
-  WNDCLASSA frame_class{};
-  frame_class.lpfnWndProc = FrameProcedure;
-  frame_class.hInstance = ::GetModuleHandleA(nullptr);
-  frame_class.lpszClassName = "LumvikTreeDisplayBench";
-  ::RegisterClassA(&frame_class);
-  HWND frame = ::CreateWindowExA(0, "LumvikTreeDisplayBench", "tree display",
-                                 WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400, 600, nullptr, nullptr,
-                                 nullptr, nullptr);
+  HWND frame = bench::MakeFrame("tree display");
   ThemeRecord theme;
   theme.urg_1_bc = 0x00FFFF;
   theme.urg_3_tc = 0xFF0000;

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "app/tree_view_win32.h"
+#include "bench/bench_frame_win32.h"
 #include "bench/bench_table.h"
 #include "document/row_decoration.h"
 #include "document/row_records.h"
@@ -32,23 +33,7 @@ const UrgencyColours kColours = {RowColours{0, 0xFFFFFF}, RowColours{0, 0xCCFFFF
                                  RowColours{0, 0x99FFFF}, RowColours{0, 0x6699FF},
                                  RowColours{0xFFFFFF, 0x0000CC}};
 
-TreeRowView* notified_view = nullptr;
-
-LRESULT CALLBACK FrameProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NOTIFY && notified_view != nullptr) {
-    const auto& header = *reinterpret_cast<const NMHDR*>(lparam);
-    if (header.hwndFrom == notified_view->tree()) {
-      if (header.code == TVN_ITEMEXPANDINGA) {
-        notified_view->OnItemExpanding(*reinterpret_cast<const NMTREEVIEWA*>(lparam));
-        return FALSE;
-      }
-      if (header.code == static_cast<UINT>(NM_CUSTOMDRAW)) {
-        return notified_view->OnCustomDraw(*reinterpret_cast<NMTVCUSTOMDRAW*>(lparam));
-      }
-    }
-  }
-  return ::DefWindowProcA(window, message, wparam, lparam);
-}
+using bench::notified_view;
 
 void AddTask(Document& document, int number, std::int32_t level) {
   document.tasks.push_back({"Task " + std::to_string(number) + " call the supplier", "",
@@ -208,17 +193,7 @@ void Measure(HWND frame, const char* name, const Document& document) {
 }
 
 int Run() {
-  INITCOMMONCONTROLSEX controls{};
-  controls.dwSize = sizeof controls;
-  controls.dwICC = ICC_TREEVIEW_CLASSES;
-  ::InitCommonControlsEx(&controls);
-  WNDCLASSA frame_class{};
-  frame_class.lpfnWndProc = FrameProcedure;
-  frame_class.hInstance = ::GetModuleHandleA(nullptr);
-  frame_class.lpszClassName = "LumvikViewBench";
-  ::RegisterClassA(&frame_class);
-  HWND frame = ::CreateWindowExA(0, "LumvikViewBench", "views", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
-                                 0, 400, 600, nullptr, nullptr, nullptr, nullptr);
+  HWND frame = bench::MakeFrame("views");
   Measure(frame, "1 000 categories of 99 tasks", CategoriesDocument());
   Measure(frame, "one category of 99 999 tasks", FlatDocument());
   ::DestroyWindow(frame);
