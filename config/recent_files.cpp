@@ -22,10 +22,6 @@ char FoldedPathByte(char c) {
   return c;
 }
 
-IniFile OpenSettingsFile(const std::string& program_folder) {
-  return IniFile::Open(program_folder + std::string(kSettingsFileName), IniReader::Lumvik);
-}
-
 }  // namespace
 
 bool SameFilePath(const std::string& a, const std::string& b) {
@@ -46,7 +42,7 @@ void Forget(std::vector<std::string>& list, const std::string& path) {
 }
 
 std::vector<std::string> ReadRecentFiles(const std::string& program_folder) {
-  const IniFile file = OpenSettingsFile(program_folder);
+  const IniFile file = OpenSettings(program_folder);
   std::vector<std::string> list;
   for (std::size_t number = 1; number <= kRecentFilesLimit; ++number) {
     const std::string path = file.ReadString(kRecentFiles, FileKey(number), "");
@@ -59,7 +55,7 @@ std::vector<std::string> ReadRecentFiles(const std::string& program_folder) {
 }
 
 bool WriteRecentFiles(const std::string& program_folder, const std::vector<std::string>& list) {
-  IniFile file = OpenSettingsFile(program_folder);
+  IniFile file = OpenSettings(program_folder);
   for (std::size_t number = 1; number <= kRecentFilesLimit; ++number) {
     const std::string key = FileKey(number);
     if (number <= list.size()) {

@@ -23,10 +23,6 @@ constexpr std::string_view kSkin = "skin";
 constexpr std::string_view kBackup = "Backup";
 constexpr std::string_view kBackups = "backups";
 
-IniFile OpenSettings(const std::string& program_folder, IniReader reader) {
-  return IniFile::Open(program_folder + std::string(kSettingsFileName), reader);
-}
-
 LanguageChoice ReadLanguageChoice(const IniFile& file) {
   return {file.ReadString(kApplication, kLangage, "francais"),
           file.ReadInt32(kApplication, "langagenb", 92)};
@@ -48,16 +44,18 @@ std::int32_t ReadKeys(const IniFile& file, Settings& settings) {
 
 }  // namespace
 
+IniFile OpenSettings(const std::string& program_folder, IniReader reader) {
+  return IniFile::Open(program_folder + std::string(kSettingsFileName), reader);
+}
+
 void ReadSettings(const std::string& program_folder, Settings& settings, TextTable& texts) {
-  const std::int32_t last_text =
-      ReadKeys(OpenSettings(program_folder, IniReader::Lumvik), settings);
+  const std::int32_t last_text = ReadKeys(OpenSettings(program_folder), settings);
   LoadTexts(program_folder, settings.langage, last_text, texts, IniReader::Lumvik);
 }
 
 void ReadSettingsKeepingOptions(const std::string& program_folder, Settings options,
                                 Settings& settings, TextTable& texts) {
-  const std::int32_t last_text =
-      ReadKeys(OpenSettings(program_folder, IniReader::Lumvik), settings);
+  const std::int32_t last_text = ReadKeys(OpenSettings(program_folder), settings);
   options.lastfile = settings.lastfile;
   options.backups = settings.backups;
   settings = std::move(options);
@@ -65,7 +63,7 @@ void ReadSettingsKeepingOptions(const std::string& program_folder, Settings opti
 }
 
 bool WriteOptions(const std::string& program_folder, const Settings& settings) {
-  IniFile file = OpenSettings(program_folder, IniReader::Lumvik);
+  IniFile file = OpenSettings(program_folder);
   file.WriteInt(kApplication, kDroite, settings.droite);
   file.WriteInt(kApplication, kDemarrage, settings.demarrage);
   file.WriteInt(kApplication, kLoadLastFile, settings.loadlastfile);
@@ -83,7 +81,7 @@ std::optional<std::string> ReadThemeSetting(const std::string& program_folder) {
 }
 
 bool WriteLastFile(const std::string& program_folder, const std::string& path) {
-  IniFile file = OpenSettings(program_folder, IniReader::Lumvik);
+  IniFile file = OpenSettings(program_folder);
   file.Write(kApplication, kLastFile, path);
   return file.Save();
 }

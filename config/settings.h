@@ -7,11 +7,16 @@
 #include <string>
 #include <string_view>
 
+#include "config/ini_file.h"
 #include "config/text_table.h"
 
 namespace lumvik {
 
 constexpr std::string_view kSettingsFileName = "Lumvik.ini";
+
+// The settings file of the program folder, read as Lumvik reads it unless
+// told otherwise.
+IniFile OpenSettings(const std::string& program_folder, IniReader reader = IniReader::Lumvik);
 
 // Earlier versions kept of each saved document when the settings say nothing.
 constexpr std::int32_t kDefaultBackups = 10;
