@@ -44,4 +44,12 @@ inline HWND MakeFrame(const char* title) {
                            400, 600, nullptr, nullptr, nullptr, nullptr);
 }
 
+// A tree view as Lumvik's, filling the frame.
+inline HWND NewTree(HWND frame) {
+  return ::CreateWindowExA(
+      0, WC_TREEVIEWA, "",
+      WS_CHILD | WS_VISIBLE | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_EDITLABELS, 0,
+      0, 380, 560, frame, nullptr, nullptr, nullptr);
+}
+
 }  // namespace lumvik::bench

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "app/tree_view_win32.h"
+#include "bench/bench_frame_win32.h"
 #include "bench/editing_cases.h"
 #include "document/change_view.h"
 #include "document/due_dates.h"
@@ -22,37 +23,11 @@ namespace {
 
 using namespace bench;
 
-// The frame passes the tree's custom draw to the view, as the main window does.
-TreeRowView* drawn_view = nullptr;
-
-LRESULT CALLBACK FrameProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NOTIFY && drawn_view != nullptr) {
-    auto& header = *reinterpret_cast<NMHDR*>(lparam);
-    if (header.code == static_cast<UINT>(NM_CUSTOMDRAW) && header.hwndFrom == drawn_view->tree()) {
-      return drawn_view->OnCustomDraw(*reinterpret_cast<NMTVCUSTOMDRAW*>(lparam));
-    }
-  }
-  return ::DefWindowProcA(window, message, wparam, lparam);
-}
-
 int Run() {
-  INITCOMMONCONTROLSEX controls{};
-  controls.dwSize = sizeof controls;
-  controls.dwICC = ICC_TREEVIEW_CLASSES;
-  ::InitCommonControlsEx(&controls);
-  WNDCLASSA frame_class{};
-  frame_class.lpfnWndProc = FrameProcedure;
-  frame_class.hInstance = ::GetModuleHandleA(nullptr);
-  frame_class.lpszClassName = "LumvikBenchFrame";
-  ::RegisterClassA(&frame_class);
-  HWND frame = ::CreateWindowExA(0, "LumvikBenchFrame", "editing", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                                 0, 0, 400, 600, nullptr, nullptr, nullptr, nullptr);
-  HWND tree = ::CreateWindowExA(
-      0, WC_TREEVIEWA, "",
-      WS_CHILD | WS_VISIBLE | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_EDITLABELS, 0,
-      0, 380, 560, frame, nullptr, nullptr, nullptr);
+  HWND frame = MakeFrame("editing");
+  HWND tree = NewTree(frame);
   TreeRowView view(tree);
-  drawn_view = &view;
+  notified_view = &view;
   Document document = ProjectsDocument();
   const int rows = static_cast<int>(document.rows.size());
   const double shown = Milliseconds([&] {
@@ -138,7 +113,7 @@ int Run() {
       std::fflush(stdout);
     }
   }
-  drawn_view = nullptr;
+  notified_view = nullptr;
   ::DestroyWindow(frame);
   return 0;
 }

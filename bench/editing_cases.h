@@ -2,7 +2,6 @@
 // the portable one and the one in a real tree under Windows.
 #pragma once
 
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
@@ -70,13 +69,6 @@ using Command = std::function<void(const EditTarget&, int)>;
 // Writing the document as Save does, in ms: the baseline that the commands
 // on it are worth comparing with.
 inline double WriteMilliseconds(const Document& document);
-
-inline double Milliseconds(const std::function<void()>& work) {
-  const auto start = std::chrono::steady_clock::now();
-  work();
-  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-      .count();
-}
 
 inline double WriteMilliseconds(const Document& document) {
   const std::string path =

@@ -75,18 +75,11 @@ void InsertBare(HWND tree, const Document& document) {
   }
 }
 
-HWND NewTree(HWND frame) {
-  return ::CreateWindowExA(
-      0, WC_TREEVIEWA, "",
-      WS_CHILD | WS_VISIBLE | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_EDITLABELS, 0,
-      0, 380, 560, frame, nullptr, nullptr, nullptr);
-}
-
 // The best of a few runs, each into a new, empty tree, painted at the end.
 double BestSeconds(HWND frame, const std::function<void(HWND)>& show) {
   double best = 1e9;
   for (int run = 0; run < kRuns; ++run) {
-    HWND tree = NewTree(frame);
+    HWND tree = bench::NewTree(frame);
     const auto start = std::chrono::steady_clock::now();
     show(tree);
     ::UpdateWindow(tree);

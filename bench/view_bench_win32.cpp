@@ -33,7 +33,7 @@ const UrgencyColours kColours = {RowColours{0, 0xFFFFFF}, RowColours{0, 0xCCFFFF
                                  RowColours{0, 0x99FFFF}, RowColours{0, 0x6699FF},
                                  RowColours{0xFFFFFF, 0x0000CC}};
 
-using bench::notified_view;
+using namespace bench;
 
 void AddTask(Document& document, int number, std::int32_t level) {
   document.tasks.push_back({"Task " + std::to_string(number) + " call the supplier", "",
@@ -59,20 +59,6 @@ Document FlatDocument() {
   document.rows.push_back({kCategoryRow, 0, 0});
   for (int task = 0; task < 99999; ++task) AddTask(document, task, 1);
   return document;
-}
-
-HWND NewTree(HWND frame) {
-  return ::CreateWindowExA(
-      0, WC_TREEVIEWA, "",
-      WS_CHILD | WS_VISIBLE | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_EDITLABELS, 0,
-      0, 380, 560, frame, nullptr, nullptr, nullptr);
-}
-
-double Milliseconds(const std::function<void()>& work) {
-  const auto start = std::chrono::steady_clock::now();
-  work();
-  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-      .count();
 }
 
 // A bare tree view inserting the rows, each last under the nearest earlier
@@ -162,8 +148,8 @@ void Measure(HWND frame, const char* name, const Document& document) {
       " %.1f ms, %.2f); show them again %.1f ms (%.2f)\n",
       name, on, bare_all, on / bare_all, bare_shown, on / bare_shown, off, off / bare_all);
   const std::string figure = name;
-  bench::TableRow((figure + ", finished hidden").c_str(), on, "bare tree of all rows", bare_all);
-  bench::TableRow((figure + ", finished shown again").c_str(), off, "bare tree of all rows",
+  TableRow((figure + ", finished hidden").c_str(), on, "bare tree of all rows", bare_all);
+  TableRow((figure + ", finished shown again").c_str(), off, "bare tree of all rows",
                   bare_all);
 
   // The find window's box ticked: the categories close once, before
@@ -188,12 +174,12 @@ void Measure(HWND frame, const char* name, const Document& document) {
       "%s: box ticked %.1f ms; typing with only the rows that match shown, longest"
       " step %.1f ms; box unticked %.1f ms\n",
       name, ticked, longest, unticked);
-  bench::TableRow((figure + ", typing a search, longest step").c_str(), longest);
+  TableRow((figure + ", typing a search, longest step").c_str(), longest);
   std::fflush(stdout);
 }
 
 int Run() {
-  HWND frame = bench::MakeFrame("views");
+  HWND frame = MakeFrame("views");
   Measure(frame, "1 000 categories of 99 tasks", CategoriesDocument());
   Measure(frame, "one category of 99 999 tasks", FlatDocument());
   ::DestroyWindow(frame);
