@@ -2,8 +2,6 @@
 // window's narrowing to the rows that match, and the sorts of a category's
 // contents. A view never changes the document; it only hides rows from the
 // tree, keeping the selected row in sight until the selection leaves it.
-#include <algorithm>
-
 #include "app/lumvik_app_win32.h"
 #include "config/text_numbers.h"
 #include "document/category_sort.h"
@@ -36,18 +34,10 @@ void LumvikApp::StartView() {
   window_->ShowViewChecks(saved);
   // Rows that were hidden are shown again as the document holds them now.
   window_->rows().SetRowLook([this](int position) {
-    const TreeEntry& row = document_.rows[static_cast<std::size_t>(position)];
-    TreeRowView::RowLook look{RecordName(document_, row)};
-    if (row.kind == kCategoryRow) {
-      const CategoryRecord& category = document_.categories[row.index];
-      look.icon = CategoryIcon(category);
-      look.state_index = ProgressStateIndex(category.avancement);
-    } else {
-      const TaskRecord& task = document_.tasks[row.index];
-      look.icon = TaskStatusIcon(task);
-      look.state_index = ProgressStateIndex(task.avancement);
-    }
-    return look;
+    const RowPictures pictures = PicturesOf(document_, position);
+    return TreeRowView::RowLook{
+        RecordName(document_, document_.rows[static_cast<std::size_t>(position)]), pictures.icon,
+        pictures.state_index};
   });
 }
 
@@ -65,6 +55,8 @@ void LumvikApp::ToggleFilter(int command) {
 
 void LumvikApp::ShowEverything() {
   view_filter_ = {};
+  // The box's own notice of its unticking then finds nothing to change.
+  matching_ticked_ = false;
   if (find_) find_->StopShowingOnlyMatches();
   ViewChanged();
 }
@@ -126,9 +118,8 @@ void LumvikApp::RefreshView(int found) {
   }
   const bool found_hidden = greyed >= 0 && found_row_ == document_.rows[greyed];
   if (greyed < 0) found_row_.reset();
-  const bool reopen =
-      !matching_ticked_ || static_cast<std::size_t>(std::count(shown.begin(), shown.end(), true)) <=
-                               kRowsShownOpenWhileTyping;
+  const TaskCount count = CountShownTasks(document_, shown);
+  const bool reopen = !matching_ticked_ || count.rows_shown <= kRowsShownOpenWhileTyping;
   {
     RedrawHold hold(rows);
     rows.ShowRows(shown, reopen);
@@ -136,9 +127,8 @@ void LumvikApp::RefreshView(int found) {
     if (wanted >= 0 && wanted == kept) rows.Select(wanted);
   }
   rows_narrowed_ = true;
-  const TaskCount count = CountShownTasks(document_, shown);
   // The line speaks only while rows are hidden.
-  const bool all_shown = std::find(shown.begin(), shown.end(), false) == shown.end();
+  const bool all_shown = count.rows_shown == shown.size();
   view_status_ = all_shown ? std::string() : TasksShownText(texts_, count.shown, count.total);
   if (found_hidden) {
     const std::string counts[] = {GroupedNumber(count.shown), GroupedNumber(count.total)};

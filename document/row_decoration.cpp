@@ -55,6 +55,16 @@ void RefreshTaskRow(RowView& view, int position, const TaskRecord& task,
   ShowTaskColours(view, position, task, colours);
 }
 
+RowPictures PicturesOf(const Document& document, int position) {
+  const TreeEntry& row = document.rows[position];
+  if (row.kind == kCategoryRow) {
+    const CategoryRecord& category = document.categories[row.index];
+    return {CategoryIcon(category), ProgressStateIndex(category.avancement)};
+  }
+  const TaskRecord& task = document.tasks[row.index];
+  return {TaskStatusIcon(task), ProgressStateIndex(task.avancement)};
+}
+
 void RefreshRow(RowView& view, const Document& document, int position,
                 const UrgencyColours& colours) {
   const TreeEntry& row = document.rows[position];

@@ -32,6 +32,13 @@ void ShowTaskColours(RowView& view, int position, const TaskRecord& task,
 void RefreshTaskRow(RowView& view, int position, const TaskRecord& task,
                     const UrgencyColours& colours);
 
+// The icon and progress picture row `position` of the document shows.
+struct RowPictures {
+  int icon;
+  int state_index;
+};
+RowPictures PicturesOf(const Document& document, int position);
+
 // RefreshCategoryRow or RefreshTaskRow for row `position` of the document.
 void RefreshRow(RowView& view, const Document& document, int position,
                 const UrgencyColours& colours);

@@ -87,9 +87,11 @@ std::vector<bool> ShownRows(const Document& document, const ViewFilter& filter,
 TaskCount CountShownTasks(const Document& document, const std::vector<bool>& shown) {
   TaskCount count;
   for (std::size_t position = 0; position < document.rows.size(); ++position) {
+    const bool row_shown = position < shown.size() && shown[position];
+    if (row_shown) ++count.rows_shown;
     if (document.rows[position].kind != kTaskRow) continue;
     ++count.total;
-    if (position < shown.size() && shown[position]) ++count.shown;
+    if (row_shown) ++count.shown;
   }
   return count;
 }

@@ -3,6 +3,7 @@
 // what matches a search. A view never changes the document.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -38,9 +39,10 @@ std::vector<bool> ShownRows(const Document& document, const ViewFilter& filter,
 struct TaskCount {
   int shown = 0;
   int total = 0;
+  std::size_t rows_shown = 0;  // of every kind
 };
 
-// How many of the document's tasks the flags show.
+// How many of the document's tasks the flags show, and how many rows.
 TaskCount CountShownTasks(const Document& document, const std::vector<bool>& shown);
 
 // The document as far as the flags show it, for an export or a printout:
