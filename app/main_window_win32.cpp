@@ -63,6 +63,10 @@ MainWindow::MainWindow(HINSTANCE program, const TextTable& texts, const Skin& sk
                          Place(10, 60, 330, 510), WS_EX_CLIENTEDGE);
   SetStyleBits(tree, TVS_EDITLABELS);
   rows_ = std::make_unique<TreeRowView>(tree);
+  rows_->SetTreeReplaced([this](HWND replacement) {
+    gadgets_[kGadgetTree] = replacement;
+    events_.SetControlKeys(replacement, tree_keys_.get());
+  });
   drag_ = std::make_unique<RowDrag>(window_.get(), *rows_);
 
   BuildCategoryPanel(skin);

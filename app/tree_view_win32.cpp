@@ -41,6 +41,61 @@ namespace {
 
 COLORREF AsColorRef(std::int32_t colour) { return static_cast<COLORREF>(colour) & 0xFFFFFFu; }
 
+constexpr UINT_PTR kLetGoTimer = 1;
+// How long each step of emptying a tree taken out of use may keep the
+// program from answering.
+constexpr DWORD kLetGoStepMs = 20;
+
+// A tree view taken out of use is emptied in short steps at the pauses
+// after its successor has painted (timers come after painting), then goes.
+// Each step deletes leaves from the top down: those are the items the tree
+// holds first, which Wine finds at once. After every deletion Wine also
+// looks for the insert mark, the drop target and the first item in view
+// among all the items; the top item carries all three, so that each search
+// ends at once.
+void CALLBACK LetGo(HWND tree, UINT, UINT_PTR, DWORD) {
+  const DWORD start = ::GetTickCount();
+  do {
+    HTREEITEM top = TreeView_GetRoot(tree);
+    if (top == nullptr) {
+      ::DestroyWindow(tree);
+      return;
+    }
+    if (TreeView_GetDropHilight(tree) != top) {
+      TreeView_SetInsertMark(tree, top, FALSE);
+      TreeView_SelectDropTarget(tree, top);
+      TreeView_SelectSetFirstVisible(tree, top);
+    }
+    HTREEITEM leaf = top;
+    while (HTREEITEM child = TreeView_GetChild(tree, leaf)) leaf = child;
+    TreeView_DeleteItem(tree, leaf);
+  } while (::GetTickCount() - start < kLetGoStepMs);
+}
+
+// A tree view like `tree` beside it, hidden and empty.
+HWND NewTreeLike(HWND tree) {
+  HWND parent = ::GetParent(tree);
+  RECT place{};
+  ::GetWindowRect(tree, &place);
+  ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&place), 2);
+  const auto style = static_cast<DWORD>(::GetWindowLongPtrA(tree, GWL_STYLE));
+  HWND fresh = ::CreateWindowExA(
+      static_cast<DWORD>(::GetWindowLongPtrA(tree, GWL_EXSTYLE)), WC_TREEVIEWA, "",
+      style & ~WS_VISIBLE, place.left, place.top, place.right - place.left,
+      place.bottom - place.top, parent,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(::GetDlgCtrlID(tree))),
+      reinterpret_cast<HINSTANCE>(::GetWindowLongPtrA(tree, GWLP_HINSTANCE)), nullptr);
+  if (fresh == nullptr) return nullptr;
+  ::SendMessageA(fresh, WM_SETFONT, ::SendMessageA(tree, WM_GETFONT, 0, 0), FALSE);
+  for (const WPARAM pictures : {TVSIL_NORMAL, TVSIL_STATE}) {
+    ::SendMessageA(fresh, TVM_SETIMAGELIST, pictures,
+                   ::SendMessageA(tree, TVM_GETIMAGELIST, pictures, 0));
+  }
+  // Next to the old one in the order of the window's controls.
+  ::SetWindowPos(fresh, tree, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  return fresh;
+}
+
 }  // namespace
 
 TreeRowView::TreeRowView(HWND tree) : tree_(tree) {}
@@ -450,7 +505,9 @@ void TreeRowView::RemakeItems(bool reopen) {
   closed_ = !reopen;
   const int selected = Selection();
   for (const auto& row : rows_) row->look_lost = row->look_lost || row->item != nullptr;
-  ::SendMessageA(tree_, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+  ReplaceTree();
+  // Filled with its redrawing held, as the old one was, or as if it were.
+  RedrawHold hold(*this);
   for (const auto& row : rows_) {
     row->item = nullptr;
     row->populated = false;
@@ -461,6 +518,31 @@ void TreeRowView::RemakeItems(bool reopen) {
   }
   first_held_ = rows_.size();
   if (selected >= 0) Select(selected);
+}
+
+// Wine's tree view frees each item in a time that grows with the number of
+// items, so that emptying a tree of 100 000 takes most of a second: the new
+// items go into a new tree, and the old one goes after the new has painted.
+void TreeRowView::ReplaceTree() {
+  HWND old = tree_;
+  HWND fresh = NewTreeLike(old);
+  if (fresh == nullptr) {
+    ::SendMessageA(old, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+    return;
+  }
+  tree_ = fresh;
+  if (holds_ > 0) ::SendMessageA(fresh, WM_SETREDRAW, FALSE, 0);
+  if (replaced_) replaced_(fresh);
+  ::SetWindowLongPtrA(old, GWLP_ID, 0);
+  if ((::GetWindowLongPtrA(old, GWL_STYLE) & WS_VISIBLE) != 0) {
+    ::ShowWindow(fresh, SW_SHOWNA);
+    if (::GetFocus() == old) ::SetFocus(fresh);
+    ::ShowWindow(old, SW_HIDE);
+  }
+  // Nothing selected, and nothing redrawn, while it empties.
+  ::SendMessageA(old, WM_SETREDRAW, FALSE, 0);
+  TreeView_SelectItem(old, nullptr);
+  ::SetTimer(old, kLetGoTimer, USER_TIMER_MINIMUM, LetGo);
 }
 
 int TreeRowView::GreyedRow() const { return greyed_ != nullptr ? greyed_->position : -1; }
@@ -646,6 +728,7 @@ RedrawHold::~RedrawHold() {
   if (view_ != nullptr) {
     if (--view_->holds_ > 0) return;  // the outermost hold redraws
     view_->CreateHeldItems();
+    window_ = view_->tree();  // which may have been replaced meanwhile
   }
   ::SendMessageA(window_, WM_SETREDRAW, TRUE, 0);
   ::InvalidateRect(window_, nullptr, TRUE);

@@ -81,7 +81,11 @@ class TreeRowView : public RowView {
   void SetGreyedRow(int position);
   int GreyedRow() const;
 
+  // The tree view showing the rows. Remaking every item puts a new one in
+  // its place, with its number, style, font and pictures.
   HWND tree() const { return tree_; }
+  // Told of the new tree view each time one takes the old one's place.
+  void SetTreeReplaced(std::function<void(HWND tree)> replaced) { replaced_ = std::move(replaced); }
   // The row's item, or null when it has none yet: a row appended under a
   // RedrawHold of this view, or one in a category never expanded.
   HTREEITEM Item(int position) const;
@@ -135,6 +139,9 @@ class TreeRowView : public RowView {
   void RemoveItemsOf(Row& row);
   // Every item made anew for the rows shown, in one pass in row order.
   void RemakeItems(bool reopen);
+  // A new, empty tree view in the place of the current one, which goes once
+  // the new one has painted; the current one emptied when none can be made.
+  void ReplaceTree();
   void ShowButton(Row& row, bool shown);
   // Makes the items of the row's children, once.
   void Populate(Row& row);
@@ -149,6 +156,7 @@ class TreeRowView : public RowView {
   HWND tree_;
   std::function<DueState(int position)> due_;
   std::function<RowLook(int position)> look_;
+  std::function<void(HWND tree)> replaced_;
   int hidden_count_ = 0;
   Row* greyed_ = nullptr;
   Row* wanted_ = nullptr;

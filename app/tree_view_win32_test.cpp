@@ -148,7 +148,7 @@ TEST_F(TreeRowViewTest, RowsInsertedAnywhereHangUnderTheNearestShallowerRow) {
   view_.Insert(0, "F", 0);  // before everything
   view_.Insert(5, "J", 3);  // two levels deeper than C: shown right under it
   view_.Insert(6, "K", 2);  // J is deeper, so K is J's sibling under C
-  EXPECT_EQ(Shape(window_.tree()), (Strings{"F/0", "A/0", "X/1", "B/1", "C/1", "J/2", "K/2"}));
+  EXPECT_EQ(Shape(view_.tree()), (Strings{"F/0", "A/0", "X/1", "B/1", "C/1", "J/2", "K/2"}));
   ASSERT_EQ(view_.Count(), 7);
   EXPECT_EQ(ParentItem(2), view_.Item(1));
   EXPECT_EQ(ParentItem(5), view_.Item(4));
@@ -171,9 +171,9 @@ TEST_F(TreeRowViewTest, AShallowRowInsertedAboveDeeperOnesTakesThemWithTheirLook
   view_.Expand(1);
   view_.Select(2);
   view_.Insert(1, "N", 0);
-  EXPECT_EQ(Shape(window_.tree()), (Strings{"A/0", "N/0", "B/1", "C/2", "D/0"}));
+  EXPECT_EQ(Shape(view_.tree()), (Strings{"A/0", "N/0", "B/1", "C/2", "D/0"}));
   EXPECT_EQ(ParentItem(2), view_.Item(1));
-  const std::vector<ShownItem> shown = ShownItems(window_.tree());
+  const std::vector<ShownItem> shown = ShownItems(view_.tree());
   EXPECT_EQ(shown[2].icon, 4);
   EXPECT_EQ(shown[2].state_index, 7);
   EXPECT_EQ(shown[3].state_index, 11);
@@ -187,15 +187,15 @@ TEST_F(TreeRowViewTest, RemoveTakesTheDeeperRowsThatFollow) {
     Append(text, depth);
   }
   view_.Remove(1);
-  EXPECT_EQ(Shape(window_.tree()), (Strings{"A/0", "E/1", "F/0"}));
+  EXPECT_EQ(Shape(view_.tree()), (Strings{"A/0", "E/1", "F/0"}));
   ASSERT_EQ(view_.Count(), 3);
   EXPECT_EQ(view_.PositionOf(view_.Item(2)), 2);
   view_.Remove(2);
   view_.Remove(7);  // no such row
-  EXPECT_EQ(Shape(window_.tree()), (Strings{"A/0", "E/1"}));
+  EXPECT_EQ(Shape(view_.tree()), (Strings{"A/0", "E/1"}));
   view_.Clear();
   EXPECT_EQ(view_.Count(), 0);
-  EXPECT_TRUE(Shape(window_.tree()).empty());
+  EXPECT_TRUE(Shape(view_.tree()).empty());
 }
 
 // A category's rows get items only when it is opened: by the user, by a
@@ -213,7 +213,7 @@ TEST_F(TreeRowViewTest, TheRowsOfACategoryGetItemsWhenItIsFirstOpened) {
   EXPECT_EQ(ItemCount(), 2);
 
   UserExpands(0);
-  EXPECT_EQ(Shape(window_.tree()), (Strings{"P/0", "Q/1", "R again/1", "S/0"}));
+  EXPECT_EQ(Shape(view_.tree()), (Strings{"P/0", "Q/1", "R again/1", "S/0"}));
   TVITEMA button{};
   button.mask = TVIF_CHILDREN;
   button.hItem = view_.Item(1);
@@ -223,7 +223,7 @@ TEST_F(TreeRowViewTest, TheRowsOfACategoryGetItemsWhenItIsFirstOpened) {
   view_.Select(3);  // a row two levels down
   EXPECT_EQ(view_.Selection(), 3);
   EXPECT_TRUE(view_.Expanded(1));
-  const std::vector<ShownItem> shown = ShownItems(window_.tree());
+  const std::vector<ShownItem> shown = ShownItems(view_.tree());
   ASSERT_EQ(shown.size(), 6u);
   EXPECT_EQ(shown[2].icon, 3);
   EXPECT_EQ(shown[3].text, "Q2 renamed");
@@ -248,7 +248,7 @@ TEST_F(TreeRowViewTest, HiddenRowsHaveNoItemsAndComeBackWithTheirLooksOpenAsThey
   }
   view_.Expand(0);
   view_.ShowRows({true, false, true, false, false});
-  EXPECT_EQ(Shape(window_.tree()), (Strings{"look 0/0", "look 2/1"}))
+  EXPECT_EQ(Shape(view_.tree()), (Strings{"look 0/0", "look 2/1"}))
       << "remade, the items take their looks anew";
   EXPECT_FALSE(view_.Shown(3));
   view_.Insert(5, "b2", 1);
@@ -257,11 +257,11 @@ TEST_F(TreeRowViewTest, HiddenRowsHaveNoItemsAndComeBackWithTheirLooksOpenAsThey
   EXPECT_EQ(view_.Selection(), -1) << "a hidden row is never selected";
 
   view_.ShowRows(std::vector<bool>(6, true));
-  EXPECT_EQ(Shape(window_.tree()), (Strings{"look 0/0", "look 1/1", "look 2/1", "look 3/0"}))
+  EXPECT_EQ(Shape(view_.tree()), (Strings{"look 0/0", "look 1/1", "look 2/1", "look 3/0"}))
       << "A open again";
-  EXPECT_EQ(ShownItems(window_.tree())[1].icon, 2);
+  EXPECT_EQ(ShownItems(view_.tree())[1].icon, 2);
   view_.Expand(3);
-  EXPECT_EQ(Shape(window_.tree()).back(), "b2/1");
+  EXPECT_EQ(Shape(view_.tree()).back(), "b2/1");
 
   // Closed while a search is typed, the categories open again as they were.
   view_.CloseCategories();
@@ -308,8 +308,8 @@ TEST_F(TreeRowViewTest, RowsAppendedUnderAHoldGetTheirItemsWithTheirLooksAtTheEn
   }
   EXPECT_EQ(view_.Item(3), nullptr);  // under B, which was never opened
   view_.Expand(2);
-  EXPECT_EQ(Shape(window_.tree()), (Strings{"A/0", "F/1", "B/1", "C renamed/2", "D/0", "E/0"}));
-  const std::vector<ShownItem> shown = ShownItems(window_.tree());
+  EXPECT_EQ(Shape(view_.tree()), (Strings{"A/0", "F/1", "B/1", "C renamed/2", "D/0", "E/0"}));
+  const std::vector<ShownItem> shown = ShownItems(view_.tree());
   EXPECT_EQ(shown[2].icon, 5);
   EXPECT_EQ(shown[2].state_index, 9);
   EXPECT_EQ(shown[3].state_index, 0);
@@ -332,14 +332,14 @@ TEST_F(TreeRowViewTest, SelectionTextsAndDecorationsReachTheItems) {
   view_.SetIcon(0, 6);
   view_.SetStateImage(0, 11);
   view_.SetStateImage(1, 16);  // no such picture: none is shown
-  const std::vector<ShownItem> shown = ShownItems(window_.tree());
+  const std::vector<ShownItem> shown = ShownItems(view_.tree());
   EXPECT_EQ(shown[0].text, "Renamed \xE9");
   EXPECT_EQ(shown[0].icon, 6);
   EXPECT_EQ(shown[0].state_index, 11);
   EXPECT_EQ(shown[1].state_index, 0);
   view_.EditLabel(0);
-  EXPECT_NE(::SendMessageA(window_.tree(), TVM_GETEDITCONTROL, 0, 0), 0);
-  ::SendMessageA(window_.tree(), TVM_ENDEDITLABELNOW, TRUE, 0);
+  EXPECT_NE(::SendMessageA(view_.tree(), TVM_GETEDITCONTROL, 0, 0), 0);
+  ::SendMessageA(view_.tree(), TVM_ENDEDITLABELNOW, TRUE, 0);
 }
 
 TEST_F(TreeRowViewTest, CustomDrawGivesColouredRowsTheirColours) {
@@ -357,7 +357,7 @@ TEST_F(TreeRowViewTest, CustomDrawGivesColouredRowsTheirColours) {
     TVITEMA read{};
     read.mask = TVIF_PARAM;
     read.hItem = view_.Item(position);
-    ::SendMessageA(window_.tree(), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&read));
+    ::SendMessageA(view_.tree(), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&read));
     item.nmcd.lItemlParam = read.lParam;
     item.nmcd.uItemState = item_state;
     item.clrText = RGB(1, 1, 1);
@@ -543,7 +543,7 @@ TEST_F(TreeRowViewTest, RandomEditsKeepTheTreeInRowOrder) {
       if (flags[position]) expected.push_back(twin.rows()[position].text);
     }
     std::vector<std::string> texts;
-    for (const ShownItem& item : ShownItems(window_.tree())) texts.push_back(item.text);
+    for (const ShownItem& item : ShownItems(view_.tree())) texts.push_back(item.text);
     ASSERT_EQ(texts, expected);
     view_.ShowRows(std::vector<bool>(twin.Count(), true));
     // An item shows its expand button exactly when its row has rows under it.
@@ -552,13 +552,13 @@ TEST_F(TreeRowViewTest, RandomEditsKeepTheTreeInRowOrder) {
       button.mask = TVIF_CHILDREN;
       button.hItem = view_.Item(position);
       if (button.hItem == nullptr) continue;
-      ASSERT_TRUE(TreeView_GetItem(window_.tree(), &button));
+      ASSERT_TRUE(TreeView_GetItem(view_.tree(), &button));
       const bool deeper = position + 1 < twin.Count() &&
                           twin.rows()[position + 1].depth > twin.rows()[position].depth;
       EXPECT_EQ(button.cChildren != 0, deeper) << position;
     }
     for (int position = 0; position < twin.Count(); ++position) view_.Expand(position);
-    const std::vector<ShownItem> shown = ShownItems(window_.tree());
+    const std::vector<ShownItem> shown = ShownItems(view_.tree());
     ASSERT_EQ(view_.Count(), twin.Count());
     ASSERT_EQ(static_cast<int>(shown.size()), twin.Count());
     for (int position = 0; position < twin.Count(); ++position) {

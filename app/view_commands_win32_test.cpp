@@ -83,10 +83,27 @@ TEST_F(ViewTest, TheViewMenuStandsBeforeHelpItsKeysTickItsFiltersAndTheSettingsK
   }
   EXPECT_EQ(TextOf(kGadgetStatusLine), "");
 
-  Key(Gadget(kGadgetTree), 'H', {.control = true});
+  HWND first_tree = Gadget(kGadgetTree);
+  Key(first_tree, 'H', {.control = true});
   EXPECT_TRUE(Ticked(kCmdHideFinished));
   EXPECT_EQ(ShownNames(), (Names{"Home", "Paint the door"})) << "Garden holds only Dig, done";
   EXPECT_EQ(TextOf(kGadgetStatusLine), Shown(1, 2));
+  // Half the rows changed: a new tree view took the old one's place, its
+  // number, pictures and keys, and the old one goes at the pauses after.
+  HWND tree = Gadget(kGadgetTree);
+  EXPECT_NE(tree, first_tree);
+  EXPECT_EQ(::GetDlgItem(Window(), kGadgetTree), tree);
+  EXPECT_TRUE(::IsWindowVisible(tree));
+  EXPECT_EQ(::GetFocus(), tree);
+  EXPECT_NE(TreeView_GetImageList(tree, TVSIL_STATE), nullptr);
+  for (int wait = 0; wait < 100 && ::IsWindow(first_tree); ++wait) {
+    ::Sleep(10);
+    app->HandlePendingEvents();
+  }
+  EXPECT_FALSE(::IsWindow(first_tree));
+  rows().Select(0);
+  Key(tree, VK_F10, {.shift = true});
+  EXPECT_EQ(popups, std::vector<HMENU>{app->window().Popup(kMenuCategoryPopup)});
 
   // In the find window too, but not in a name being typed in the tree.
   Command(kCmdFind);
