@@ -53,11 +53,14 @@ void LumvikApp::ExportDocumentCommand() {
     return;
   }
   // A narrowed view exports what it shows, and says so where a page can.
-  const std::string bytes =
-      rows_narrowed_ ? ExportDocument(ShownPart(document_, RowsShown()), texts_, target.format,
-                                      UtcTimeOf(std::chrono::system_clock::now()), view_status_)
-                     : ExportDocument(document_, texts_, target.format,
-                                      UtcTimeOf(std::chrono::system_clock::now()));
+  const UtcTime now = UtcTimeOf(std::chrono::system_clock::now());
+  std::string bytes;
+  if (rows_narrowed_) {
+    const ViewedPart part = PartShown();
+    bytes = ExportDocument(part.rows, texts_, target.format, now, part.note);
+  } else {
+    bytes = ExportDocument(document_, texts_, target.format, now);
+  }
   if (!WriteFileAtomically(target.path, bytes)) {
     prompt_.Message(texts_[kTextProgramName], texts_[kTextCannotExport], Buttons::Ok);
   }
@@ -65,10 +68,14 @@ void LumvikApp::ExportDocumentCommand() {
 
 void LumvikApp::PrintCommand() {
   const std::string page = PrintablePagePath();
-  const std::string title = TitleWithNote(DocumentTitle(document_, texts_), view_status_);
-  const std::string bytes =
-      rows_narrowed_ ? PrintableView(ShownPart(document_, RowsShown()), texts_, Colours(), title)
-                     : PrintableView(document_, texts_, Colours(), title);
+  const std::string title = DocumentTitle(document_, texts_);
+  std::string bytes;
+  if (rows_narrowed_) {
+    const ViewedPart part = PartShown();
+    bytes = PrintableView(part.rows, texts_, Colours(), TitleWithNote(title, part.note));
+  } else {
+    bytes = PrintableView(document_, texts_, Colours(), title);
+  }
   if (page.empty() || !WriteFileAtomically(page, bytes) || !prompt_.OpenAddress(page)) {
     prompt_.Message(texts_[kTextProgramName], texts_[kTextCannotPrint], Buttons::Ok);
   }

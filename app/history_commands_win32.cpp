@@ -17,6 +17,9 @@ void LumvikApp::DocumentReplaced() {
   ShowStatus(WatchDocumentFile(DocumentFileWatch::Origin::Read) ? kTextOpenInAnotherLumvik : 0);
   history_.Reset(document_);
   RecordChange();
+  // A view that hides the row a new document starts on selects the first
+  // row it shows, or keeps the first in sight, as at start.
+  if (view_filter_.Active()) SelectFirstRow();
 }
 
 std::uint64_t LumvikApp::RunOf(int gadget) const {

@@ -204,9 +204,14 @@ class LumvikApp : public DocumentScreen {
   void ViewChanged();
   void MatchingChanged();
   void RefreshView(int found = -1);
-  // Which rows the view shows, for an export or a printout: without a row
-  // kept in sight though the view hides it.
-  std::vector<bool> RowsShown() const;
+  // What an export or a printout of the view holds: the rows it shows,
+  // without a row kept in sight though the view hides it, and the note on
+  // how many of the tasks those are, empty when no row is left out.
+  struct ViewedPart {
+    Document rows;
+    std::string note;
+  };
+  ViewedPart PartShown() const;
   // The first of them, or -1.
   int FirstShownRow() const;
   // Shift+F10 and the context-menu key.
@@ -274,9 +279,9 @@ class LumvikApp : public DocumentScreen {
   int unreadable_looks_ = 0;  // in a row
   std::vector<std::string> status_values_;
   ViewFilter view_filter_;
-  bool rows_narrowed_ = false;  // the tree hides rows
+  bool rows_narrowed_ = false;    // the tree hides rows
   bool matching_ticked_ = false;  // the find window's box, as last heard of
-  std::string view_status_;     // how many of the tasks the tree shows
+  std::string view_status_;       // how many of the tasks the tree shows
   // The row a search found where the view hides it, while it is in sight.
   std::optional<TreeEntry> found_row_;
   CalendarDate marks_today_;  // the day the due marks are drawn for

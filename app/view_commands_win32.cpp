@@ -20,8 +20,10 @@ void LumvikApp::AddViewCommands() {
   command_table_.Add(
       {kCmdFirstSort, kCmdFirstSort + 1, kCmdFirstSort + 2, kCmdFirstSort + 3, kCmdFirstSort + 4},
       [this](int command) {
-        SortCategory({document_, window_->rows(), Colours()}, SelectedRow(),
-                     static_cast<SortKey>(command - kCmdFirstSort));
+        if (SortCategory({document_, window_->rows(), Colours()}, SelectedRow(),
+                         static_cast<SortKey>(command - kCmdFirstSort))) {
+          document_.saved = 0;
+        }
       });
   command_table_.Add({kCmdRowMenu}, [this](int) { ShowSelectedRowMenu(); });
 }
@@ -87,6 +89,9 @@ void LumvikApp::MatchingChanged() {
 
 void LumvikApp::RefreshView(int found) {
   TreeRowView& rows = window_->rows();
+  // A name being typed is kept, as a change of its own, before the rows
+  // change under it.
+  if (label_editing_) TreeView_EndEditLabelNow(rows.tree(), FALSE);
   if (!view_filter_.Active()) {
     found_row_.reset();
     {
@@ -145,8 +150,12 @@ int LumvikApp::FirstShownRow() const {
   return -1;
 }
 
-std::vector<bool> LumvikApp::RowsShown() const {
-  return ShownRows(document_, view_filter_, marks_today_);
+LumvikApp::ViewedPart LumvikApp::PartShown() const {
+  const std::vector<bool> shown = ShownRows(document_, view_filter_, marks_today_);
+  const TaskCount count = CountShownTasks(document_, shown);
+  return {ShownPart(document_, shown), count.rows_shown == shown.size()
+                                           ? std::string()
+                                           : TasksShownText(texts_, count.shown, count.total)};
 }
 
 void LumvikApp::ShowSelectedRowMenu() {

@@ -4,12 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <iterator>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "app/testing/lumvik_app_fixture_win32.h"
 #include "config/text_numbers.h"
+#include "export/row_texts.h"
 #include "platform/file_io.h"
 #include "platform/text.h"
 
@@ -138,6 +140,12 @@ TEST_F(ViewTest, TheViewMenuStandsBeforeHelpItsKeysTickItsFiltersAndTheSettingsK
   EXPECT_FALSE(Ticked(kCmdOnlyUrgent));
   EXPECT_EQ(ShownNames(), (Names{"Home", "Paint the door", "Garden", "Dig"}));
   EXPECT_EQ(TextOf(kGadgetStatusLine), "");
+
+  // A new document under a view that hides its only row keeps it in sight.
+  Command(kCmdOnlyDue);
+  Command(kCmdNew);
+  EXPECT_EQ(rows().Selection(), 0);
+  EXPECT_EQ(rows().GreyedRow(), 0);
 }
 
 TEST_F(ViewTest, ARowACommandHidesStaysGreyedUntilTheSelectionLeavesIt) {
@@ -150,6 +158,14 @@ TEST_F(ViewTest, ARowACommandHidesStaysGreyedUntilTheSelectionLeavesIt) {
   EXPECT_EQ(app->document().tasks[0].statut, 4);
   EXPECT_EQ(rows().GreyedRow(), 1);
   EXPECT_EQ(ShownNames(), (Names{"Home", "Paint the door"}));
+  // The row is only kept in sight: a printout leaves it out, and counts so.
+  Command(kCmdPrint);
+  ASSERT_EQ(prompt.opened().size(), 1u);
+  const std::optional<std::string> page = ReadWholeFile(prompt.opened()[0]);
+  ASSERT_TRUE(page);
+  EXPECT_NE(page->find(TasksShownText(app->texts(), 0, 2)), std::string::npos);
+  EXPECT_EQ(page->find("Paint the door"), std::string::npos);
+  EXPECT_TRUE(RemoveFile(prompt.opened()[0]));
 
   ClickRow(0);
   EXPECT_EQ(ShownNames(), Names{"Home"});
@@ -165,6 +181,7 @@ TEST_F(ViewTest, ARowACommandHidesStaysGreyedUntilTheSelectionLeavesIt) {
 TEST_F(ViewTest, FindShowsARowTheViewHidesAndTheFindWindowNarrowsToWhatMatches) {
   Start(SampleFile("list.lvk"));
   Command(kCmdHideFinished);
+  ::SetFocus(Gadget(kGadgetTree));
   Command(kCmdFind);
   HWND text = app->find()->Control(kGadgetFindText);
   ::SetWindowTextA(text, "dig");
@@ -190,6 +207,7 @@ TEST_F(ViewTest, FindShowsARowTheViewHidesAndTheFindWindowNarrowsToWhatMatches) 
   EXPECT_EQ(ShownNames(), (Names{"Home", "Paint the door"}));
   Key(text, VK_ESCAPE);
   EXPECT_EQ(::SendMessageA(box, BM_GETCHECK, 0, 0), BST_UNCHECKED) << "closing unticks it";
+  EXPECT_EQ(::GetFocus(), Gadget(kGadgetTree)) << "back in the tree made meanwhile";
   EXPECT_EQ(ShownNames().size(), 4u);
 }
 
@@ -223,6 +241,7 @@ TEST_F(ViewTest, TheCategoryMenuSortsItsContentsAndOpensFromTheKeyboard) {
   Command(kCmdFirstSort);  // by name
   EXPECT_EQ(ShownNames(), (Names{"Home", "Garden", "Dig", "Call", "Paint the door"}));
   EXPECT_EQ(rows().Selection(), 0);
+  EXPECT_EQ(app->document().saved, 0) << "closing would ask to save the new order";
   Command(kCmdUndo);
   EXPECT_EQ(ShownNames(), (Names{"Home", "Paint the door", "Garden", "Dig", "Call"}));
 }

@@ -13,6 +13,7 @@ constexpr std::int16_t kFinishedProgress = 10;  // tenths
 constexpr std::int16_t kFirstFinishedStatus = 4;
 constexpr std::int16_t kLastFinishedStatus = 5;
 constexpr std::int16_t kFirstUrgentImportance = 4;
+constexpr std::int16_t kLastUrgentImportance = 5;
 
 // A row whose subtree is being read: what has been seen under it so far.
 struct OpenRow {
@@ -29,7 +30,10 @@ class RowFilter {
   bool TaskShows(const TaskRecord& task, const TreeEntry& row) const {
     if (filter_.hide_finished && TaskFinished(task)) return false;
     if (filter_.only_due && DueStateOf(task, today_) == DueState::None) return false;
-    if (filter_.only_urgent && task.importance < kFirstUrgentImportance) return false;
+    if (filter_.only_urgent &&
+        (task.importance < kFirstUrgentImportance || task.importance > kLastUrgentImportance)) {
+      return false;
+    }
     return match_.empty() || match_(document_, row);
   }
 

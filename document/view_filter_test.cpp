@@ -65,6 +65,7 @@ TEST(ViewFilter, DueUrgentAndMatchShowTheirTasksWithTheCategoriesAboveThem) {
   document.tasks.Edit(0).importance = 5;
   document.tasks.Edit(2).importance = 4;
   document.tasks.Edit(3).importance = 4;
+  document.tasks.Edit(1).importance = 9;  // as a damaged file may hold: not urgent
   document.categories.Edit(1).designation = "old paint tins";
 
   EXPECT_EQ(ShownOutline(document, Filter(kOnlyDue)), "Work report call Home paint")
@@ -99,7 +100,7 @@ std::vector<bool> ShownSlowly(const Document& document, const ViewFilter& filter
       const TaskRecord& task = document.tasks[entry.index];
       own = own && !(filter.hide_finished && TaskFinished(task)) &&
             !(filter.only_due && DueStateOf(task, kToday) == DueState::None) &&
-            !(filter.only_urgent && task.importance < 4);
+            !(filter.only_urgent && task.importance != 4 && task.importance != 5);
     } else {
       own = own && !filter.only_due && !filter.only_urgent && !(filter.hide_finished && holds_task);
     }
