@@ -64,6 +64,8 @@ MainWindow::MainWindow(HINSTANCE program, const TextTable& texts, const Skin& sk
   SetStyleBits(tree, TVS_EDITLABELS);
   rows_ = std::make_unique<TreeRowView>(tree);
   rows_->SetTreeReplaced([this](HWND replacement) {
+    // The focus comes back to the tree shown when the window is active again.
+    if (focus_before_ == gadgets_[kGadgetTree]) focus_before_ = replacement;
     gadgets_[kGadgetTree] = replacement;
     events_.SetControlKeys(replacement, tree_keys_.get());
   });

@@ -41,7 +41,7 @@ namespace {
 
 COLORREF AsColorRef(std::int32_t colour) { return static_cast<COLORREF>(colour) & 0xFFFFFFu; }
 
-constexpr UINT_PTR kLetGoTimer = 1;
+constexpr UINT_PTR kLetGoTimer = 0x4C56;  // beyond the numbers of the tree's own timers
 // How long each step of emptying a tree taken out of use may keep the
 // program from answering.
 constexpr DWORD kLetGoStepMs = 20;
@@ -525,6 +525,9 @@ void TreeRowView::RemakeItems(bool reopen) {
 // items go into a new tree, and the old one goes after the new has painted.
 void TreeRowView::ReplaceTree() {
   HWND old = tree_;
+  // A name still being typed is given up rather than left in the tree that
+  // goes; ending it here could not make a change while the rows are remade.
+  TreeView_EndEditLabelNow(old, TRUE);
   HWND fresh = NewTreeLike(old);
   if (fresh == nullptr) {
     ::SendMessageA(old, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
@@ -534,11 +537,11 @@ void TreeRowView::ReplaceTree() {
   if (holds_ > 0) ::SendMessageA(fresh, WM_SETREDRAW, FALSE, 0);
   if (replaced_) replaced_(fresh);
   ::SetWindowLongPtrA(old, GWLP_ID, 0);
-  if ((::GetWindowLongPtrA(old, GWL_STYLE) & WS_VISIBLE) != 0) {
-    ::ShowWindow(fresh, SW_SHOWNA);
-    if (::GetFocus() == old) ::SetFocus(fresh);
-    ::ShowWindow(old, SW_HIDE);
-  }
+  // Shown whatever the old one's style says: holding its redraw may have
+  // taken WS_VISIBLE from it.
+  ::ShowWindow(fresh, SW_SHOWNA);
+  if (::GetFocus() == old) ::SetFocus(fresh);
+  ::ShowWindow(old, SW_HIDE);
   // Nothing selected, and nothing redrawn, while it empties.
   ::SendMessageA(old, WM_SETREDRAW, FALSE, 0);
   TreeView_SelectItem(old, nullptr);

@@ -157,11 +157,10 @@ class TreeRowView : public RowView {
   std::function<DueState(int position)> due_;
   std::function<RowLook(int position)> look_;
   std::function<void(HWND tree)> replaced_;
-  int hidden_count_ = 0;
+  int hidden_count_ = 0;  // as the last ShowRows left it; 0 when no row is hidden
   Row* greyed_ = nullptr;
   Row* wanted_ = nullptr;
-  bool closed_ = false;  // the categories were made closed, whatever the user left open  // as the
-                         // last ShowRows left it; 0 when no row is hidden
+  bool closed_ = false;  // the categories were made closed, whatever the user left open
   DueMarks due_marks_;
   std::vector<std::unique_ptr<Row>> rows_;
   int holds_ = 0;

@@ -263,8 +263,13 @@ TEST_F(TreeRowViewTest, HiddenRowsHaveNoItemsAndComeBackWithTheirLooksOpenAsThey
   view_.Expand(3);
   EXPECT_EQ(Shape(view_.tree()).back(), "b2/1");
 
-  // Closed while a search is typed, the categories open again as they were.
+  // Closed while a search is typed, the categories open again as they were;
+  // a name being typed is not left behind in the tree replaced.
+  view_.EditLabel(3);
+  HWND edit = TreeView_GetEditControl(view_.tree());
+  ASSERT_NE(edit, nullptr);
   view_.CloseCategories();
+  EXPECT_FALSE(::IsWindow(edit));
   EXPECT_EQ(ItemCount(), 2);
   view_.ShowRows(std::vector<bool>(6, true));
   EXPECT_EQ(ItemCount(), 6);
