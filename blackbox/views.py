@@ -4,6 +4,7 @@ after a restart, a task set to Done staying until the selection moves, and
 a category sorted by due date from its pop-up menu, saved, then undone."""
 
 import os
+import time
 
 import desktop
 from lumvik_window import TREE, MainWindow, save_with_ctrl_s, saved_rows
@@ -79,6 +80,7 @@ def scenario(d):
         # Details page one step down its status list is Done.
         d.type("Order the new")
         d.keys("Tab", "ctrl+Tab", "ctrl+Tab", "Down")
+        time.sleep(1)  # time enough for the row to go, were it going
         d.expect(rows_drawn(w), narrowed, "the row still there")
         d.keys("Up")
         wait_for_rows(w, lambda bottom: bottom < narrowed, "the done task gone")
