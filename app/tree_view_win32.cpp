@@ -449,6 +449,26 @@ void TreeRowView::Clear() {
 
 bool TreeRowView::Shown(int position) const { return Valid(position) && !rows_[position]->hidden; }
 
+void TreeRowView::Reorder(int from, std::span<const RowRun> runs) {
+  if (runs.empty()) return;
+  CreateHeldItems();
+  ReorderRuns(rows_, from, runs);
+  Renumber(from);
+  const Row* parent = rows_[from]->parent;
+  TVSORTCB sort{};
+  sort.hParent = parent == nullptr ? TVI_ROOT : parent->item;
+  sort.lpfnCompare = &TreeRowView::CompareRows;
+  // Children not made yet are made in row order when they are.
+  if (sort.hParent != nullptr) {
+    ::SendMessageA(tree_, TVM_SORTCHILDRENCB, FALSE, reinterpret_cast<LPARAM>(&sort));
+  }
+}
+
+int CALLBACK TreeRowView::CompareRows(LPARAM first, LPARAM second, LPARAM) {
+  return reinterpret_cast<const Row*>(first)->position -
+         reinterpret_cast<const Row*>(second)->position;
+}
+
 void TreeRowView::RemoveItemsOf(Row& row) {
   if (row.item == nullptr) return;  // nor have the rows under it
   ::SendMessageA(tree_, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(row.item));

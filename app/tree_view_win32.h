@@ -43,6 +43,9 @@ class TreeRowView : public RowView {
   // changes its parent.
   void InsertRun(int position, std::span<const RowItem> items) override;
   void Remove(int position) override;
+  // The rows move without their items going: the tree puts the parent's
+  // items in the rows' new order.
+  void Reorder(int from, std::span<const RowRun> runs) override;
   void Clear() override;
   void SetText(int position, const std::string& text) override;
   void SetIcon(int position, int picture) override;
@@ -122,6 +125,8 @@ class TreeRowView : public RowView {
     HTREEITEM after;
   };
   bool Valid(int position) const;
+  // The order of two items of this view, by the positions of their rows.
+  static int CALLBACK CompareRows(LPARAM first, LPARAM second, LPARAM);
   void Renumber(int from);
   bool HasChildren(const Row& row) const;
   // Whether a row under it is shown: then one of its children is.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <map>
 #include <optional>
@@ -421,11 +422,13 @@ TEST_F(TreeRowViewTest, PositionAtFindsTheRowUnderTheLabelOnly) {
 // Random inserts of rows and runs and removes, mirrored by the plain twin: the tree shows the
 // same texts in row order, each under the parent its depth gives it, with
 // the decorations it was given.
-// Every item of the tree is a row's, under the item of the row's parent:
-// a row whose parent has no item has none either, nor has a hidden row.
+// Every item of the tree is a row's, under the item of the row's parent and
+// after those of the rows before it: a row whose parent has no item has
+// none either, nor has a hidden row.
 ::testing::AssertionResult ItemsStandUnderTheirRows(const TreeRowView& view,
                                                     const MemoryRowView& twin) {
   int items = 0;
+  std::map<HTREEITEM, HTREEITEM> last_child;  // under each parent item, in row order
   for (int position = 0; position < twin.Count(); ++position) {
     const HTREEITEM item = view.Item(position);
     if (item == nullptr) continue;
@@ -438,6 +441,9 @@ TEST_F(TreeRowViewTest, PositionAtFindsTheRowUnderTheLabelOnly) {
     if ((parent >= 0 && parent_item == nullptr) ||
         Next(view.tree(), item, TVGN_PARENT) != parent_item) {
       return ::testing::AssertionFailure() << "row " << position << " hangs elsewhere";
+    }
+    if (Next(view.tree(), item, TVGN_PREVIOUS) != std::exchange(last_child[parent_item], item)) {
+      return ::testing::AssertionFailure() << "row " << position << " out of order";
     }
   }
   const auto count = static_cast<int>(::SendMessageA(view.tree(), TVM_GETCOUNT, 0, 0));
@@ -464,6 +470,22 @@ std::vector<bool> RandomShown(const MemoryRowView& twin, const std::vector<bool>
         (parent < 0 || shown[parent]) && (few ? (pick(0, 30) == 0) != was : pick(0, 3) != 0);
   }
   return shown;
+}
+
+// The children of the row at `parent` (the top level for -1), each with the
+// rows under it, last first; none when they stand at different depths.
+std::vector<RowRun> ReversedChildren(const MemoryRowView& twin, int parent) {
+  const std::vector<testing::MemoryRow>& rows = twin.rows();
+  int end = parent + 1;
+  while (end < twin.Count() && (parent < 0 || rows[end].depth > rows[parent].depth)) ++end;
+  std::vector<RowRun> runs;
+  for (int row = parent + 1; row < end; ++row) {
+    if (rows[row].depth < rows[parent + 1].depth) return {};
+    if (rows[row].depth == rows[parent + 1].depth) runs.push_back({row, 0});
+    ++runs.back().count;
+  }
+  std::reverse(runs.begin(), runs.end());
+  return runs;
 }
 
 TEST_F(TreeRowViewTest, RandomEditsKeepTheTreeInRowOrder) {
@@ -500,6 +522,15 @@ TEST_F(TreeRowViewTest, RandomEditsKeepTheTreeInRowOrder) {
       if (pick(0, 9) == 0) {
         flags = RandomShown(twin, flags, random);
         view_.ShowRows(flags);
+        continue;
+      }
+      if (twin.Count() > 0 && pick(0, 9) == 0) {
+        // A row's children in another order, as a sort puts them.
+        const std::vector<RowRun> runs = ReversedChildren(twin, pick(-1, twin.Count() - 1));
+        if (runs.size() > 1) {
+          twin.Reorder(runs.back().first, runs);
+          view_.Reorder(runs.back().first, runs);
+        }
         continue;
       }
       if (twin.Count() > 0 && pick(0, 5) == 0) {

@@ -50,6 +50,7 @@ class ListRowView : public RowView {
     while (end != items_.end() && end->depth > items_[position].depth) ++end;
     items_.erase(items_.begin() + position, end);
   }
+  void Reorder(int from, std::span<const RowRun> runs) override { ReorderRuns(items_, from, runs); }
   void Clear() override { items_.clear(); }
   void SetText(int position, const std::string& text) override { items_[position].text = text; }
   void SetIcon(int position, int picture) override { items_[position].icon = picture; }
@@ -186,8 +187,8 @@ int main() {
     const int row = RowNear(document, rows / 2, timed.passes);
     const std::array<double, 3> history = HistoryMilliseconds(projects, timed.command, row);
     const double command = CommandMilliseconds(projects, timed.command, row);
-    std::printf("%-52s %10.3f %10.3f %10.3f %10.3f\n", timed.name, command, history[0],
-                history[1], history[2]);
+    std::printf("%-52s %10.3f %10.3f %10.3f %10.3f\n", timed.name, command, history[0], history[1],
+                history[2]);
     TableFigures(timed.name, command, history[1], history[2]);
   }
   std::string copy;
@@ -197,7 +198,6 @@ int main() {
         copy = RecoveryText(document, "Lumvik", LocalDateTime{2026, 12, 8, 9, 0, 0});
       });
   std::printf("recovery copy taken (%zu bytes): %.3f\n", copy.size(), snapshot);
-
 
   const Shown chain = Show(ChainDocument());
   std::printf("\nchain of %d nested categories, task progress at the bottom, propagated: %.3f\n",

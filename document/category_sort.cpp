@@ -8,7 +8,6 @@
 
 #include "document/date_mask.h"
 #include "document/find.h"
-#include "document/row_levels.h"
 #include "document/tree_queries.h"
 
 namespace lumvik {
@@ -104,12 +103,12 @@ bool SortCategory(const EditTarget& target, int position, SortKey key) {
     reordered.insert(reordered.end(), run, run + sorted[k].count);
   }
   std::copy(reordered.begin(), reordered.end(), document.rows.begin() + from);
-  for (std::size_t k = same; k < runs.size(); ++k) target.view.Remove(from);
-  int first = from;
+  std::vector<RowRun> moved;
+  moved.reserve(sorted.size() - same);
   for (std::size_t k = same; k < sorted.size(); ++k) {
-    ShowRun(target, first, sorted[k].count);
-    first += sorted[k].count;
+    moved.push_back({sorted[k].first, sorted[k].count});
   }
+  target.view.Reorder(from, moved);
   target.view.Select(position);
   return true;
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "document/row_decoration.h"
 #include "document/testing/edited_document.h"
 
 namespace lumvik {
@@ -14,18 +15,19 @@ using testing::Outline;
 constexpr const char* kHome = "Home0 bravo1 Tools1 saw2 alpha1 Shed1 charlie1 delta1 Other0 zulu1";
 
 TEST(SortCategory, TasksAfterTheCategoriesInOrderOfEachValueEqualOnesKeepingTheirOrder) {
-  EditedDocument edited(kHome);
-  Document& document = edited.document;
+  Document home = testing::OutlineDocument(kHome);
   // Tasks: bravo 0, saw 1, alpha 2, charlie 3, delta 4, zulu 5.
-  document.tasks.Edit(0).dateecheance = "05/01/2027";
-  document.tasks.Edit(2).dateecheance = "31/02/2026";  // no such day
-  document.tasks.Edit(3).dateecheance = "01/12/2026";
-  document.tasks.Edit(4).dateecheance = "05/01/2027";
-  document.tasks.Edit(0).importance = 2;
-  document.tasks.Edit(3).importance = 5;
-  document.tasks.Edit(4).importance = 2;
-  document.tasks.Edit(2).nom = "\xC0lpha";
-  document.tasks.Edit(0).nom = "Bravo";
+  home.tasks.Edit(0).dateecheance = "05/01/2027";
+  home.tasks.Edit(2).dateecheance = "31/02/2026";  // no such day
+  home.tasks.Edit(3).dateecheance = "01/12/2026";
+  home.tasks.Edit(4).dateecheance = "05/01/2027";
+  home.tasks.Edit(0).importance = 2;
+  home.tasks.Edit(3).importance = 5;
+  home.tasks.Edit(4).importance = 2;
+  home.tasks.Edit(2).nom = "\xC0lpha";
+  home.tasks.Edit(0).nom = "Bravo";
+  EditedDocument edited(home);
+  Document& document = edited.document;
 
   ASSERT_TRUE(SortCategory(edited.target(), 0, SortKey::Name));
   EXPECT_EQ(Outline(document),
@@ -40,6 +42,7 @@ TEST(SortCategory, TasksAfterTheCategoriesInOrderOfEachValueEqualOnesKeepingThei
       << "equal dates keep their order; no date and no such day last";
   EXPECT_FALSE(SortCategory(edited.target(), 0, SortKey::Urgency)) << "5, 2, 2, 1: in order";
   document.tasks.Edit(2).importance = 3;
+  RefreshRow(edited.view, document, 7, testing::kUrgencyColours);  // as the panel does
   ASSERT_TRUE(SortCategory(edited.target(), 0, SortKey::Urgency));
   EXPECT_EQ(Outline(document),
             "Home0 Tools1 saw2 Shed1 charlie1 \xC0lpha1 Bravo1 delta1 Other0 zulu1");
@@ -56,10 +59,11 @@ TEST(SortCategory, TasksAfterTheCategoriesInOrderOfEachValueEqualOnesKeepingThei
 }
 
 TEST(SortCategory, ProgressAndStatusLowestFirst) {
-  EditedDocument edited("Home0 a1=7 b1=2 c1=10 d1=2");
-  edited.document.tasks.Edit(0).statut = 3;
-  edited.document.tasks.Edit(2).statut = 1;
-  edited.document.tasks.Edit(3).statut = 5;
+  Document home = testing::OutlineDocument("Home0 a1=7 b1=2 c1=10 d1=2");
+  home.tasks.Edit(0).statut = 3;
+  home.tasks.Edit(2).statut = 1;
+  home.tasks.Edit(3).statut = 5;
+  EditedDocument edited(home);
   ASSERT_TRUE(SortCategory(edited.target(), 0, SortKey::Progress));
   EXPECT_EQ(Outline(edited.document), "Home0 b1 d1 a1 c1");
   ASSERT_TRUE(SortCategory(edited.target(), 0, SortKey::Status));

@@ -1,8 +1,10 @@
 #include "document/change_view.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <limits>
 #include <span>
+#include <unordered_map>
 #include <vector>
 
 #include "document/row_decoration.h"
@@ -175,6 +177,47 @@ std::size_t SwappedRun(const BothSides& sides, const std::vector<TreeEntry>& row
   return first;
 }
 
+// Where the earlier runs of the stretch [start, end) went, in the order the
+// present rows show them, when the change only put whole runs (a row with
+// the rows under it, all the runs at one level) in another order, as a sort
+// does: every row the same record at the same level. Empty otherwise.
+std::vector<RowRun> ReorderedRuns(const Earlier<TreeEntry>& earlier,
+                                  const std::vector<TreeEntry>& rows, std::size_t start,
+                                  std::size_t end) {
+  const std::int32_t level = rows[start].level;
+  // The runs of one side, each keyed by the record of its first row.
+  const auto runs_of = [&](const auto& side) {
+    std::vector<RowRun> runs;
+    for (std::size_t k = start; k < end; ++k) {
+      if (side[k].level < level) return std::vector<RowRun>{};
+      if (side[k].level == level) runs.push_back({static_cast<int>(k), 0});
+      if (runs.empty()) return std::vector<RowRun>{};
+      ++runs.back().count;
+    }
+    return runs;
+  };
+  const std::vector<RowRun> before = runs_of(earlier);
+  const std::vector<RowRun> after = runs_of(rows);
+  if (before.size() < 2 || before.size() != after.size()) return {};
+  const auto key = [](const TreeEntry& row) {
+    return (static_cast<std::uint64_t>(static_cast<std::uint16_t>(row.kind)) << 32) |
+           static_cast<std::uint32_t>(row.index);
+  };
+  std::unordered_map<std::uint64_t, RowRun> earlier_run;
+  for (const RowRun& run : before) earlier_run.emplace(key(earlier[run.first]), run);
+  std::vector<RowRun> moved;
+  moved.reserve(after.size());
+  for (const RowRun& run : after) {
+    const auto found = earlier_run.find(key(rows[run.first]));
+    if (found == earlier_run.end() || found->second.count != run.count) return {};
+    for (int k = 0; k < run.count; ++k) {
+      if (!(earlier[found->second.first + k] == rows[run.first + k])) return {};
+    }
+    moved.push_back(found->second);
+  }
+  return moved;
+}
+
 // Removes the items of the earlier rows [from, to), whole subtrees, which
 // the view shows from `position` on.
 void RemoveSubtrees(RowView& view, const Earlier<TreeEntry>& earlier, std::size_t from,
@@ -246,6 +289,11 @@ void ShowChange(const EditTarget& target, const DocumentChange& change) {
                                 ? SwappedRun(sides, rows, start, present_end)
                                 : 0;
   const std::size_t second = present_end - start - first;
+  // Rows put in another order keep their items only when no record changed:
+  // then the same record is the same row on both sides.
+  const bool reorders = first == 0 && earlier_end == present_end && present_end > start &&
+                        change.categories.empty() && change.tasks.empty();
+  bool reordered = false;
   if (first != 0 && first <= second) {
     // The first run moved down past the second: only its items go and come.
     RemoveSubtrees(target.view, earlier, start, start + first, start);
@@ -259,6 +307,14 @@ void ShowChange(const EditTarget& target, const DocumentChange& change) {
     kept = fresh_end;
     kept_end = present_end;
     kept_offset = -static_cast<std::ptrdiff_t>(second);
+  } else if (const std::vector<RowRun> runs = reorders
+                                                  ? ReorderedRuns(earlier, rows, start, present_end)
+                                                  : std::vector<RowRun>{};
+             !runs.empty()) {
+    // Whole runs put in another order, as a sort does: every item stays.
+    target.view.Reorder(static_cast<int>(start), runs);
+    fresh = present_end;
+    reordered = true;
   } else {
     RemoveSubtrees(target.view, earlier, start, earlier_end, start);
   }
@@ -287,6 +343,8 @@ void ShowChange(const EditTarget& target, const DocumentChange& change) {
   int selected = last_changed;
   if (change.selected >= 0 && static_cast<std::size_t>(change.selected) < rows.size()) {
     selected = change.selected;
+  } else if (reordered) {
+    selected = static_cast<int>(start);
   } else if (fresh_end > fresh) {
     selected = static_cast<int>(fresh);
   } else if (earlier_end > start && !rows.empty()) {

@@ -8,6 +8,7 @@
 #include <random>
 #include <vector>
 
+#include "document/category_sort.h"
 #include "document/change_view.h"
 #include "document/document_file.h"
 #include "document/edit_history.h"
@@ -33,7 +34,7 @@ void RandomCommand(EditedDocument& edited, std::mt19937& random) {
   const int position = RandomInt(random, -1, static_cast<int>(document.rows.size()));
   const EditTarget target = edited.target();
   const bool on_row = IsRowPosition(document, position);
-  switch (RandomInt(random, 0, 14)) {
+  switch (RandomInt(random, 0, 15)) {
     case 0:
       return AddSiblingCategory(target, position, "New category");
     case 1:
@@ -61,6 +62,9 @@ void RandomCommand(EditedDocument& edited, std::mt19937& random) {
     case 12:
       // A drag onto another row.
       DropRow(target, position, RandomInt(random, -1, static_cast<int>(document.rows.size())));
+      return;
+    case 13:
+      SortCategory(target, position, static_cast<SortKey>(RandomInt(random, 0, 4)));
       return;
     case 9:
       // Progress, with the categories that follow it.

@@ -4,9 +4,12 @@
 // vector of plain items.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "theme/row_colours.h"
 
@@ -17,6 +20,25 @@ struct RowItem {
   std::string text;
   std::int32_t depth = 0;
 };
+
+// A row with the rows under it, where it stood before a reorder.
+struct RowRun {
+  int first = 0;
+  int count = 0;
+};
+
+// The elements from `from` on taken in the order of `runs`, which cover
+// them, each run from where it stood.
+template <typename T>
+void ReorderRuns(std::vector<T>& elements, int from, std::span<const RowRun> runs) {
+  std::vector<T> reordered;
+  for (const RowRun& run : runs) {
+    const auto first = elements.begin() + run.first;
+    reordered.insert(reordered.end(), std::make_move_iterator(first),
+                     std::make_move_iterator(first + run.count));
+  }
+  std::move(reordered.begin(), reordered.end(), elements.begin() + from);
+}
 
 class RowView {
  public:
@@ -34,6 +56,10 @@ class RowView {
   }
   // Removes the item with all its descendants.
   virtual void Remove(int position) = 0;
+  // The items from `from` on shown in the order of `runs`, as a sort puts
+  // them: each run a row with the rows under it, the runs children of one
+  // parent, their items kept.
+  virtual void Reorder(int from, std::span<const RowRun> runs) = 0;
   virtual void Clear() = 0;
 
   virtual void SetText(int position, const std::string& text) = 0;

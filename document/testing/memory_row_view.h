@@ -46,6 +46,7 @@ class MemoryRowView : public RowView {
     rows_.erase(rows_.begin() + position, end);
   }
 
+  void Reorder(int from, std::span<const RowRun> runs) override { ReorderRuns(rows_, from, runs); }
   void Clear() override { rows_.clear(); }
 
   void SetText(int position, const std::string& text) override {
