@@ -418,6 +418,9 @@ void TreeRowView::Remove(int position) {
   CreateHeldItems();
   Row* parent = rows_[position]->parent;
   const int end = SubtreeEnd(position);
+  if (const int edited = Selection(); edited >= position && edited < end) {
+    TreeView_EndEditLabelNow(tree_, TRUE);  // as Clear does
+  }
   if (HTREEITEM item = rows_[position]->item) {
     ::SendMessageA(tree_, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(item));
   }
@@ -439,6 +442,9 @@ void TreeRowView::Remove(int position) {
 }
 
 void TreeRowView::Clear() {
+  // A name still being typed goes with its item: the tree would keep
+  // editing an item it has freed.
+  TreeView_EndEditLabelNow(tree_, TRUE);
   ::SendMessageA(tree_, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
   rows_.clear();
   first_held_ = 0;

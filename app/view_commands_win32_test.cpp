@@ -141,11 +141,16 @@ TEST_F(ViewTest, TheViewMenuStandsBeforeHelpItsKeysTickItsFiltersAndTheSettingsK
   EXPECT_EQ(ShownNames(), (Names{"Home", "Paint the door", "Garden", "Dig"}));
   EXPECT_EQ(TextOf(kGadgetStatusLine), "");
 
-  // A new document under a view that hides its only row keeps it in sight.
+  // A new document under a view that hides its only row keeps it in sight;
+  // a name being typed goes with the old one.
+  rows().Select(0);
   Command(kCmdOnlyDue);
+  rows().EditLabel(0);
+  ASSERT_NE(TreeView_GetEditControl(Gadget(kGadgetTree)), nullptr);
   Command(kCmdNew);
   EXPECT_EQ(rows().Selection(), 0);
   EXPECT_EQ(rows().GreyedRow(), 0);
+  EXPECT_EQ(app->document().saved, 1);
 }
 
 TEST_F(ViewTest, ARowACommandHidesStaysGreyedUntilTheSelectionLeavesIt) {

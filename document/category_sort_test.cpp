@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "document/change_view.h"
+#include "document/edit_history.h"
 #include "document/row_decoration.h"
 #include "document/testing/edited_document.h"
 
@@ -69,6 +71,16 @@ TEST(SortCategory, ProgressAndStatusLowestFirst) {
   ASSERT_TRUE(SortCategory(edited.target(), 0, SortKey::Status));
   EXPECT_EQ(Outline(edited.document), "Home0 b1 c1 a1 d1");
   EXPECT_TRUE(edited.Consistent());
+
+  // Undone, the rows take their places again, the category still selected.
+  EditHistory history;
+  history.Reset(edited.document);
+  ASSERT_TRUE(SortCategory(edited.target(), 0, SortKey::Progress));
+  history.Record(edited.document);
+  ShowChange(edited.target(), *history.Undo(edited.document));
+  EXPECT_EQ(Outline(edited.document), "Home0 b1 c1 a1 d1");
+  EXPECT_TRUE(edited.Consistent());
+  EXPECT_EQ(edited.view.Selection(), 0);
 }
 
 }  // namespace

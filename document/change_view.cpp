@@ -9,6 +9,7 @@
 
 #include "document/row_decoration.h"
 #include "document/row_records.h"
+#include "document/tree_queries.h"
 
 namespace lumvik {
 
@@ -344,7 +345,9 @@ void ShowChange(const EditTarget& target, const DocumentChange& change) {
   if (change.selected >= 0 && static_cast<std::size_t>(change.selected) < rows.size()) {
     selected = change.selected;
   } else if (reordered) {
-    selected = static_cast<int>(start);
+    // The category whose rows were put in order, as the sort left it.
+    const int parent = ParentRow(rows, static_cast<int>(start));
+    selected = parent >= 0 ? parent : static_cast<int>(start);
   } else if (fresh_end > fresh) {
     selected = static_cast<int>(fresh);
   } else if (earlier_end > start && !rows.empty()) {
