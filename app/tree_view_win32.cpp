@@ -418,8 +418,10 @@ void TreeRowView::Remove(int position) {
   CreateHeldItems();
   Row* parent = rows_[position]->parent;
   const int end = SubtreeEnd(position);
-  if (const int edited = Selection(); edited >= position && edited < end) {
-    TreeView_EndEditLabelNow(tree_, TRUE);  // as Clear does
+  if (TreeView_GetEditControl(tree_) != nullptr) {
+    if (const int edited = Selection(); edited >= position && edited < end) {
+      TreeView_EndEditLabelNow(tree_, TRUE);  // as Clear does
+    }
   }
   if (HTREEITEM item = rows_[position]->item) {
     ::SendMessageA(tree_, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(item));
@@ -560,7 +562,6 @@ void TreeRowView::ReplaceTree() {
     return;
   }
   tree_ = fresh;
-  if (holds_ > 0) ::SendMessageA(fresh, WM_SETREDRAW, FALSE, 0);
   if (replaced_) replaced_(fresh);
   ::SetWindowLongPtrA(old, GWLP_ID, 0);
   // Shown whatever the old one's style says: holding its redraw may have
